@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything with AddressSanitizer and
+# UndefinedBehaviorSanitizer, and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DQUORVANTIX_SANITIZE=ON -DQUORVANTIX_TESTS=ON
+cmake --build build-test --parallel "$(nproc)"
+ctest --test-dir build-test --output-on-failure --parallel "$(nproc)"

@@ -1,0 +1,7 @@
+#pragma once
+
+class QWidget;
+
+// Moves a window to the middle of its screen without changing its size; a
+// window larger than the screen gets a negative position.
+void CenterForm(QWidget *window);

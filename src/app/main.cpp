@@ -1,0 +1,20 @@
+#include "app/frmmain.h"
+#include "ui/qtmessages.h"
+#include "ui/qtmousepointer.h"
+#include "ui/qtshell.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quorvantix GUI"));
+    QApplication::setApplicationVersion(QStringLiteral("1.7.0.0"));
+
+    ui::QtMessages messages;
+    ui::QtMousePointer pointer;
+    ui::QtShell shell;
+    frmMain window({&messages, &pointer, &shell});
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,239 @@
+#include "catalogue/configreader.h"
+
+#include "catalogue/cataloguetext.h"
+#include "catalogue/linereader.h"
+#include "common/numbertext.h"
+#include "ui/messages.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+const QString FormatMessage =
+    QStringLiteral("Invalid config file format, please downlooad the latest update from the website");
+const QString NotValidMessage = QStringLiteral(
+    "Config file not valid, please use the hyperlink to downlaod the latest config file on QMT website");
+const QString DomainYearsMessage = QStringLiteral(
+    "Unable to read the config file properly, make sure tiles.cfg  exist in your application folder "
+    "or download the latest update fron the QMT website");
+const QString KeyWordsMessage = QStringLiteral(
+    "Unable to read the key words for domains, make sure you have the latest configuration file");
+const QString CountriesMessage = QStringLiteral(
+    "Unable to read the countries list per domain, make sure you have the latest configuration file");
+
+bool isTerminator(const QString &line)
+{
+    return NumberText::trimBlanks(line) == QLatin1String("999");
+}
+
+std::optional<int> wholeNumber(const QString &text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> CatalogueDateText(const QString &firstLine)
+{
+    QStringList parts = firstLine.split(u':');
+    RemoveBlankItems(parts);
+    if (parts.size() < 2)
+        return std::nullopt;
+    return NumberText::trimBlanks(parts.at(1));
+}
+
+std::optional<QDate> DateFromText(const QString &dateText)
+{
+    if (dateText.size() < 6)
+        return std::nullopt;
+    const auto isDigits = [](const QString &s) {
+        return !s.isEmpty() && std::all_of(s.begin(), s.end(), [](QChar c) { return c.isDigit() && c.unicode() < 128; });
+    };
+    const QString year = dateText.left(4);
+    const QString month = dateText.mid(4, 2);
+    const QString day = dateText.right(2);
+    if (!isDigits(year) || !isDigits(month) || !isDigits(day))
+        return std::nullopt;
+    const QDate date(*wholeNumber(year), *wholeNumber(month), *wholeNumber(day));
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
+
+std::optional<QDate> CatalogueDate(const QString &firstLine)
+{
+    const std::optional<QString> text = CatalogueDateText(firstLine);
+    if (!text)
+        return std::nullopt;
+    return DateFromText(*text);
+}
+
+ConfigReader::ConfigReader(CatalogueTables &tables, ui::Messages &messages)
+    : m_tables(tables)
+    , m_messages(messages)
+{
+}
+
+ConfigReadResult ConfigReader::ReadConfigFile(const QString &folder, const QString &fileName)
+{
+    // Every read rebuilds the tables; the country list on the window and its
+    // domain map belong to the window and are rebuilt only after a success.
+    m_tables.DomainLines.clear();
+    m_tables.DomainYears.clear();
+    m_tables.DomainCountries.clear();
+    m_tables.CountryNames.clear();
+    m_tables.ConfigLoaded = false;
+
+    ConfigReadResult result;
+    QFile file(QDir(folder).filePath(fileName));
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_messages.plain(FormatMessage);
+        return result;
+    }
+    LineReader reader(file);
+    m_tables.ConfigLoaded = readCatalogue(reader, result);
+    file.close();
+    return result;
+}
+
+// Returns true when the whole catalogue was read. Shows the closing format
+// message itself on every failure but the one of line 2.
+bool ConfigReader::readCatalogue(LineReader &file, ConfigReadResult &result)
+{
+    const auto fail = [this] {
+        m_messages.plain(FormatMessage);
+        return false;
+    };
+
+    QString line;
+    if (!file.readLine(line))
+        return fail();
+    const std::optional<QDate> date = CatalogueDate(line);
+    if (!date)
+        return fail();
+    result.date = date;
+    result.dateCaption = QStringLiteral("%1 %2 %3")
+                             .arg(date->day())
+                             .arg(GetMonthName(date->month()))
+                             .arg(date->year());
+
+    if (!file.readLine(line))
+        return fail();
+    if (!NumberText::isNumeric(line)) {
+        m_messages.critical(NotValidMessage);
+        return false;
+    }
+    const std::optional<qint16> skip = NumberText::toInt16(line);
+    if (!skip)
+        return fail();
+    for (int i = 0; i < *skip + 1; ++i) {
+        if (!file.readLine(line))
+            return fail();
+    }
+
+    if (!file.readLine(line))
+        return fail();
+    while (!isTerminator(line)) {
+        if (m_tables.DomainLines.size() >= MaxSectionLines)
+            return fail();
+        m_tables.DomainLines.append(line);
+        if (!file.readLine(line))
+            return fail();
+    }
+
+    if (ReadDomainYears(file) && ReadKeyWords(file) && ReadCountriesPerDomain(file))
+        return true;
+    return fail();
+}
+
+bool ConfigReader::ReadDomainYears(LineReader &file)
+{
+    const auto fail = [this] {
+        m_messages.critical(DomainYearsMessage);
+        return false;
+    };
+
+    QString line;
+    if (!file.readLine(line) || !file.readLine(line))
+        return fail();
+    if (isTerminator(line))
+        return fail();
+    int keyLines = 0;
+    while (!isTerminator(line)) {
+        const QStringList items = line.split(u' ');
+        if (items.size() < 2 || items.at(1).isEmpty() || line.split(u'_').size() < 5)
+            return fail();
+        if (++keyLines > MaxSectionLines)
+            return fail();
+        if (!file.readLine(line))
+            return fail();
+    }
+
+    if (!file.readLine(line) || !file.readLine(line))
+        return fail();
+    while (!isTerminator(line)) {
+        if (!line.section(u',', 0, 0).contains(u' '))
+            return fail();
+        if (m_tables.DomainYears.size() >= MaxSectionLines)
+            return fail();
+        m_tables.DomainYears.append(QString(line).replace(u',', u' '));
+        if (!file.readLine(line))
+            return fail();
+    }
+    if (m_tables.DomainYears.size() < keyLines)
+        return fail();
+    return true;
+}
+
+bool ConfigReader::ReadKeyWords(LineReader &file)
+{
+    const auto fail = [this] {
+        m_messages.critical(KeyWordsMessage);
+        return false;
+    };
+
+    QString line;
+    if (!file.readLine(line) || !file.readLine(line))
+        return fail();
+    int count = 0;
+    while (!isTerminator(line)) {
+        if (!line.contains(u'=') || ++count > MaxSectionLines)
+            return fail();
+        if (!file.readLine(line))
+            return fail();
+    }
+    return true;
+}
+
+bool ConfigReader::ReadCountriesPerDomain(LineReader &file)
+{
+    const auto fail = [this] {
+        m_messages.critical(CountriesMessage);
+        return false;
+    };
+
+    if (m_tables.DomainLines.isEmpty())
+        return fail();
+    m_tables.DomainCountries = QStringList(m_tables.DomainLines.size(), QString());
+    m_tables.CountryNames = QStringList{QString()};
+
+    QString line;
+    if (!file.readLine(line) || !file.readLine(line))
+        return fail();
+    qsizetype k = 0;
+    while (!isTerminator(line)) {
+        const qsizetype blank = line.indexOf(u' ');
+        if (blank < 0 || k >= m_tables.DomainCountries.size())
+            return fail();
+        const QString countries = NumberText::trimBlanks(line.mid(blank + 1));
+        m_tables.DomainCountries[k] = countries;
+        AddCountries(m_tables.CountryNames, countries);
+        ++k;
+        if (!file.readLine(line))
+            return fail();
+    }
+    return true;
+}

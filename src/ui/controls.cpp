@@ -1,0 +1,160 @@
+#include "ui/controls.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace ui {
+
+namespace {
+
+bool insideUserControl(const QWidget *widget, const QWidget *window)
+{
+    for (const QWidget *w = widget->parentWidget(); w && w != window; w = w->parentWidget()) {
+        if (w->property("userControl").toBool())
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+Controls::Controls(QWidget *window)
+    : m_window(window)
+{
+}
+
+template<typename T>
+T *Controls::find(const QString &name) const
+{
+    if (m_window->objectName() == name) {
+        if (auto *self = qobject_cast<T *>(m_window))
+            return self;
+    }
+    const auto candidates = m_window->findChildren<QWidget *>(name);
+    for (QWidget *candidate : candidates) {
+        if (insideUserControl(candidate, m_window))
+            continue;
+        if (auto *typed = qobject_cast<T *>(candidate))
+            return typed;
+        qFatal("Control %s is a %s, not a %s", qPrintable(name),
+               candidate->metaObject()->className(), T::staticMetaObject.className());
+    }
+    qFatal("Control %s does not exist on %s", qPrintable(name), qPrintable(m_window->objectName()));
+    return nullptr;
+}
+
+QWidget *Controls::widget(const QString &name) const { return find<QWidget>(name); }
+QLineEdit *Controls::lineEdit(const QString &name) const { return find<QLineEdit>(name); }
+QComboBox *Controls::comboBox(const QString &name) const { return find<QComboBox>(name); }
+QListWidget *Controls::listWidget(const QString &name) const { return find<QListWidget>(name); }
+QLabel *Controls::label(const QString &name) const { return find<QLabel>(name); }
+QAbstractButton *Controls::button(const QString &name) const { return find<QAbstractButton>(name); }
+QGroupBox *Controls::frame(const QString &name) const { return find<QGroupBox>(name); }
+
+QString Controls::text(const QString &name) const
+{
+    QWidget *w = widget(name);
+    if (auto *edit = qobject_cast<QLineEdit *>(w))
+        return edit->text();
+    if (auto *label = qobject_cast<QLabel *>(w))
+        return label->text();
+    if (auto *button = qobject_cast<QAbstractButton *>(w))
+        return button->text();
+    if (auto *combo = qobject_cast<QComboBox *>(w))
+        return combo->currentText();
+    if (auto *group = qobject_cast<QGroupBox *>(w))
+        return group->title();
+    if (auto *list = qobject_cast<QListWidget *>(w))
+        return list->currentItem() ? list->currentItem()->text() : QString();
+    qFatal("Control %s has no text", qPrintable(name));
+    return {};
+}
+
+void Controls::setText(const QString &name, const QString &text) const
+{
+    QWidget *w = widget(name);
+    if (auto *edit = qobject_cast<QLineEdit *>(w))
+        edit->setText(text);
+    else if (auto *label = qobject_cast<QLabel *>(w))
+        label->setText(text);
+    else if (auto *button = qobject_cast<QAbstractButton *>(w))
+        button->setText(text);
+    else if (auto *group = qobject_cast<QGroupBox *>(w))
+        group->setTitle(text);
+    else if (auto *combo = qobject_cast<QComboBox *>(w))
+        combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    else
+        qFatal("Control %s takes no text", qPrintable(name));
+}
+
+bool Controls::isEnabled(const QString &name) const { return widget(name)->isEnabled(); }
+void Controls::setEnabled(const QString &name, bool enabled) const { widget(name)->setEnabled(enabled); }
+bool Controls::isVisibleFlag(const QString &name) const { return !widget(name)->isHidden(); }
+void Controls::setVisible(const QString &name, bool visible) const { widget(name)->setVisible(visible); }
+
+void Controls::clearItems(const QString &name) const
+{
+    QWidget *w = widget(name);
+    if (auto *combo = qobject_cast<QComboBox *>(w))
+        combo->clear();
+    else
+        listWidget(name)->clear();
+}
+
+void Controls::addItem(const QString &name, const QString &item) const
+{
+    QWidget *w = widget(name);
+    if (auto *combo = qobject_cast<QComboBox *>(w))
+        combo->addItem(item);
+    else
+        listWidget(name)->addItem(item);
+}
+
+int Controls::itemCount(const QString &name) const
+{
+    QWidget *w = widget(name);
+    if (auto *combo = qobject_cast<QComboBox *>(w))
+        return combo->count();
+    return listWidget(name)->count();
+}
+
+QString Controls::itemText(const QString &name, int index) const
+{
+    QWidget *w = widget(name);
+    if (auto *combo = qobject_cast<QComboBox *>(w))
+        return combo->itemText(index);
+    QListWidgetItem *item = listWidget(name)->item(index);
+    return item ? item->text() : QString();
+}
+
+QStringList Controls::items(const QString &name) const
+{
+    QStringList result;
+    const int count = itemCount(name);
+    for (int i = 0; i < count; ++i)
+        result << itemText(name, i);
+    return result;
+}
+
+int Controls::selectedIndex(const QString &name) const
+{
+    QWidget *w = widget(name);
+    if (auto *combo = qobject_cast<QComboBox *>(w))
+        return combo->currentIndex();
+    return listWidget(name)->currentRow();
+}
+
+void Controls::setSelectedIndex(const QString &name, int index) const
+{
+    QWidget *w = widget(name);
+    if (auto *combo = qobject_cast<QComboBox *>(w))
+        combo->setCurrentIndex(index);
+    else
+        listWidget(name)->setCurrentRow(index);
+}
+
+} // namespace ui

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+namespace ui {
+
+// The title every message box of the program carries unless it names its own.
+inline const QString ApplicationTitle = QStringLiteral("Quorvantix GUI");
+
+enum class MessageIcon { None, Critical, Information };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+// Modal message boxes. The running program shows real boxes (QtMessages);
+// tests put a recorder in its place and script the answers.
+class Messages
+{
+public:
+    virtual ~Messages() = default;
+    virtual MessageAnswer show(const QString &text, const QString &title, MessageIcon icon,
+                               MessageButtons buttons = MessageButtons::Ok) = 0;
+
+    MessageAnswer critical(const QString &text, const QString &title = ApplicationTitle)
+    {
+        return show(text, title, MessageIcon::Critical);
+    }
+    MessageAnswer information(const QString &text, const QString &title = ApplicationTitle)
+    {
+        return show(text, title, MessageIcon::Information);
+    }
+    MessageAnswer plain(const QString &text, const QString &title = ApplicationTitle)
+    {
+        return show(text, title, MessageIcon::None);
+    }
+    MessageAnswer question(const QString &text, const QString &title = ApplicationTitle)
+    {
+        return show(text, title, MessageIcon::None, MessageButtons::YesNo);
+    }
+};
+
+} // namespace ui

@@ -1,0 +1,18 @@
+#pragma once
+
+namespace ui {
+
+class Messages;
+class MousePointer;
+class Shell;
+
+// What the window needs from the world outside its controls. The running
+// program passes the Qt implementations; tests pass recorders.
+struct Services
+{
+    Messages *messages = nullptr;
+    MousePointer *pointer = nullptr;
+    Shell *shell = nullptr;
+};
+
+} // namespace ui
