@@ -1,5 +1,7 @@
 #include "update/downloadscontrol.h"
 
+#include "common/makerinfo.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 
@@ -10,7 +12,7 @@ DownloadsControl::DownloadsControl(QWidget *parent)
     // Controls::find never reaches into a user control.
     setProperty("userControl", true);
     m_label->setObjectName(QStringLiteral("Label1"));
-    m_label->setText(QStringLiteral("www.qmt-example.com"));
+    m_label->setText(MakerInfo::WebSiteCaption);
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_label);
