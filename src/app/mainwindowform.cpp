@@ -1,5 +1,7 @@
 #include "app/mainwindowform.h"
 
+#include "ui/picklist.h"
+
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -101,7 +103,7 @@ QGroupBox *domainFrame(QWidget *parent)
     countries->setMinimumContentsLength(24);
     layout->addWidget(countries);
     layout->addWidget(label(box, "Label17", QStringLiteral("Available domains for the selected country:")));
-    auto *domains = named<QListWidget>(box, "DomainsAvailableBox");
+    auto *domains = named<ui::PickList>(box, "DomainsAvailableBox");
     domains->setMinimumHeight(domains->fontMetrics().height() * 7);
     layout->addWidget(domains, 1);
     auto *map = named<QPushButton>(box, "DownloadMapButton");

@@ -5,7 +5,8 @@
 class MethodRefresh;
 struct WindowContext;
 
-// The country list and the list of domains offered for the chosen country.
+// The country list and the list of domain entries offered for the chosen
+// country; choosing an entry makes its domain the selected domain.
 class DomainSelection
 {
 public:
@@ -14,6 +15,7 @@ public:
     void CountriesListBox_Click();
     void DomainsAvailableBox_Click();
     void ClearEntryFields();
+    // paddedNumber: the domain number with at least three digits ("007").
     void LoadDomainLimits(const QString &paddedNumber);
 
 private:
