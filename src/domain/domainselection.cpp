@@ -28,7 +28,9 @@ void DomainSelection::CountriesListBox_Click()
 
     c.clearItems(QStringLiteral("DomainsAvailableBox"));
     ClearEntryFields();
-    if (k < 0 || k >= tables.CountryDomains.size())
+    // After a catalogue failed to read, the country list still describes the
+    // previous one while the tables hold part of the new one: offer nothing.
+    if (!tables.ConfigLoaded || k < 0 || k >= tables.CountryDomains.size())
         return;
     const QStringList entries =
         DomainEntries::entriesFor(c.text(QStringLiteral("CountriesListBox")), tables.CountryDomains.at(k), tables);
@@ -62,7 +64,9 @@ void DomainSelection::ClearEntryFields()
 void DomainSelection::LoadDomainLimits(const QString &paddedNumber)
 {
     const ui::Controls &c = m_context.controls;
-    const QStringList limits = DomainEntries::limitsOf(paddedNumber, m_context.state.tables);
+    const CatalogueTables &tables = m_context.state.tables;
+    const QStringList limits =
+        tables.ConfigLoaded ? DomainEntries::limitsOf(paddedNumber, tables) : QStringList();
     const bool found = !limits.isEmpty();
     if (found)
         m_context.state.DomainLimits = limits;

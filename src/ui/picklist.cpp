@@ -9,23 +9,22 @@ PickList::PickList(QWidget *parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
-        // The view makes the first entry current, unselected, when it gets
-        // the focus from the keyboard; that is no pick.
-        if (row >= 0 && item(row)->isSelected())
+        // Mouse picks are reported once the press is done. The view also
+        // makes the first entry current, unselected, when it gets the focus
+        // from the keyboard; that is no pick either.
+        if (!m_pressing && row >= 0 && item(row)->isSelected())
             emit picked(row);
     });
 }
 
 void PickList::mousePressEvent(QMouseEvent *event)
 {
-    const int before = currentRow();
+    m_pressing = true;
     QListWidget::mousePressEvent(event);
-    // A press on the entry that was already current changes no row, yet it
-    // is a pick of its own.
+    m_pressing = false;
     const QModelIndex pressed = indexAt(event->position().toPoint());
-    if (event->button() == Qt::LeftButton && pressed.isValid() && pressed.row() == before
-        && currentRow() == before)
-        emit picked(before);
+    if (event->button() == Qt::LeftButton && pressed.isValid() && pressed.row() == currentRow())
+        emit picked(pressed.row());
 }
 
 } // namespace ui

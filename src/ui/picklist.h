@@ -19,6 +19,9 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    bool m_pressing = false;
 };
 
 } // namespace ui
