@@ -1,18 +1,96 @@
 #include "update/downloadscontrol.h"
 
+#include "app/basmodule.h"
+#include "app/windowcontext.h"
 #include "common/makerinfo.h"
+#include "ui/messages.h"
+#include "ui/mousepointer.h"
+#include "update/catalogueupdate.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QScopedValueRollback>
+#include <QtEndian>
+
+#include <optional>
+
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+const QString CataloguePath = QStringLiteral("/quorvantix/tiles_cfg.txt");
+const QString CatalogueFile = QStringLiteral("tiles.cfg");
+
+const QString UpdateQuestion = QStringLiteral(
+    "The version of configuration file you are using is not the latest one, would you like to "
+    "download the latest update");
+const QString NowUpToDate = QStringLiteral("Your configuration file is now up to date");
+const QString UpToDate = QStringLiteral("Your configuration file is up to date");
+
+#ifdef Q_OS_WIN
+const QString SystemCursorFile = QStringLiteral("C:\\Windows\\Cursors\\harrow.cur");
+#else
+const QString SystemCursorFile;
+#endif
+
+// A cursor file is an icon file whose directory entry keeps the hot spot
+// where an icon keeps its colour planes and depth.
+std::optional<QCursor> loadCursorFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    QImage image;
+    if (!image.loadFromData(bytes, "CUR") || bytes.size() < 14)
+        return std::nullopt;
+    const int hotX = qFromLittleEndian<quint16>(bytes.constData() + 10);
+    const int hotY = qFromLittleEndian<quint16>(bytes.constData() + 12);
+    return QCursor(QPixmap::fromImage(image), hotX, hotY);
+}
+
+QString shortened(const QString &text)
+{
+    constexpr int Longest = 40;
+    return text.size() <= Longest ? text : text.left(Longest) + QStringLiteral("...");
+}
+
+// Message boxes break lines at LF on every platform.
+QString displayText(const QString &text)
+{
+    QString shown = text;
+    return shown.replace(CrLf, QStringLiteral("\n"));
+}
+
+} // namespace
 
 DownloadsControl::DownloadsControl(QWidget *parent)
     : QWidget(parent)
     , m_label(new QLabel(this))
+    , m_baseAddress(MakerInfo::WebSite)
+    , m_cursorFile(SystemCursorFile)
 {
     // Controls::find never reaches into a user control.
     setProperty("userControl", true);
     m_label->setObjectName(QStringLiteral("Label1"));
     m_label->setText(MakerInfo::WebSiteCaption);
+
+    // The caption reads as a link.
+    QFont font = m_label->font();
+    font.setUnderline(true);
+    m_label->setFont(font);
+    QPalette palette = m_label->palette();
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::Link));
+    m_label->setPalette(palette);
+    m_label->setCursor(Qt::PointingHandCursor);
+    m_label->setMouseTracking(true);
+    m_label->installEventFilter(this);
+
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_label);
@@ -21,4 +99,160 @@ DownloadsControl::DownloadsControl(QWidget *parent)
 void DownloadsControl::attach(WindowContext &context)
 {
     m_context = &context;
+}
+
+QString DownloadsControl::catalogueAddress() const
+{
+    return m_baseAddress + CataloguePath;
+}
+
+bool DownloadsControl::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_label)
+        return QWidget::eventFilter(watched, event);
+
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        Label1_MouseMove();
+        break;
+    case QEvent::MouseButtonPress:
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+            m_pressed = true;
+        break;
+    case QEvent::MouseButtonRelease: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() != Qt::LeftButton)
+            break;
+        const bool click = m_pressed && m_label->rect().contains(mouse->position().toPoint());
+        m_pressed = false;
+        if (click)
+            Label1_Click();
+        break;
+    }
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void DownloadsControl::ResetDownload()
+{
+    m_download = DownloadState();
+}
+
+DownloadResult DownloadsControl::GetContent(const QString &URL)
+{
+    ResetDownload();
+    const UrlReader::Outcome outcome = m_reader.read(URL);
+    if (outcome.refused)
+        return {{}, passOn(URL, *outcome.refused)};
+    UserControl_AsyncReadComplete(outcome.completed);
+
+    if (m_download.ErrorNumber != 0) {
+        const DownloadError raised{m_download.ErrorNumber, m_download.ErrorSource,
+                                   m_download.ErrorDescription};
+        return {{}, passOn(URL, raised)};
+    }
+    const QByteArray result = m_download.ContentBytes;
+    ResetDownload();
+    return {result, std::nullopt};
+}
+
+DownloadError DownloadsControl::passOn(const QString &URL, const DownloadError &caught)
+{
+    DownloadError error{caught.number, QStringLiteral("UDownload.GetContent") + CrLf + caught.source, {}};
+    if (m_download.ErrorNumber == 0) {
+        // Not from the completion handler: the read never ran.
+        error.description = QStringLiteral("Unexpected error when downloading from ") + URL + CrLf
+                          + caught.description;
+    } else {
+        ResetDownload();
+        error.description = QStringLiteral("Error when downloading from ") + URL + CrLf + caught.description;
+    }
+    return error;
+}
+
+void DownloadsControl::UserControl_AsyncReadComplete(const AsyncProp &prop)
+{
+    m_download.ErrorNumber = CompletionError;
+    m_download.ErrorSource = QStringLiteral("AsyncReadComplete");
+    // A failed read is reported as such even when it delivered nothing, so
+    // the user learns the cause rather than only that the content is missing.
+    if (prop.StatusCode == 0) {
+        m_download.ErrorDescription = QStringLiteral("Download error. Status: ") + prop.Status;
+        return;
+    }
+    if (prop.BytesRead == 0) {
+        m_download.ErrorDescription = QStringLiteral("Download did not contain content");
+        return;
+    }
+    m_download.ContentBytes = prop.Value;
+    m_download.ErrorNumber = 0;
+}
+
+void DownloadsControl::Label1_MouseMove()
+{
+    if (m_cursorFile.isEmpty() || !QFileInfo::exists(m_cursorFile))
+        return;
+    if (const std::optional<QCursor> cursor = loadCursorFile(m_cursorFile))
+        m_label->setCursor(*cursor);
+}
+
+void DownloadsControl::Label1_Click()
+{
+    if (!m_context || m_checking)
+        return;
+    const QScopedValueRollback checking(m_checking, true);
+
+    DownloadResult download;
+    {
+        const ui::BusyPointer busy(*m_context->services.pointer, m_label);
+        download = GetContent(catalogueAddress());
+        if (download.ok()) {
+            CheckForUpdate(CatalogueUpdate::DecodeSingleByte(download.content));
+            return;
+        }
+    }
+    m_context->services.messages->critical(displayText(download.error->description));
+}
+
+void DownloadsControl::CheckForUpdate(const QString &text)
+{
+    ui::Messages &messages = *m_context->services.messages;
+    const QStringList lines = CatalogueUpdate::SplitLines(text);
+
+    const CatalogueUpdate::RemoteDate remote = CatalogueUpdate::ReadRemoteDate(lines);
+    switch (remote.status) {
+    case CatalogueUpdate::RemoteDate::Status::NoDateText:
+        messages.critical(QStringLiteral("The downloaded configuration file does not start with its date "
+                                         "(a label, a colon and the date as YYYYMMDD).\n"
+                                         "Your configuration file was not changed."));
+        return;
+    case CatalogueUpdate::RemoteDate::Status::NotADate:
+        messages.critical(QStringLiteral("The date \"%1\" of the downloaded configuration file is not a "
+                                         "calendar date (YYYYMMDD).\n"
+                                         "Your configuration file was not changed.")
+                              .arg(shortened(remote.dateText)));
+        return;
+    case CatalogueUpdate::RemoteDate::Status::Ok:
+        break;
+    }
+
+    if (!CatalogueUpdate::IsNewer(remote.date, basModule::ConfigFileDate)) {
+        messages.information(UpToDate);
+        return;
+    }
+    if (messages.question(UpdateQuestion) != ui::MessageAnswer::Yes)
+        return;
+
+    const QString path = QDir(m_context->state.appFolder).filePath(CatalogueFile);
+    if (const std::optional<QString> failure =
+            CatalogueUpdate::ReplaceFile(path, CatalogueUpdate::CatalogueBytes(lines))) {
+        messages.critical(QStringLiteral("The configuration file %1 could not be written: %2\n"
+                                         "Your configuration file was not changed.")
+                              .arg(QDir::toNativeSeparators(path), *failure));
+        return;
+    }
+    messages.information(NowUpToDate);
+    m_context->initMainForm();
 }

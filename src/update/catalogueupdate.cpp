@@ -1,0 +1,88 @@
+#include "update/catalogueupdate.h"
+
+#include "catalogue/configreader.h"
+#include "common/numbertext.h"
+
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace CatalogueUpdate {
+
+namespace {
+
+// Windows keeps such text in the ANSI code page; elsewhere Latin-1 keeps every
+// byte as it came.
+constexpr QStringConverter::Encoding SingleByte =
+#ifdef Q_OS_WIN
+    QStringConverter::System;
+#else
+    QStringConverter::Latin1;
+#endif
+
+} // namespace
+
+QStringList SplitLines(const QString &text)
+{
+    QString joined = text;
+    joined.remove(u'\n');
+    return joined.split(u'\r');
+}
+
+RemoteDate ReadRemoteDate(const QStringList &lines)
+{
+    RemoteDate result;
+    const std::optional<QString> text = CatalogueDateText(lines.value(0));
+    if (!text)
+        return result;
+    result.dateText = *text;
+    const std::optional<QDate> date = DateFromText(*text);
+    if (!date) {
+        result.status = RemoteDate::Status::NotADate;
+        return result;
+    }
+    result.status = RemoteDate::Status::Ok;
+    result.date = *date;
+    return result;
+}
+
+bool IsNewer(const QDate &remote, const QDate &local)
+{
+    if (!local.isValid())
+        return true;
+    return remote.daysTo(local) < 0;
+}
+
+QByteArray CatalogueBytes(const QStringList &lines)
+{
+    QString text;
+    for (const QString &line : lines) {
+        text += NumberText::trimBlanks(line);
+        text += QLatin1String("\r\n");
+    }
+    QStringEncoder encode(SingleByte);
+    return encode(text);
+}
+
+std::optional<QString> ReplaceFile(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+QString DecodeSingleByte(const QByteArray &bytes)
+{
+    QStringDecoder decode(SingleByte);
+    return decode(bytes);
+}
+
+} // namespace CatalogueUpdate
