@@ -1,16 +1,40 @@
 #include "app/menucommands.h"
 
+#include "app/frmabout.h"
+#include "app/shellroutines.h"
 #include "app/windowcontext.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QDir>
 #include <QMainWindow>
+
+namespace {
+
+QAction *action(QMainWindow *window, const char *name)
+{
+    QAction *found = window->findChild<QAction *>(QLatin1String(name));
+    if (!found)
+        qFatal("The window has no menu entry named %s", name);
+    return found;
+}
+
+} // namespace
 
 MenuCommands::MenuCommands(WindowContext &context, QMainWindow *window)
     : m_context(context)
     , m_window(window)
 {
-    QObject::connect(window->findChild<QAction *>(QStringLiteral("mnuClose")), &QAction::triggered,
-                     window, [this] { mnuClose_Click(); });
+    QObject::connect(action(window, "mnuClose"), &QAction::triggered, window, [this] { mnuClose_Click(); });
+    QObject::connect(action(window, "mnuManual"), &QAction::triggered, window, [this] { mnuManual_Click(); });
+    QObject::connect(action(window, "mnuAbout"), &QAction::triggered, window, [this] { mnuAbout_Click(); });
+    QObject::connect(m_context.controls.button(QStringLiteral("ShowFileButton")), &QAbstractButton::clicked, window,
+                     [this] { ShowFileButton_Click(); });
+}
+
+QString MenuCommands::HelpDocumentPath(const QString &appFolder)
+{
+    return QDir(appFolder).filePath(QStringLiteral("Quorvantix help.pdf"));
 }
 
 void MenuCommands::mnuClose_Click()
@@ -18,6 +42,24 @@ void MenuCommands::mnuClose_Click()
     m_window->close();
 }
 
-void MenuCommands::mnuManual_Click() {}
-void MenuCommands::mnuAbout_Click() {}
-void MenuCommands::ShowFileButton_Click() {}
+void MenuCommands::mnuManual_Click()
+{
+    OpenDocument(*m_context.services.shell, HelpDocumentPath(m_context.state.appFolder));
+}
+
+void MenuCommands::mnuAbout_Click()
+{
+    frmAbout about(*m_context.services.shell, m_window);
+    about.exec();
+}
+
+void MenuCommands::ShowFileButton_Click()
+{
+    // The engine writes its output file into the working folder.
+#ifdef Q_OS_WIN
+    m_context.services.shell->startDetached(QStringLiteral("C:\\Windows\\notepad.exe"),
+                                            {QStringLiteral("quorvantix.dat")}, QDir::currentPath());
+#else
+    OpenDocument(*m_context.services.shell, QDir::current().filePath(QStringLiteral("quorvantix.dat")));
+#endif
+}

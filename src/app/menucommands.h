@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class QMainWindow;
 struct WindowContext;
 
@@ -13,6 +15,9 @@ public:
     void mnuManual_Click();
     void mnuAbout_Click();
     void ShowFileButton_Click();
+
+    // The help document in the application folder.
+    static QString HelpDocumentPath(const QString &appFolder);
 
 private:
     WindowContext &m_context;

@@ -1,0 +1,17 @@
+#include "app/shellroutines.h"
+
+#include "ui/shell.h"
+
+#include <QFileInfo>
+
+bool OpenDocument(ui::Shell &shell, const QString &path)
+{
+    if (!QFileInfo(path).isFile())
+        return false;
+    return shell.openDocument(path);
+}
+
+void OpenUrl(ui::Shell &shell, const QString &address)
+{
+    shell.openUrl(address);
+}
