@@ -1,6 +1,14 @@
 #pragma once
 
+#include <QtGlobal>
+
+#include <memory>
+
 struct WindowContext;
+class DmsSync;
+class EntryEventFilter;
+class EntryKeys;
+class IndexChecks;
 
 // The entry fields of the three input panels: key filters, the decimal and
 // degree/minute/second synchronisation, and the index range checks.
@@ -8,12 +16,27 @@ class EntryController
 {
 public:
     explicit EntryController(WindowContext &context);
+    ~EntryController();
 
+    // Change handling of the decimal fields; each runs inside every change
+    // of its field's text, a write by the program included.
     void txtLat1_Change();
     void txtLon1_Change();
     void txtLat2_Change();
     void txtLon2_Change();
 
+    EntryKeys &keys() { return *m_keys; }
+    DmsSync &dms() { return *m_dms; }
+    IndexChecks &indexChecks() { return *m_indexChecks; }
+
 private:
+    // Queues a Tab keystroke to the window, handled after the current key.
+    void moveOn();
+    void lostFocus(const QString &control);
+
     WindowContext &m_context;
+    std::unique_ptr<EntryKeys> m_keys;
+    std::unique_ptr<DmsSync> m_dms;
+    std::unique_ptr<IndexChecks> m_indexChecks;
+    std::unique_ptr<EntryEventFilter> m_filter;
 };

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QtGlobal>
+
+#include <functional>
+
+// Hands the key presses and the focus losses of the entry controls to their
+// handlers, identified by the control's objectName.
+class EntryEventFilter : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Handlers
+    {
+        // Runs the control's key handler on the code; false when it has none.
+        std::function<bool(const QString &control, qint16 &KeyAscii)> keyPress;
+        // Runs the control's focus-loss handler, if any.
+        std::function<void(const QString &control)> lostFocus;
+    };
+
+    explicit EntryEventFilter(Handlers handlers, QObject *parent = nullptr);
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool keyPress(QObject *watched, QEvent *event);
+    bool focusOut(QObject *watched, QEvent *event);
+
+    Handlers m_handlers;
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+
+struct MainState;
+
+namespace ui {
+class Controls;
+class Messages;
+}
+
+// Checks each grid index field against the chosen domain's limits when it
+// loses the focus, reports a value beyond them and gives the field the focus
+// back. The start indices must not lie below the lowest, the end indices not
+// above the highest index.
+class IndexChecks
+{
+public:
+    IndexChecks(const ui::Controls &controls, const MainState &state, ui::Messages &messages);
+
+    void TextIndexiStart_LostFocus();
+    void TextIndexjStart_LostFocus();
+    void TextIndexiEnd_LostFocus();
+    void TextIndexjEnd_LostFocus();
+
+    // Runs the focus-loss handler of the named field; false when it has none.
+    bool LostFocus(const QString &control);
+    static bool hasLostFocusHandler(const QString &control);
+
+    // True while a failed field is being given the focus back. The field the
+    // focus had moved on to loses it again then without the user leaving it:
+    // checking it would answer one message with another, and two failing
+    // fields would send the focus to and fro for ever.
+    bool isGivingFocusBack() const { return m_givingFocusBack; }
+
+private:
+    void check(int field);
+
+    const ui::Controls &m_controls;
+    const MainState &m_state;
+    ui::Messages &m_messages;
+    bool m_givingFocusBack = false;
+};
