@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+// The text of the engine's control file, built from plain values so that it
+// can be checked without a window.
+
+// Slots 1 to 4 of the limits of a request (slot 0 is not used):
+//   indices:        smaller i, larger i, smaller j, larger j
+//   box:            smaller latitude, larger latitude, smaller longitude, larger longitude
+//   centre, radius: centre latitude, centre longitude, radius in km
+using LimitArray = std::array<double, 5>;
+
+// a when a <= b, else b.
+double MinOf(double a, double b);
+// a when a >= b, else b.
+double MaxOf(double a, double b);
+
+// The twelve lines of "quorvantix.inp", without line ends, for the region
+// number, the data year, the selection method as the window numbers it
+// (1 box, 2 indices, 3 centre) and the limits. Empty for another method.
+QStringList ControlFileLines(const QString &region, const QString &year, qint16 selectionMethod,
+                             const LimitArray &limits);
+
+// The lines as the file holds them: single-byte text, CR LF after each line.
+QByteArray ControlFileBytes(const QStringList &lines);

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "run/controlfilelines.h"
+
+class QString;
+struct WindowContext;
+
+// Writes the engine's control file "quorvantix.inp" into the working folder
+// from the selected domain and the entries of the active method, after
+// checking those entries. A refused entry is explained in a message and
+// nothing is written.
+class ControlFileWriter
+{
+public:
+    explicit ControlFileWriter(WindowContext &context);
+
+    // True when the control file was written.
+    bool WriteControlFile();
+
+    // Each returns true when the entries are refused, after its message.
+    bool CheckIndexEntries();
+    bool CheckLatLonEntries();
+    bool CheckCentreEntries();
+
+    // Fill the limit slots from entries the checks above accepted.
+    void ReadIndexLimits(LimitArray &limits) const;
+    void ReadLatLonLimits(LimitArray &limits) const;
+    void ReadCentreAndRadius(LimitArray &limits) const;
+
+private:
+    bool refuse(const QString &message);
+    QString text(const char *name) const;
+    double signedValue(const char *field, const char *hemisphere, const char *negative) const;
+
+    WindowContext &m_context;
+};

@@ -1,0 +1,62 @@
+#include "run/listfieldreader.h"
+
+ListFieldReader::ListFieldReader(const QString &text)
+    : m_text(text)
+{
+}
+
+QString ListFieldReader::next()
+{
+    while (!atEnd() && m_text.at(m_pos) == u' ')
+        ++m_pos;
+    if (atEnd())
+        return {};
+    if (atLineEnd()) {
+        skipLineEnd();
+        return {};
+    }
+
+    if (m_text.at(m_pos) == u'"') {
+        const qsizetype begin = m_pos + 1;
+        qsizetype close = m_text.indexOf(u'"', begin);
+        if (close < 0)
+            close = m_text.size();
+        m_pos = close + 1 < m_text.size() ? close + 1 : m_text.size();
+        skipToFieldEnd();
+        return m_text.mid(begin, close - begin);
+    }
+
+    const qsizetype begin = m_pos;
+    while (!atEnd() && m_text.at(m_pos) != u',' && !atLineEnd())
+        ++m_pos;
+    const QString field = m_text.mid(begin, m_pos - begin);
+    skipToFieldEnd();
+    return field;
+}
+
+bool ListFieldReader::atLineEnd() const
+{
+    return m_text.at(m_pos) == u'\r' || m_text.at(m_pos) == u'\n';
+}
+
+void ListFieldReader::skipLineEnd()
+{
+    if (m_text.at(m_pos) == u'\r' && m_pos + 1 < m_text.size() && m_text.at(m_pos + 1) == u'\n')
+        ++m_pos;
+    ++m_pos;
+}
+
+void ListFieldReader::skipToFieldEnd()
+{
+    while (!atEnd()) {
+        if (m_text.at(m_pos) == u',') {
+            ++m_pos;
+            return;
+        }
+        if (atLineEnd()) {
+            skipLineEnd();
+            return;
+        }
+        ++m_pos;
+    }
+}
