@@ -76,7 +76,9 @@ UrlReader::Outcome UrlReader::read(const QString &url) const
     }
 
     AsyncProp &prop = outcome.completed;
-    prop.Value = reply->readAll();
+    // An abandoned reply is closed and keeps nothing worth reading.
+    if (reply->isOpen())
+        prop.Value = reply->readAll();
     prop.BytesRead = prop.Value.size();
     if (timedOut) {
         prop.Status = QStringLiteral("Timed out: the server sent nothing for %1").arg(durationText(m_timeout));
