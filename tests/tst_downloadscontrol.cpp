@@ -85,9 +85,10 @@ void TestDownloadsControl::failuresNameTheAddressAndTheCause_data()
                                            << "Download error. Status: 500 Internal Server Error";
     QTest::newRow("refused") << Serve::Refused << 5 << handler << error
                              << "Download error. Status: Connection refused";
-    QTest::newRow("closed") << Serve::Closed << 5 << handler << error << "Download error. Status: ";
+    QTest::newRow("closed") << Serve::Closed << 5 << handler << error
+                            << "Download error. Status: Connection closed";
     QTest::newRow("no answer") << Serve::NoAnswer << 5 << handler << error
-                               << "Download error. Status: Timed out: the server sent nothing for 300 milliseconds";
+                               << "Download error. Status: Timed out: the download did not end within 300 milliseconds";
     QTest::newRow("unknown scheme") << Serve::UnknownScheme << 301
                                     << "UDownload.GetContent\r\nQNetworkAccessManager"
                                     << "Unexpected error when downloading from "
@@ -135,9 +136,7 @@ void TestDownloadsControl::failuresNameTheAddressAndTheCause()
     QCOMPARE(result.content, QByteArray());
     QCOMPARE(result.error->number, number);
     QCOMPARE(result.error->source, source);
-    const QString head = sentence + url + QStringLiteral("\r\n");
-    QVERIFY2(result.error->description.startsWith(head + reason), qPrintable(result.error->description));
-    QVERIFY(result.error->description.size() > head.size() + 4);
+    QCOMPARE(result.error->description, sentence + url + QStringLiteral("\r\n") + reason);
     verifyEmpty(control);
 
     // The next read starts afresh.

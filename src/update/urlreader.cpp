@@ -49,24 +49,21 @@ UrlReader::Outcome UrlReader::read(const QString &url) const
     request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
     const std::unique_ptr<QNetworkReply> reply(manager.get(request));
 
-    // The time-out counts from the last sign of life, so a slow but steady
-    // transfer is not cut short.
+    // The whole read must end within the time-out, so neither a silent
+    // server nor one that trickles bytes keeps the window blocked.
     QEventLoop loop;
-    QTimer silence;
-    silence.setSingleShot(true);
-    silence.setInterval(m_timeout);
+    QTimer deadline;
+    deadline.setSingleShot(true);
     bool timedOut = false;
-    QObject::connect(&silence, &QTimer::timeout, &loop, [&] {
+    QObject::connect(&deadline, &QTimer::timeout, &loop, [&] {
         timedOut = true;
         reply->abort();
     });
-    QObject::connect(reply.get(), &QNetworkReply::metaDataChanged, &silence, qOverload<>(&QTimer::start));
-    QObject::connect(reply.get(), &QNetworkReply::downloadProgress, &silence, qOverload<>(&QTimer::start));
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    silence.start();
+    deadline.start(m_timeout);
     if (!reply->isFinished())
         loop.exec(QEventLoop::ExcludeUserInputEvents);
-    silence.stop();
+    deadline.stop();
 
     Outcome outcome;
     if (!timedOut && isRefusal(reply->error())) {
@@ -81,7 +78,7 @@ UrlReader::Outcome UrlReader::read(const QString &url) const
         prop.Value = reply->readAll();
     prop.BytesRead = prop.Value.size();
     if (timedOut) {
-        prop.Status = QStringLiteral("Timed out: the server sent nothing for %1").arg(durationText(m_timeout));
+        prop.Status = QStringLiteral("Timed out: the download did not end within %1").arg(durationText(m_timeout));
     } else if (reply->error() != QNetworkReply::NoError) {
         prop.Status = failureText(*reply);
     } else {

@@ -25,7 +25,7 @@ public:
 
     Outcome read(const QString &url) const;
 
-    // A read that receives nothing for this long is abandoned as failed.
+    // A read that has not ended after this long is abandoned as failed.
     void setTimeout(std::chrono::milliseconds timeout) { m_timeout = timeout; }
     std::chrono::milliseconds timeout() const { return m_timeout; }
 
