@@ -35,7 +35,6 @@ private slots:
     void engineThatWritesNoListFile();
     void oldListFileThatCannotBeReplaced();
     void engineRunsInTheWorkingFolderWithoutArguments();
-    void secondRunReplacesTheList();
     void threeMethodsEndToEnd();
 
 private:
@@ -208,12 +207,6 @@ void TestTileRun::listFileOutcomes_data()
     QTest::newRow("three tiles")
         << lines({"free text, with commas", Header, "1    12     I 1-20", "2    13     a", "3    17     b", ""})
         << QString() << QString() << QStringList{"Tile number: 12", "Tile number: 13", "Tile number: 17"};
-    QTest::newRow("table ends at the end of the file")
-        << QByteArray(Header + "\r\n1    4     a\r\n2    8     b") << QString() << QString()
-        << QStringList{"Tile number: 4", "Tile number: 8"};
-    QTest::newRow("eleven pieces with ranges after a comma")
-        << lines({Header, "  1    345     1- 40,   1- 40,  1- 40", ""}) << QString() << QString()
-        << QStringList{"Tile number: 345"};
     QTest::newRow("ERROR before the header")
         << lines({"Quorvantix", "ERROR: region 7 has no data", Header, "1    5     a"})
         << QStringLiteral("Unable to find tiles in domain selected, check quorvantix.lst file in your application "
@@ -223,9 +216,6 @@ void TestTileRun::listFileOutcomes_data()
         << lines({"nothing here"}) << NoTiles + u' ' << QStringLiteral("Quorvantix") << earlier;
     QTest::newRow("header followed by an empty line")
         << lines({Header, "", "1    5     a"}) << NoTiles << QStringLiteral("Quorvantix") << QStringList{};
-    QTest::newRow("three and five blanks only")
-        << lines({Header, "1   5     a", "2     6     b", ""}) << NoTiles << QStringLiteral("Quorvantix")
-        << QStringList{};
 }
 
 void TestTileRun::listFileOutcomes()
@@ -368,26 +358,6 @@ void TestTileRun::engineRunsInTheWorkingFolderWithoutArguments()
     QVERIFY(control.contains("\r\n7       ! MM5 region ID"));
     QVERIFY(control.contains("\r\n2005      ! Year of tiled data"));
     QCOMPARE(m_window->controls().items("TilesListBox"), QStringList{"Tile number: 5"});
-}
-
-void TestTileRun::secondRunReplacesTheList()
-{
-    installEngine(EngineFolders::replayEngine());
-    TestFolders::writeFile(m_appFolder.filePath("replay.lst"), lines({Header, "1    5     a", "2    6     b"}));
-    start();
-    clickShow();
-    QCOMPARE(text("TilesCountLabel"), QStringLiteral("2"));
-
-    TestFolders::writeFile(m_appFolder.filePath("replay.lst"), lines({Header, "1    8     a"}));
-    m_pointer.changes.clear();
-    clickShow();
-
-    QCOMPARE(engineRuns().size(), 2);
-    QCOMPARE(m_window->controls().items("TilesListBox"), QStringList{"Tile number: 8"});
-    QCOMPARE(text("TilesCountLabel"), QStringLiteral("1"));
-    QCOMPARE(m_window->tileRun().TileNumbers(), QStringList{"8"});
-    QVERIFY(m_window->controls().isEnabled("ShowFileButton"));
-    verifyHourglassBalanced();
 }
 
 void TestTileRun::threeMethodsEndToEnd()
