@@ -192,10 +192,13 @@ void DownloadsControl::UserControl_AsyncReadComplete(const AsyncProp &prop)
 
 void DownloadsControl::Label1_MouseMove()
 {
-    if (m_cursorFile.isEmpty() || !QFileInfo::exists(m_cursorFile))
+    // Once loaded, the custom pointer stays with the label.
+    if (m_customCursor || m_cursorFile.isEmpty() || !QFileInfo::exists(m_cursorFile))
         return;
-    if (const std::optional<QCursor> cursor = loadCursorFile(m_cursorFile))
+    if (const std::optional<QCursor> cursor = loadCursorFile(m_cursorFile)) {
         m_label->setCursor(*cursor);
+        m_customCursor = true;
+    }
 }
 
 void DownloadsControl::Label1_Click()
@@ -218,6 +221,8 @@ void DownloadsControl::Label1_Click()
 
 void DownloadsControl::CheckForUpdate(const QString &text)
 {
+    if (!m_context)
+        return;
     ui::Messages &messages = *m_context->services.messages;
     const QStringList lines = CatalogueUpdate::SplitLines(text);
 

@@ -70,6 +70,7 @@ private:
     DownloadState m_download;
     QString m_baseAddress;
     QString m_cursorFile;
+    bool m_customCursor = false;
     bool m_pressed = false;
     bool m_checking = false;
 };
