@@ -226,12 +226,14 @@ void MainWindowForm::setup(QMainWindow *window, QWidget *downloadsControl)
     window->setCentralWidget(central);
     auto *grid = new QGridLayout(central);
 
-    grid->addWidget(domainFrame(central), 0, 0, 2, 1);
+    // Left: the domain choice. Right: its limits, the method and the catalogue.
+    grid->addWidget(domainFrame(central), 0, 0, 3, 1);
     grid->addWidget(limitsFrame(central), 0, 1);
     auto *methodRow = new QHBoxLayout;
     methodRow->addWidget(label(central, "Label23", QStringLiteral("Select type of coordinates:")));
     methodRow->addWidget(named<QComboBox>(central, "cboChoice1"), 1);
-    grid->addLayout(methodRow, 1, 1, Qt::AlignTop);
+    grid->addLayout(methodRow, 1, 1);
+    grid->addWidget(configurationFrame(central, downloadsControl), 2, 1, Qt::AlignBottom);
 
     // The three input panels share one place; the box's end corner stands beside it.
     auto *panels = new QGridLayout;
@@ -251,43 +253,45 @@ void MainWindowForm::setup(QMainWindow *window, QWidget *downloadsControl)
                       0, 1);
     panels->setColumnStretch(0, 1);
     panels->setColumnStretch(1, 1);
-    grid->addLayout(panels, 2, 0, 1, 2);
+    grid->addLayout(panels, 3, 0, 1, 2);
+
+    auto *show = named<QPushButton>(central, "cmdShow");
+    show->setText(QStringLiteral("Show tiles in domain"));
+    show->setEnabled(false);
+    grid->addWidget(show, 4, 0);
 
     auto *line = named<QFrame>(central, "Line1");
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
-    grid->addWidget(line, 3, 0, 1, 2);
+    grid->addWidget(line, 5, 0, 1, 2);
 
-    auto *run = new QVBoxLayout;
-    auto *show = named<QPushButton>(central, "cmdShow");
-    show->setText(QStringLiteral("Show tiles in domain"));
-    show->setEnabled(false);
-    run->addWidget(show);
+    // The result of the last run: the tiles, their number and how to order them.
+    auto *result = new QVBoxLayout;
     auto *countRow = new QHBoxLayout;
     countRow->addWidget(label(central, "Label1", QStringLiteral("Number of tiles needed for the selected domain:")));
     countRow->addWidget(label(central, "TilesCountLabel", QStringLiteral("---")), 1);
-    run->addLayout(countRow);
+    result->addLayout(countRow);
     auto *tiles = named<QListWidget>(central, "TilesListBox");
     tiles->setMinimumHeight(tiles->fontMetrics().height() * 6);
-    run->addWidget(tiles, 1);
+    result->addWidget(tiles, 1);
     auto *temp = named<QListWidget>(central, "TempList");
     temp->setVisible(false);
-    run->addWidget(temp);
-    grid->addLayout(run, 4, 0);
+    result->addWidget(temp);
+    grid->addLayout(result, 6, 0);
 
     auto *side = new QVBoxLayout;
-    side->addWidget(configurationFrame(central, downloadsControl));
     auto *warning = label(central, "WarningLabel", QString());
     warning->setWordWrap(true);
+    warning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     side->addWidget(warning, 1);
     auto *viewOutput = named<QPushButton>(central, "ShowFileButton");
     viewOutput->setText(QStringLiteral("View output file"));
     side->addWidget(viewOutput, 0, Qt::AlignRight);
-    grid->addLayout(side, 4, 1);
+    grid->addLayout(side, 6, 1);
 
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
-    grid->setRowStretch(4, 1);
+    grid->setRowStretch(6, 1);
 
     setTabOrder(window);
 }
