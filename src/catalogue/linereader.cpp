@@ -1,24 +1,13 @@
 #include "catalogue/linereader.h"
 
+#include "common/singlebytetext.h"
+
 #include <QByteArray>
 #include <QIODevice>
 
-namespace {
-
-QStringConverter::Encoding singleByteEncoding()
-{
-#ifdef Q_OS_WIN
-    return QStringConverter::System; // the machine's ANSI code page
-#else
-    return QStringConverter::Latin1;
-#endif
-}
-
-} // namespace
-
 LineReader::LineReader(QIODevice &device)
     : m_device(device)
-    , m_decoder(singleByteEncoding())
+    , m_decoder(SingleByteEncoding)
 {
 }
 

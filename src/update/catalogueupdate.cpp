@@ -2,25 +2,13 @@
 
 #include "catalogue/configreader.h"
 #include "common/numbertext.h"
+#include "common/singlebytetext.h"
 
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 namespace CatalogueUpdate {
-
-namespace {
-
-// Windows keeps such text in the ANSI code page; elsewhere Latin-1 keeps every
-// byte as it came.
-constexpr QStringConverter::Encoding SingleByte =
-#ifdef Q_OS_WIN
-    QStringConverter::System;
-#else
-    QStringConverter::Latin1;
-#endif
-
-} // namespace
 
 QStringList SplitLines(const QString &text)
 {
@@ -60,7 +48,7 @@ QByteArray CatalogueBytes(const QStringList &lines)
         text += NumberText::trimBlanks(line);
         text += QLatin1String("\r\n");
     }
-    QStringEncoder encode(SingleByte);
+    QStringEncoder encode(SingleByteEncoding);
     return encode(text);
 }
 
@@ -90,7 +78,7 @@ std::optional<QString> ReplaceFile(const QString &path, const QByteArray &bytes)
 
 QString DecodeSingleByte(const QByteArray &bytes)
 {
-    QStringDecoder decode(SingleByte);
+    QStringDecoder decode(SingleByteEncoding);
     return decode(bytes);
 }
 
