@@ -38,8 +38,7 @@ private slots:
     void carryTurnsRemaindersIntoMinutes();
     void decimalChangeRewritesTheFields_data();
     void decimalChangeRewritesTheFields();
-    void emptyingShowsZeros();
-    void unchangedWriteRunsNothing();
+    void writesThatChangeNoTextRunNothing();
     void leavingAFieldRewritesTheDecimal_data();
     void leavingAFieldRewritesTheDecimal();
     void mouseLeavesButDeactivationDoesNot();
@@ -158,25 +157,17 @@ void TestDmsSync::decimalChangeRewritesTheFields()
     QCOMPARE(fields(coordinate), after);
 }
 
-void TestDmsSync::emptyingShowsZeros()
+void TestDmsSync::writesThatChangeNoTextRunNothing()
 {
-    // Writing an empty text into an empty field is no change.
     edit("txtLat1")->setText(QString());
     QCOMPARE(fields(StartLat), (QStringList{"", "45", "00", "0.00"}));
-
     edit("txtLat1")->setText(QStringLiteral("45.5"));
+    edit("txtLatD1")->setText(QStringLiteral("7"));
+    edit("txtLat1")->setText(QStringLiteral("45.5"));
+    QCOMPARE(fields(StartLat), (QStringList{"45.5", "7", "30", "0.00"}));
+    // Emptied after holding text, the field counts as 0.
     edit("txtLat1")->setText(QString());
     QCOMPARE(fields(StartLat), (QStringList{"", "0", "0", "0.00"}));
-}
-
-void TestDmsSync::unchangedWriteRunsNothing()
-{
-    edit("txtLon2")->setText(QStringLiteral("45.5"));
-    edit("txtLonD2")->setText(QStringLiteral("7"));
-    edit("txtLon2")->setText(QStringLiteral("45.5"));
-    QCOMPARE(fields(EndLon), (QStringList{"45.5", "7", "30", "0.00"}));
-    edit("txtLon2")->setText(QStringLiteral("45.50"));
-    QCOMPARE(fields(EndLon), (QStringList{"45.50", "45", "30", "0.00"}));
 }
 
 void TestDmsSync::leavingAFieldRewritesTheDecimal_data()

@@ -29,6 +29,9 @@ EntryController::EntryController(WindowContext &context)
 {
     m_filter = std::make_unique<EntryEventFilter>(EntryEventFilter::Handlers{
         [this](const QString &control, qint16 &KeyAscii) { return m_keys->KeyPress(control, KeyAscii); },
+        [](const QString &control) {
+            return DmsSync::hasLostFocusHandler(control) || IndexChecks::hasLostFocusHandler(control);
+        },
         [this](const QString &control) { lostFocus(control); }});
 
     const ui::Controls &c = m_context.controls;

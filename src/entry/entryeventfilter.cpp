@@ -51,6 +51,8 @@ bool EntryEventFilter::keyPress(QObject *watched, QEvent *event)
 
 bool EntryEventFilter::focusOut(QObject *watched, QEvent *event)
 {
+    if (!m_handlers.hasLostFocus(watched->objectName()))
+        return false;
     // A message box, a popup (a drop-down's list, a context menu), the menu
     // bar or another window taking the focus is not the user leaving the
     // field: the focus comes back to it.

@@ -17,7 +17,8 @@ public:
     {
         // Runs the control's key handler on the code; false when it has none.
         std::function<bool(const QString &control, qint16 &KeyAscii)> keyPress;
-        // Runs the control's focus-loss handler, if any.
+        // Whether the control has a focus-loss handler, and running it.
+        std::function<bool(const QString &control)> hasLostFocus;
         std::function<void(const QString &control)> lostFocus;
     };
 
