@@ -1,16 +1,11 @@
 #include "run/controlfilelines.h"
 
 #include "common/numbertext.h"
+#include "common/singlebytetext.h"
 
 #include <QStringEncoder>
 
 namespace {
-
-#ifdef Q_OS_WIN
-constexpr auto SingleByte = QStringConverter::System; // the machine's ANSI code page
-#else
-constexpr auto SingleByte = QStringConverter::Latin1;
-#endif
 
 QString pair(double first, double second)
 {
@@ -71,7 +66,7 @@ QStringList ControlFileLines(const QString &region, const QString &year, qint16 
 
 QByteArray ControlFileBytes(const QStringList &lines)
 {
-    QStringEncoder encode(SingleByte);
+    QStringEncoder encode(SingleByteEncoding);
     QByteArray bytes;
     for (const QString &line : lines) {
         bytes += encode(line);

@@ -1,24 +1,15 @@
 #include "run/listfile.h"
 
 #include "common/numbertext.h"
+#include "common/singlebytetext.h"
 #include "run/listfieldreader.h"
 
 #include <QIODevice>
 #include <QStringDecoder>
 
-namespace {
-
-#ifdef Q_OS_WIN
-constexpr auto SingleByte = QStringConverter::System; // the machine's ANSI code page
-#else
-constexpr auto SingleByte = QStringConverter::Latin1;
-#endif
-
-} // namespace
-
 ListFileContent ReadListFile(const QByteArray &bytes)
 {
-    QStringDecoder decode(SingleByte);
+    QStringDecoder decode(SingleByteEncoding);
     ListFieldReader reader(decode(bytes));
     ListFileContent content;
 
