@@ -16,7 +16,7 @@ std::optional<qint16> KeyAsciiOf(const QKeyEvent &event)
     // some platforms, and then the character it types counts.
     const bool altGr = modifiers.testFlag(Qt::ControlModifier) && modifiers.testFlag(Qt::AltModifier)
                        && !text.isEmpty() && text.at(0).isPrint();
-    if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier) && !altGr)
+    if ((modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) && !altGr)
         return std::nullopt;
 
     const int key = event.key();
