@@ -5,8 +5,8 @@
 #include "support/recordingpointer.h"
 #include "support/recordingshell.h"
 #include "support/testfolders.h"
+#include "support/userclicks.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -99,38 +99,19 @@ void TestDomainSelection::start(const QByteArray &catalogue)
     QCOMPARE(m_messages.texts(), QStringList());
 }
 
-// Opens the drop-down and clicks the country, as a user would.
 void TestDomainSelection::pickCountry(const QString &name)
 {
-    QComboBox *combo = m_window->controls().comboBox("CountriesListBox");
-    const int index = combo->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    QVERIFY2(index >= 0, qPrintable(name));
-    combo->showPopup();
-    QAbstractItemView *view = combo->view();
-    QTRY_VERIFY(view->isVisible());
-    const QModelIndex item = view->model()->index(index, 0);
-    view->scrollTo(item);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
-    QTRY_VERIFY(!view->isVisible());
-    QCOMPARE(combo->currentIndex(), index);
+    UserClicks::pickComboText(m_window->controls().comboBox("CountriesListBox"), name);
 }
 
 void TestDomainSelection::pickEntry(int row)
 {
-    QListWidget *list = m_window->controls().listWidget("DomainsAvailableBox");
-    QVERIFY(row < list->count());
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    UserClicks::pickListRow(m_window->controls().listWidget("DomainsAvailableBox"), row);
 }
 
 void TestDomainSelection::pickMethod(int index)
 {
-    QComboBox *combo = m_window->controls().comboBox("cboChoice1");
-    combo->showPopup();
-    QAbstractItemView *view = combo->view();
-    QTRY_VERIFY(view->isVisible());
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                      view->visualRect(view->model()->index(index, 0)).center());
-    QTRY_VERIFY(!view->isVisible());
+    UserClicks::pickComboItem(m_window->controls().comboBox("cboChoice1"), index);
 }
 
 void TestDomainSelection::countryListsItsEntries_data()
