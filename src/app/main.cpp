@@ -9,12 +9,13 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvantix GUI"));
-    QApplication::setApplicationVersion(QStringLiteral("1.7.0.0"));
+    QApplication::setApplicationVersion(QStringLiteral(QUORVANTIX_VERSION));
 
     ui::QtMessages messages;
     ui::QtMousePointer pointer;
     ui::QtShell shell;
     frmMain window({&messages, &pointer, &shell});
+    messages.setParent(&window);
     window.show();
     return app.exec();
 }

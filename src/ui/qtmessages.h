@@ -11,6 +11,9 @@ class QtMessages final : public Messages
 {
 public:
     explicit QtMessages(QWidget *parent = nullptr);
+    // Boxes shown before the window exists have no owner; later ones are
+    // modal to the window and centred on it.
+    void setParent(QWidget *parent) { m_parent = parent; }
     MessageAnswer show(const QString &text, const QString &title, MessageIcon icon,
                        MessageButtons buttons) override;
 
