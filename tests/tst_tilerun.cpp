@@ -1,57 +1,42 @@
-#include "app/basmodule.h"
 #include "app/frmmain.h"
 #include "run/tilerun.h"
-#include "support/enginefolders.h"
 #include "support/recordingmessages.h"
 #include "support/recordingpointer.h"
 #include "support/recordingshell.h"
 #include "support/testfolders.h"
+#include "support/userclicks.h"
 
-#include <QAbstractItemView>
-#include <QComboBox>
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
-using Shape = ui::MousePointer::Shape;
+using Entries = QList<QPair<QString, QString>>;
+using TestFolders::crlf;
 
-// "Show tiles in domain" on the real window: a test engine replays prepared
-// list files, and the stand-in engine serves requests end to end.
+// "Show tiles in domain" on the real window, from an application folder whose
+// path holds a blank: with a test engine that replays a prepared list file and
+// records its runs, and end to end with the stand-in engine.
 class TestTileRun : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
     void cleanup();
-    void listFileOutcomes_data();
-    void listFileOutcomes();
-    void noDomainSelected();
-    void refusedEntriesRunNoEngine();
-    void missingEngine();
-    void engineThatWritesNoListFile();
-    void oldListFileThatCannotBeReplaced();
-    void engineRunsInTheWorkingFolderWithoutArguments();
-    void threeMethodsEndToEnd();
+    void showTiles_data();
+    void showTiles();
+    void endToEnd();
 
 private:
-    void start();
-    void installEngine(const QString &program);
-    void pickCountry(const QString &name);
-    void pickEntry(const QString &startsWith, const QString &year);
-    void pickMethod(int index);
-    void showEarlierResult();
-    void clickShow();
-    void verifyHourglassBalanced();
-    QString text(const char *name) const { return m_window->controls().text(QLatin1String(name)); }
-    QStringList engineRuns() const;
+    void start(const QString &engine);
+    void pickDomain();
+    void clickShow() { QTest::mouseClick(m_window->controls().button("cmdShow"), Qt::LeftButton); }
 
-    QTemporaryDir m_appFolder{QDir::tempPath() + QStringLiteral("/quorvantix app XXXXXX")};
+    std::unique_ptr<QTemporaryDir> m_app;
     std::unique_ptr<QTemporaryDir> m_work;
-    QString m_previousFolder;
     RecordingMessages m_messages;
     RecordingPointer m_pointer;
     RecordingShell m_shell;
@@ -60,354 +45,241 @@ private:
 
 namespace {
 
-const QByteArray Header = "No.  Tile #     I/J Ranges on Tile     I/J Ranges Selected";
-const QString OrderText = QStringLiteral("To order tiles, please send your order form and Quorvantix output file to ")
-                          + QStringLiteral("orders@qmt.example");
-const QString NoTiles = QStringLiteral(
-    "Unable to process the entered data, please check that your domain limits are within the region selected");
+const QString Header = QStringLiteral("No.  Tile #     I/J Ranges on Tile     I/J Ranges Selected");
+const QString OrderText = QStringLiteral("To order tiles, please send your order form and Quorvantix output file to "
+                                         "orders@qmt.example");
+const QByteArray OldControlFile = "an earlier control file\r\n";
 
-QByteArray lines(std::initializer_list<QByteArray> list)
+// The control file for region 7 of 2001, spelt out independently of the code.
+QByteArray expectedFile(const QByteArray &method, const QByteArray &line7, const QByteArray &line8,
+                        bool centre = false)
 {
-    QByteArray bytes;
-    for (const QByteArray &line : list)
-        bytes += line + "\r\n";
-    return bytes;
+    return "Select a range for decode packed MM5 tiles \r\n"
+           "quorvantix.lst       ! List file\r\n"
+           "quorvantix.dat       ! Output file name\r\n"
+           "7       ! MM5 region ID (See list below)\r\n"
+           "2001      ! Year of tiled data\r\n"
+           + method + "       ! Method of domain selection (1: I/J; 2: lon/lat; 3: center&range)\r\n"
+           + line7 + "       ! Beg/End I indices, or longitudes, or center lon/lat\r\n"
+           + line8 + (centre ? "   " : "       ") + "! Beg/End J indices, or latitudes, or range in km\r\n"
+           "1       ! Flag to create(1) or not(0) a batch file to rename tile files \r\n"
+           "mvtiles.bat ! Batch file name (these three lines needed only for Flag=1)\r\n"
+           "1       ! Way to rename tile file names (1/2; See notes below) \r\n"
+           "1       ! Operating System (1: Window DOS, 2: UNIX/LINUX)\r\n";
 }
+
+// The entries each row starts from, by method (1 box, 2 indices, 3 centre).
+const Entries Typical[] = {
+    {{"txtLat1", "40"}, {"cboLatLL1", "N"}, {"txtLon1", "70"}, {"cboLonLL1", "W"},
+     {"txtLat2", "30"}, {"cboLatLL2", "N"}, {"txtLon2", "80"}, {"cboLonLL2", "W"}},
+    {{"TextIndexiStart", "10"}, {"TextIndexiEnd", "40"}, {"TextIndexjStart", "5"}, {"TextIndexjEnd", "25"}},
+    {{"txtEMRLAT01", "45.500000"}, {"cboEMRLAT01", "N"}, {"txtEMRLON01", "73.250000"}, {"cboEMRLON01", "W"},
+     {"txtRadius1", "150"}},
+};
 
 } // namespace
 
-void TestTileRun::initTestCase()
-{
-    QVERIFY(m_appFolder.isValid());
-    QVERIFY(m_appFolder.path().contains(u' '));
-    QVERIFY2(QFileInfo::exists(EngineFolders::replayEngine()), "build the target quorvantix-replay-engine first");
-    QVERIFY2(QFileInfo::exists(EngineFolders::builtEngine()), "build the target quorvantix-engine first");
-    QVERIFY(QFile::copy(TestFolders::sampleCatalogue(), m_appFolder.filePath("tiles.cfg")));
-    m_previousFolder = QDir::currentPath();
-}
-
 void TestTileRun::init()
 {
+    m_app = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/quorvantix app XXXXXX"));
     m_work = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_work->isValid());
+    QVERIFY(m_app->isValid() && m_work->isValid());
+    QVERIFY(QFile::copy(TestFolders::sampleCatalogue(), m_app->filePath("tiles.cfg")));
     QVERIFY(QDir::setCurrent(m_work->path()));
-    for (const char *name : {"Quorvantix.exe", "replay.lst", "replay.log", "replay-seen.inp"})
-        QFile::remove(m_appFolder.filePath(name));
     m_messages.clear();
-    m_pointer.changes.clear();
 }
 
 void TestTileRun::cleanup()
 {
     m_window.reset();
-    QDir::setCurrent(m_previousFolder);
-    m_work.reset();
+    QDir::setCurrent(QDir::tempPath()); // the working folder is removed next
 }
 
-// A fresh window on the sample catalogue with domain 7 of 2005 picked, as a
-// user would: the box method shows the whole domain.
-void TestTileRun::start()
+// A window with `engine` (none when empty) as the application folder's engine
+// and France picked by clicks.
+void TestTileRun::start(const QString &engine)
 {
-    m_window = std::make_unique<frmMain>(ui::Services{&m_messages, &m_pointer, &m_shell}, m_appFolder.path());
+    QVERIFY(engine.isEmpty() || QFile::copy(engine, m_app->filePath("Quorvantix.exe")));
+    m_window = std::make_unique<frmMain>(ui::Services{&m_messages, &m_pointer, &m_shell}, m_app->path());
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    pickCountry(QStringLiteral("France"));
-    pickEntry(QStringLiteral("Domain 7,"), QStringLiteral("2005"));
-    QCOMPARE(m_window->state().SelectedDomain, QStringLiteral("7"));
-    QVERIFY(m_window->controls().isEnabled("cmdShow"));
+    UserClicks::pickComboText(m_window->controls().comboBox("CountriesListBox"), "France");
+}
+
+void TestTileRun::pickDomain()
+{
+    QListWidget *domains = m_window->controls().listWidget("DomainsAvailableBox");
+    const QList<QListWidgetItem *> found = domains->findItems("Domain 7,*2001", Qt::MatchWildcard);
+    QCOMPARE(found.size(), 1);
+    UserClicks::pickListRow(domains, domains->row(found.first()));
     QCOMPARE(m_messages.texts(), QStringList());
     m_pointer.changes.clear();
 }
 
-void TestTileRun::installEngine(const QString &program)
+void TestTileRun::showTiles_data()
 {
-    QVERIFY(EngineFolders::copyProgram(program, m_appFolder.filePath("Quorvantix.exe")));
+    QTest::addColumn<int>("method");
+    QTest::addColumn<Entries>("changes"); // to the method's typical entries
+    QTest::addColumn<bool>("engine");
+    QTest::addColumn<QByteArray>("replay"); // the list file the engine leaves; none when null
+    QTest::addColumn<QString>("inTheWay");  // a folder where the run writes a file
+    QTest::addColumn<QByteArray>("controlFile");
+    QTest::addColumn<int>("runs");
+    QTest::addColumn<QString>("message"); // "title: text"; %1 the working folder, %2 the application folder
+    QTest::addColumn<QStringList>("tiles");
+
+    const QByteArray table = crlf({Header, "1    5     a"});
+    const QStringList earlier{"Tile number: 99"};
+    const QStringList fiveListed{"Tile number: 5"};
+    const QByteArray box = expectedFile("2", "-80,-70", "30,40");
+    const auto written = [&](const char *name, int method, const Entries &changes, const QByteArray &file) {
+        QTest::newRow(name) << method << changes << true << table << "" << file << 1 << "" << fiveListed;
+    };
+    const auto refused = [&](const char *name, int method, const Entries &changes, const QString &message) {
+        QTest::newRow(name) << method << changes << true << table << "" << OldControlFile << 0 << "Error: " + message
+                            << earlier;
+    };
+    const auto failed = [&](const char *name, bool engine, const QByteArray &replay, const char *inTheWay, int runs,
+                            const QString &message, const QStringList &tiles) {
+        // A folder in the way of the control file leaves nothing to read. The
+        // folders in the message have the platform's separators.
+        const bool noFile = QByteArray(inTheWay) == "quorvantix.inp";
+        QTest::newRow(name) << 1 << Entries() << engine << replay << inTheWay << (noFile ? QByteArray() : box) << runs
+                            << QDir::toNativeSeparators(message) << tiles;
+    };
+
+    written("indices", 2, {}, expectedFile("1", "10,40", "5,25"));
+    written("box typed north-east corner first", 1, {}, box);
+    written("south; 0 W; 15 digits", 1, {{"txtLat1", "10"}, {"cboLatLL1", "S"}, {"txtLat2", "20"}, {"cboLatLL2", "S"},
+            {"txtLon1", "0"}, {"txtLon2", "80.12345678901234"}}, expectedFile("2", "-80.1234567890123,0", "-20,-10"));
+    written("centre, no trailing zeros", 3, {}, expectedFile("3", "-73.25,45.5", "150", true));
+    written("centre with empty hemisphere lists is north and east", 3, {{"cboEMRLAT01", ""}, {"cboEMRLON01", ""}},
+            expectedFile("3", "73.25,45.5", "150", true));
+
+    const QString order = QStringLiteral("Starting indices for i and j must smaller than ending indices");
+    const QString notWhole = QStringLiteral("The index \"%1\" is not a whole number between -32768 and 32767.");
+    refused("index empty", 2, {{"TextIndexjEnd", ""}}, "Please provide starting and ending indices.");
+    refused("i start equals end", 2, {{"TextIndexiEnd", "10"}}, order);
+    refused("j start after end", 2, {{"TextIndexjStart", "26"}}, order);
+    refused("index not a number", 2, {{"TextIndexiEnd", "4o"}}, notWhole.arg("4o"));
+    refused("index beyond 16 bits", 2, {{"TextIndexjEnd", "32768"}}, notWhole.arg("32768"));
+    const QString firstCorner = QStringLiteral("Please provide all the requested latitudes/longitudes .");
+    const QString secondCorner = QStringLiteral("Please provide all the requested latitudes/longitudes.");
+    refused("first latitude empty", 1, {{"txtLat1", ""}}, firstCorner);
+    refused("first hemisphere empty", 1, {{"cboLonLL1", ""}}, firstCorner);
+    refused("both corners empty", 1, {{"txtLon1", ""}, {"txtLon2", ""}}, firstCorner);
+    refused("second longitude empty", 1, {{"txtLon2", ""}}, secondCorner);
+    refused("second hemisphere empty", 1, {{"cboLatLL2", ""}}, secondCorner);
+    refused("latitude not a number", 1, {{"txtLat2", "3O"}}, "The latitude or longitude \"3O\" is not a number.");
+    const QString noCentre = QStringLiteral("Please provide radius and origin coordinnates of the domain.");
+    refused("radius empty", 3, {{"txtRadius1", ""}}, noCentre);
+    refused("centre latitude empty", 3, {{"txtEMRLAT01", ""}}, noCentre);
+    refused("centre longitude empty", 3, {{"txtEMRLON01", ""}}, noCentre);
+    refused("radius of blanks", 3, {{"txtRadius1", "  "}}, "The radius \"  \" is not a number.");
+    refused("centre not a number", 3, {{"txtEMRLON01", "7..3"}}, "The center coordinate \"7..3\" is not a number.");
+
+    const QString noTiles = QStringLiteral("Quorvantix: Unable to process the entered data, please check that your "
+                                           "domain limits are within the region selected");
+    failed("ERROR before the header", true, crlf({"ERROR: no data", Header, "1    5     a"}), "", 1, "Quorvantix: "
+           "Unable to find tiles in domain selected, check quorvantix.lst file in your application folder (%1) for "
+           "details ", earlier);
+    failed("no header", true, crlf({"nothing"}), "", 1, noTiles + ' ', earlier);
+    failed("header followed by an empty line", true, crlf({Header, "", "1    5     a"}), "", 1, noTiles, {});
+    failed("missing engine", false, table, "", 0,
+           "Quorvantix GUI: Can not run Quorvantix executable, please make sure it is in the folder %2", earlier);
+    failed("engine writes no list file, an earlier one is there", true, QByteArray(), "", 1,
+           "Quorvantix GUI: The Quorvantix executable did not leave a readable list file %1/quorvantix.lst.", earlier);
+    failed("earlier list file cannot be replaced", true, table, "quorvantix.lst", 0,
+           "Quorvantix GUI: The list file %1/quorvantix.lst of an earlier run cannot be replaced.", earlier);
+    failed("control file cannot be written", true, table, "quorvantix.inp", 0,
+           "Error: Unable to write the control file %1/quorvantix.inp: Filename refers to a directory", earlier);
 }
 
-void TestTileRun::pickCountry(const QString &name)
+// A run over an earlier result: the control file, the engine runs, the
+// message, and the tiles with their count and the order text after success.
+void TestTileRun::showTiles()
 {
-    QComboBox *combo = m_window->controls().comboBox("CountriesListBox");
-    const int index = combo->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    QVERIFY2(index >= 0, qPrintable(name));
-    combo->showPopup();
-    QAbstractItemView *view = combo->view();
-    QTRY_VERIFY(view->isVisible());
-    const QModelIndex item = view->model()->index(index, 0);
-    view->scrollTo(item);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
-    QTRY_VERIFY(!view->isVisible());
-    QCOMPARE(combo->currentIndex(), index);
-}
-
-void TestTileRun::pickEntry(const QString &startsWith, const QString &year)
-{
-    QListWidget *list = m_window->controls().listWidget("DomainsAvailableBox");
-    for (int row = 0; row < list->count(); ++row) {
-        const QString entry = list->item(row)->text();
-        if (entry.startsWith(startsWith) && entry.endsWith(year)) {
-            list->scrollToItem(list->item(row));
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-            QCOMPARE(list->currentRow(), row);
-            return;
-        }
-    }
-    QFAIL(qPrintable(QStringLiteral("no entry ") + startsWith + QStringLiteral("... ") + year));
-}
-
-void TestTileRun::pickMethod(int index)
-{
-    QComboBox *combo = m_window->controls().comboBox("cboChoice1");
-    combo->showPopup();
-    QAbstractItemView *view = combo->view();
-    QTRY_VERIFY(view->isVisible());
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                      view->visualRect(view->model()->index(index, 0)).center());
-    QTRY_VERIFY(!view->isVisible());
-    QCOMPARE(basModule::SelectionMethod, qint16(index + 1));
-}
-
-// What the window shows after an earlier successful run.
-void TestTileRun::showEarlierResult()
-{
+    QFETCH(int, method);
+    QFETCH(Entries, changes);
+    QFETCH(bool, engine);
+    QFETCH(QByteArray, replay);
+    QFETCH(QString, inTheWay);
+    QFETCH(QByteArray, controlFile);
+    QFETCH(int, runs);
+    QFETCH(QString, message);
+    QFETCH(QStringList, tiles);
+    if (!replay.isNull())
+        TestFolders::writeFile(m_app->filePath("replay.lst"), replay);
+    TestFolders::writeFile("quorvantix.inp", OldControlFile);
+    TestFolders::writeFile("quorvantix.lst", crlf({Header, "1    99     earlier"}));
+    QVERIFY(inTheWay.isEmpty() || (QFile::remove(inTheWay) && QDir::current().mkpath(inTheWay + "/inside")));
+    start(engine ? QStandardPaths::findExecutable("quorvantix-replay-engine", {QCoreApplication::applicationDirPath()})
+                 : QString());
+    pickDomain();
+    UserClicks::pickComboItem(m_window->controls().comboBox("cboChoice1"), method - 1);
     ui::Controls &c = m_window->controls();
+    for (const auto &[name, value] : Typical[method - 1] + changes)
+        c.setText(name, value);
     c.addItem("TilesListBox", "Tile number: 99");
-    c.setText("TilesCountLabel", "1");
+    c.setText("TilesCountLabel", "7");
     c.setText("WarningLabel", "earlier order text");
     c.setEnabled("ShowFileButton", true);
-}
 
-void TestTileRun::clickShow()
-{
-    QTest::mouseClick(m_window->controls().button("cmdShow"), Qt::LeftButton);
-}
+    clickShow();
 
-void TestTileRun::verifyHourglassBalanced()
-{
+    QCOMPARE(TestFolders::readFile("quorvantix.inp"), controlFile);
+    // Each run of the replay engine is logged as "working folder|argument count".
+    const QString log = QString::fromLocal8Bit(TestFolders::readFile(m_app->filePath("replay.log")));
+    QCOMPARE(log.split(u'\n', Qt::SkipEmptyParts), QStringList(runs, m_work->path() + QStringLiteral("|0")));
+    QCOMPARE(TestFolders::readFile(m_app->filePath("replay-seen.inp")), runs ? controlFile : QByteArray());
+    QStringList shown;
+    for (const RecordingMessages::Shown &box : std::as_const(m_messages.shown)) {
+        QCOMPARE(box.icon, ui::MessageIcon::Critical);
+        shown << box.title + QStringLiteral(": ") + box.text;
+    }
+    message.replace("%1", QDir::toNativeSeparators(m_work->path()));
+    message.replace("%2", QDir::toNativeSeparators(m_app->path()));
+    QCOMPARE(shown, message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(c.items("TilesListBox"), tiles);
+    QCOMPARE(c.text("TilesCountLabel"), message.isEmpty() ? QString::number(tiles.size()) : QStringLiteral("7"));
+    QCOMPARE(c.text("WarningLabel"), message.isEmpty() ? OrderText : QStringLiteral("earlier order text"));
+    QCOMPARE(c.isEnabled("ShowFileButton"), message.isEmpty());
     QCOMPARE(m_pointer.changes.size(), 2);
-    QCOMPARE(m_pointer.changes.at(0).shape, Shape::Hourglass);
-    QCOMPARE(m_pointer.changes.at(1).shape, Shape::Default);
-    QCOMPARE(m_pointer.changes.at(0).over, m_window.get());
+    QCOMPARE(m_pointer.changes.at(0).shape, ui::MousePointer::Shape::Hourglass);
+    QCOMPARE(m_pointer.changes.at(1).shape, ui::MousePointer::Shape::Default);
     QCOMPARE(m_pointer.changes.at(1).over, m_window.get());
 }
 
-QStringList TestTileRun::engineRuns() const
+// Show before any domain is picked, then each method in turn with the
+// stand-in engine on domain 7 (5 x 4 tiles).
+void TestTileRun::endToEnd()
 {
-    const QString log = QString::fromLocal8Bit(TestFolders::readFile(m_appFolder.filePath("replay.log")));
-    return log.split(u'\n', Qt::SkipEmptyParts);
-}
-
-void TestTileRun::listFileOutcomes_data()
-{
-    QTest::addColumn<QByteArray>("list");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QStringList>("items");
-
-    const QStringList earlier{"Tile number: 99"};
-    QTest::newRow("three tiles")
-        << lines({"free text, with commas", Header, "1    12     I 1-20", "2    13     a", "3    17     b", ""})
-        << QString() << QString() << QStringList{"Tile number: 12", "Tile number: 13", "Tile number: 17"};
-    QTest::newRow("ERROR before the header")
-        << lines({"Quorvantix", "ERROR: region 7 has no data", Header, "1    5     a"})
-        << QStringLiteral("Unable to find tiles in domain selected, check quorvantix.lst file in your application "
-                          "folder (%1) for details ")
-        << QStringLiteral("Quorvantix") << earlier;
-    QTest::newRow("no header and no error")
-        << lines({"nothing here"}) << NoTiles + u' ' << QStringLiteral("Quorvantix") << earlier;
-    QTest::newRow("header followed by an empty line")
-        << lines({Header, "", "1    5     a"}) << NoTiles << QStringLiteral("Quorvantix") << QStringList{};
-}
-
-void TestTileRun::listFileOutcomes()
-{
-    QFETCH(QByteArray, list);
-    QFETCH(QString, message);
-    QFETCH(QString, title);
-    QFETCH(QStringList, items);
-    installEngine(EngineFolders::replayEngine());
-    TestFolders::writeFile(m_appFolder.filePath("replay.lst"), list);
-    start();
-    showEarlierResult();
-
-    clickShow();
-
-    QCOMPARE(engineRuns().size(), 1);
-    QCOMPARE(m_window->controls().items("TilesListBox"), items);
-    verifyHourglassBalanced();
-    if (message.isEmpty()) {
-        QCOMPARE(m_messages.texts(), QStringList());
-        QCOMPARE(text("TilesCountLabel"), QString::number(items.size()));
-        QCOMPARE(text("WarningLabel"), OrderText);
-        QVERIFY(m_window->controls().isEnabled("ShowFileButton"));
-        return;
-    }
-    // The working folder, where the list file is, fills the brackets.
-    message.replace(QStringLiteral("%1"), QDir::toNativeSeparators(m_work->path()));
-    QCOMPARE(m_messages.texts(), QStringList{message});
-    QCOMPARE(m_messages.shown.first().title, title);
-    QCOMPARE(m_messages.shown.first().icon, ui::MessageIcon::Critical);
-    QCOMPARE(text("TilesCountLabel"), QStringLiteral("1"));
-    QCOMPARE(text("WarningLabel"), QStringLiteral("earlier order text"));
-    QVERIFY(!m_window->controls().isEnabled("ShowFileButton"));
-}
-
-void TestTileRun::noDomainSelected()
-{
-    installEngine(EngineFolders::replayEngine());
-    m_window = std::make_unique<frmMain>(ui::Services{&m_messages, &m_pointer, &m_shell}, m_appFolder.path());
+    start(TestFolders::buildAppFolder() + QStringLiteral("/Quorvantix.exe"));
     m_pointer.changes.clear();
-    m_window->controls().setEnabled("ShowFileButton", true);
-
     m_window->tileRun().ShowTiles();
-
     QCOMPARE(m_messages.texts(), QStringList{"No domain has been selected"});
     QCOMPARE(m_messages.shown.first().title, QStringLiteral("Quorvantix GUI"));
-    QCOMPARE(m_messages.shown.first().icon, ui::MessageIcon::Critical);
     QVERIFY(m_pointer.changes.isEmpty());
-    QVERIFY(m_window->controls().isEnabled("ShowFileButton"));
-    QVERIFY(!QFileInfo::exists("quorvantix.inp"));
-    QVERIFY(engineRuns().isEmpty());
-}
-
-void TestTileRun::refusedEntriesRunNoEngine()
-{
-    installEngine(EngineFolders::replayEngine());
-    TestFolders::writeFile(m_appFolder.filePath("replay.lst"), lines({Header, "1    5     a"}));
-    start();
-    showEarlierResult();
-    m_window->controls().setText("txtLon2", QString());
-
-    clickShow();
-
-    QCOMPARE(m_messages.texts(), QStringList{"Please provide all the requested latitudes/longitudes."});
-    QVERIFY(engineRuns().isEmpty());
-    QVERIFY(!QFileInfo::exists("quorvantix.inp"));
-    QCOMPARE(m_window->controls().items("TilesListBox"), QStringList{"Tile number: 99"});
-    QCOMPARE(text("TilesCountLabel"), QStringLiteral("1"));
-    QCOMPARE(text("WarningLabel"), QStringLiteral("earlier order text"));
-    QVERIFY(!m_window->controls().isEnabled("ShowFileButton"));
-    verifyHourglassBalanced();
-}
-
-void TestTileRun::missingEngine()
-{
-    start();
-    clickShow();
-
-    QCOMPARE(m_messages.texts(),
-             QStringList{QStringLiteral("Can not run Quorvantix executable, please make sure it is in the folder ")
-                         + QDir::toNativeSeparators(m_appFolder.path())});
-    QCOMPARE(m_messages.shown.first().title, QStringLiteral("Quorvantix GUI"));
-    QVERIFY(QFileInfo::exists("quorvantix.inp"));
-    QVERIFY(!m_window->controls().isEnabled("ShowFileButton"));
-    verifyHourglassBalanced();
-}
-
-void TestTileRun::engineThatWritesNoListFile()
-{
-    installEngine(EngineFolders::replayEngine());
-    // A list file of an earlier run must not pass for this run's.
-    TestFolders::writeFile("quorvantix.lst", lines({Header, "1    5     a"}));
-    start();
-    showEarlierResult();
-
-    clickShow();
-
-    QCOMPARE(engineRuns().size(), 1);
-    QCOMPARE(m_messages.shown.size(), 1);
-    QCOMPARE(m_messages.shown.first().text,
-             QStringLiteral("The Quorvantix executable did not leave a readable list file %1.")
-                 .arg(QDir::toNativeSeparators(m_work->filePath("quorvantix.lst"))));
-    QCOMPARE(m_messages.shown.first().title, QStringLiteral("Quorvantix GUI"));
-    QCOMPARE(m_messages.shown.first().icon, ui::MessageIcon::Critical);
-    QCOMPARE(m_window->controls().items("TilesListBox"), QStringList{"Tile number: 99"});
-    QVERIFY(!m_window->controls().isEnabled("ShowFileButton"));
-    verifyHourglassBalanced();
-}
-
-void TestTileRun::oldListFileThatCannotBeReplaced()
-{
-    installEngine(EngineFolders::replayEngine());
-    TestFolders::writeFile(m_appFolder.filePath("replay.lst"), lines({Header, "1    5     a"}));
-    QVERIFY(QDir::current().mkpath("quorvantix.lst/inside"));
-    start();
-
-    clickShow();
-
-    QCOMPARE(m_messages.texts(),
-             QStringList{QStringLiteral("The list file %1 of an earlier run cannot be replaced.")
-                             .arg(QDir::toNativeSeparators(m_work->filePath("quorvantix.lst")))});
-    QVERIFY(engineRuns().isEmpty());
-    QVERIFY(!m_window->controls().isEnabled("ShowFileButton"));
-    verifyHourglassBalanced();
-}
-
-void TestTileRun::engineRunsInTheWorkingFolderWithoutArguments()
-{
-    installEngine(EngineFolders::replayEngine());
-    TestFolders::writeFile(m_appFolder.filePath("replay.lst"), lines({Header, "1    5     a"}));
-    start();
-
-    clickShow();
-
-    QCOMPARE(engineRuns(), QStringList{QDir::currentPath() + QStringLiteral("|0")});
-    QCOMPARE(QDir::currentPath(), m_work->path());
-    // The engine found the control file just written.
-    const QByteArray control = TestFolders::readFile(m_appFolder.filePath("replay-seen.inp"));
-    QCOMPARE(control, TestFolders::readFile("quorvantix.inp"));
-    QVERIFY(control.contains("\r\n7       ! MM5 region ID"));
-    QVERIFY(control.contains("\r\n2005      ! Year of tiled data"));
-    QCOMPARE(m_window->controls().items("TilesListBox"), QStringList{"Tile number: 5"});
-}
-
-void TestTileRun::threeMethodsEndToEnd()
-{
-    installEngine(EngineFolders::builtEngine());
-    start();
-    QVERIFY(!m_window->controls().isEnabled("ShowFileButton"));
-
-    // The box the domain load filled in: the whole domain, 5 x 4 tiles.
-    clickShow();
-    QCOMPARE(m_messages.texts(), QStringList());
-    QCOMPARE(m_window->controls().itemCount("TilesListBox"), 20);
-    QCOMPARE(m_window->controls().itemText("TilesListBox", 0), QStringLiteral("Tile number: 1"));
-    QCOMPARE(text("TilesCountLabel"), QStringLiteral("20"));
-    QCOMPARE(text("WarningLabel"), OrderText);
-    QVERIFY(m_window->controls().isEnabled("ShowFileButton"));
-    QVERIFY(TestFolders::readFile("quorvantix.dat").contains("Tiles needed: 20"));
-    QVERIFY(QFileInfo::exists("mvtiles.bat"));
-
-    // Indices typed over the filled-in limits.
-    pickMethod(1);
-    QCOMPARE(m_window->controls().itemCount("TilesListBox"), 0);
-    for (const auto &[name, value] : {std::pair{"TextIndexiStart", "10"}, {"TextIndexiEnd", "40"},
-                                      {"TextIndexjStart", "5"}, {"TextIndexjEnd", "25"}}) {
-        QLineEdit *field = m_window->controls().lineEdit(QLatin1String(name));
-        field->selectAll();
-        QTest::keyClicks(field, QLatin1String(value));
-        QCOMPARE(field->text(), QLatin1String(value));
+    m_messages.clear();
+    pickDomain();
+    const std::tuple<int, Entries, QString> steps[] = {
+        {1, {}, "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20"}, // the whole domain, as loaded
+        {2, Typical[1], "1 2 6 7"},
+        {3, {{"txtEMRLAT01", "46"}, {"txtEMRLON01", "2"}, {"txtRadius1", "50"}}, "7 8 12 13"},
+    };
+    for (const auto &[method, typed, tiles] : steps) {
+        ui::Controls &c = m_window->controls();
+        UserClicks::pickComboItem(c.comboBox("cboChoice1"), method - 1);
+        for (const auto &[name, value] : typed) {
+            c.lineEdit(name)->selectAll();
+            QTest::keyClicks(c.lineEdit(name), value);
+        }
+        clickShow();
+        QCOMPARE(m_messages.texts(), QStringList());
+        // The prefix of each item is checked with the prepared list files.
+        QCOMPARE(c.items("TilesListBox").replaceInStrings("Tile number: ", ""), tiles.split(u' '));
+        QCOMPARE(c.text("TilesCountLabel"), QString::number(tiles.count(u' ') + 1));
     }
-    clickShow();
-    QCOMPARE(m_messages.texts(), QStringList());
-    QCOMPARE(m_window->controls().items("TilesListBox"),
-             (QStringList{"Tile number: 1", "Tile number: 2", "Tile number: 6", "Tile number: 7"}));
-    QCOMPARE(text("TilesCountLabel"), QStringLiteral("4"));
-
-    // Centre 46 N 2 E with 50 km around it.
-    pickMethod(2);
-    for (const auto &[name, value] : {std::pair{"txtEMRLAT01", "46"}, {"txtEMRLON01", "2"}, {"txtRadius1", "50"}}) {
-        QLineEdit *field = m_window->controls().lineEdit(QLatin1String(name));
-        field->selectAll();
-        QTest::keyClicks(field, QLatin1String(value));
-    }
-    QCOMPARE(text("cboEMRLON01"), QStringLiteral("E"));
-    clickShow();
-    QCOMPARE(m_messages.texts(), QStringList());
-    QCOMPARE(m_window->controls().items("TilesListBox"),
-             (QStringList{"Tile number: 7", "Tile number: 8", "Tile number: 12", "Tile number: 13"}));
-    QCOMPARE(text("TilesCountLabel"), QStringLiteral("4"));
-    QVERIFY(m_window->controls().isEnabled("ShowFileButton"));
-    QCOMPARE(m_pointer.current, Shape::Default);
 }
 
 QTEST_MAIN(TestTileRun)
