@@ -1,231 +1,210 @@
 #include "app/frmmain.h"
-#include "app/menucommands.h"
 #include "support/recordingmessages.h"
 #include "support/recordingpointer.h"
 #include "support/recordingshell.h"
 #include "support/testfolders.h"
+#include "support/userclicks.h"
 #include "ui/qtmessages.h"
 #include "ui/qtmousepointer.h"
 #include "ui/qtshell.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDesktopServices>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 
-// Stands in for the desktop's handlers: records what Qt's desktop services
-// were asked to open.
-class OpenedUrls : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl &url) { urls << url; }
-};
-
+// The menu commands, the About box, View output file and the map link, with
+// the shell's requests recorded instead of made.
 class TestMenu : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
-    void helpOpensTheDocumentOfTheApplicationFolder();
-    void helpWithoutDocumentDoesNothingVisible();
-    void builtHelpDocumentReachesTheDesktop();
-    void viewOutputFileOpensItOncePerPress();
-    void viewOutputFileThroughTheDesktop();
-    void exitClosesTheWindowWithoutQuestion();
+    void helpOpensTheDocumentOnceItExists();
+    void aboutBoxIsModalCentredAndLinksToTheMainPage();
+    void mapOfTheDomainChosenLast();
+    void viewOutputFileOfTheWorkingFolder();
     void exitEndsTheProcess();
 
 private:
-    void start(ui::Shell &shell, const QString &appFolder);
     void trigger(const char *action);
+    void pickDomain(const QString &number);
+    void pressMap()
+    {
+        QTest::mouseClick(m_window->controls().button(QStringLiteral("DownloadMapButton")), Qt::LeftButton);
+    }
 
     QTemporaryDir m_appFolder;
-    QTemporaryDir m_workFolder;
-    QString m_savedCurrent;
     RecordingMessages m_messages;
     RecordingPointer m_pointer;
     RecordingShell m_shell;
-    OpenedUrls m_opened;
     std::unique_ptr<frmMain> m_window;
 };
 
-void TestMenu::init()
+void TestMenu::initTestCase()
 {
     QVERIFY(QFile::copy(TestFolders::sampleCatalogue(), m_appFolder.filePath(QStringLiteral("tiles.cfg"))));
+}
+
+void TestMenu::init()
+{
     m_shell = RecordingShell();
-    m_messages.clear();
-    m_opened.urls.clear();
-    // Nothing reaches a real desktop handler from these tests.
-    for (const char *scheme : {"file", "http", "https"})
-        QDesktopServices::setUrlHandler(QLatin1String(scheme), &m_opened, "open");
-    m_savedCurrent = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(m_workFolder.path()));
+    m_messages = RecordingMessages();
+    m_window = std::make_unique<frmMain>(ui::Services{&m_messages, &m_pointer, &m_shell}, m_appFolder.path());
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
 
 void TestMenu::cleanup()
 {
     m_window.reset();
-    for (const char *scheme : {"file", "http", "https"})
-        QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
-    QDir::setCurrent(m_savedCurrent);
-    for (const QString &name : QDir(m_appFolder.path()).entryList(QDir::Files))
-        QFile::remove(m_appFolder.filePath(name));
-    QFile::remove(m_workFolder.filePath(QStringLiteral("quorvantix.dat")));
-}
-
-void TestMenu::start(ui::Shell &shell, const QString &appFolder)
-{
-    m_window = std::make_unique<frmMain>(ui::Services{&m_messages, &m_pointer, &shell}, appFolder);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    // None of these commands has anything to say.
     QCOMPARE(m_messages.texts(), QStringList());
 }
 
 void TestMenu::trigger(const char *action)
 {
-    QAction *entry = m_window->findChild<QAction *>(QLatin1String(action));
-    QVERIFY2(entry && entry->isEnabled(), action);
-    entry->trigger();
+    m_window->findChild<QAction *>(QLatin1String(action))->trigger();
 }
 
-void TestMenu::helpOpensTheDocumentOfTheApplicationFolder()
+void TestMenu::pickDomain(const QString &number)
 {
-    const QString help = m_appFolder.filePath(QStringLiteral("Quorvantix help.pdf"));
-    TestFolders::writeFile(help, "%PDF-1.4\n");
-    start(m_shell, m_appFolder.path());
-    trigger("mnuManual");
-    QCOMPARE(m_shell.documents, QStringList{help});
-    QCOMPARE(m_shell.urls, QStringList());
-    QCOMPARE(m_messages.texts(), QStringList());
+    QListWidget *list = m_window->controls().listWidget(QStringLiteral("DomainsAvailableBox"));
+    const QList<QListWidgetItem *> found = list->findItems("Domain " + number + ',', Qt::MatchStartsWith);
+    QVERIFY2(!found.isEmpty(), qPrintable(number));
+    UserClicks::pickListRow(list, list->row(found.first()));
 }
 
-void TestMenu::helpWithoutDocumentDoesNothingVisible()
+void TestMenu::helpOpensTheDocumentOnceItExists()
 {
-    ui::QtShell shell;
-    start(shell, m_appFolder.path());
+    // Without the document Help does nothing visible, and the window goes on.
     trigger("mnuManual");
-    QCOMPARE(m_opened.urls, QList<QUrl>());
-    QCOMPARE(m_messages.texts(), QStringList());
+    QCOMPARE(m_shell.documents, QStringList());
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     QVERIFY(m_window->isVisible());
 
-    // The window keeps working: once the document is there, Help opens it.
     const QString help = m_appFolder.filePath(QStringLiteral("Quorvantix help.pdf"));
     TestFolders::writeFile(help, "%PDF-1.4\n");
     trigger("mnuManual");
-    QCOMPARE(m_opened.urls, QList<QUrl>{QUrl::fromLocalFile(help)});
-}
-
-void TestMenu::builtHelpDocumentReachesTheDesktop()
-{
-    // The build renders the guide into its application folder.
-    const QString help = MenuCommands::HelpDocumentPath(TestFolders::buildAppFolder());
-    const QByteArray pdf = TestFolders::readFile(help);
-    QVERIFY2(pdf.startsWith("%PDF-"), qPrintable(help));
-    QVERIFY(pdf.trimmed().endsWith("%%EOF"));
-    QVERIFY2(pdf.count("/Type /Page\n") >= 3, "the guide runs over several pages");
-
-    ui::QtShell shell;
-    start(shell, TestFolders::buildAppFolder());
     trigger("mnuManual");
-    QCOMPARE(m_opened.urls, QList<QUrl>{QUrl::fromLocalFile(help)});
+    QCOMPARE(m_shell.documents, (QStringList{help, help}));
+
+    // The build renders the guide into its application folder.
+    const QByteArray built = TestFolders::readFile(TestFolders::buildAppFolder() + "/Quorvantix help.pdf");
+    QVERIFY(built.startsWith("%PDF-"));
+    QVERIFY(built.trimmed().endsWith("%%EOF"));
 }
 
-void TestMenu::viewOutputFileOpensItOncePerPress()
+void TestMenu::aboutBoxIsModalCentredAndLinksToTheMainPage()
 {
-    TestFolders::writeFile(m_workFolder.filePath(QStringLiteral("quorvantix.dat")), "tiles\r\n");
-    start(m_shell, m_appFolder.path());
-    QAbstractButton *view = m_window->controls().button(QStringLiteral("ShowFileButton"));
-    QVERIFY(!view->isEnabled()); // until a run succeeds
-    QTest::mouseClick(view, Qt::LeftButton);
-    QCOMPARE(m_shell.documents, QStringList());
+    const QString yearBefore = QString::number(QDate::currentDate().year());
+    QString version, notice;
+    bool seen = false, centred = false, openAfterLink = false, openAfterOk = true;
+    // Looks at the box from inside its own event loop.
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+        auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        poll.stop();
+        seen = box->objectName() == QLatin1String("frmAbout");
+        // The frame is known only once the box is shown: allow for its width.
+        const QPoint offset = box->frameGeometry().center() - box->screen()->geometry().center();
+        centred = qAbs(offset.x()) <= 4 && qAbs(offset.y()) <= 4;
+        version = box->findChild<QLabel *>(QStringLiteral("lblVer"))->text();
+        notice = box->findChild<QLabel *>(QStringLiteral("lblCopyright"))->text();
+        auto *site = box->findChild<QLabel *>(QStringLiteral("lblQMT_Web_Site"));
+        QTest::mouseClick(site, Qt::LeftButton);
+        QTest::mouseClick(site, Qt::LeftButton);
+        openAfterLink = box->isVisible();
+        QTest::mouseClick(box->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        openAfterOk = box->isVisible();
+        box->reject(); // never leave the test waiting in exec()
+    });
+    poll.start(10);
+    m_window->move(0, 0); // the box is centred on the screen, not over its parent
+    trigger("mnuAbout"); // returns once the modal box has closed
 
-    view->setEnabled(true);
-    QTest::mouseClick(view, Qt::LeftButton);
-    QTest::mouseClick(view, Qt::LeftButton);
-#ifdef Q_OS_WIN
-    const QStringList editor = {QStringLiteral("C:\\Windows\\notepad.exe"), QStringLiteral("quorvantix.dat"),
-                                QDir::currentPath()};
-    QCOMPARE(m_shell.programs, (QList<QStringList>{editor, editor}));
-#else
-    const QString output = QDir(m_workFolder.path()).filePath(QStringLiteral("quorvantix.dat"));
-    QCOMPARE(m_shell.documents, (QStringList{output, output}));
-#endif
-    QCOMPARE(m_messages.texts(), QStringList());
+    QVERIFY(seen);
+    QVERIFY(centred);
+    QCOMPARE(version, QStringLiteral("1.7.04_19_2011"));
+    QVERIFY2(notice.endsWith(yearBefore) || notice.endsWith(QString::number(QDate::currentDate().year())),
+             qPrintable(notice));
+    QVERIFY(openAfterLink);
+    QVERIFY(!openAfterOk);
+    QCOMPARE(m_shell.urls, QStringList(2, QStringLiteral("https://www.qmt.example/mm5/MM5_Main_Page.html")));
 }
 
-void TestMenu::viewOutputFileThroughTheDesktop()
+void TestMenu::mapOfTheDomainChosenLast()
+{
+    const auto mapOf = [](int number) {
+        return QStringLiteral("https://www.qmt.example/mm5/Files/MM5_D%1.pdf").arg(number);
+    };
+    QComboBox *countries = m_window->controls().comboBox(QStringLiteral("CountriesListBox"));
+    pressMap(); // no domain yet
+    UserClicks::pickComboText(countries, QStringLiteral("France"));
+    pickDomain(QStringLiteral("7"));
+    pressMap();
+    pressMap();
+    pickDomain(QStringLiteral("45"));
+    pressMap();
+    pickDomain(QStringLiteral("120"));
+    // Another country without a domain choice keeps domain 120.
+    UserClicks::pickComboText(countries, QStringLiteral("Chile"));
+    pressMap();
+    QCOMPARE(m_shell.urls, (QStringList{mapOf(7), mapOf(7), mapOf(45), mapOf(120)}));
+}
+
+void TestMenu::viewOutputFileOfTheWorkingFolder()
 {
 #ifdef Q_OS_WIN
     QSKIP("On Windows the editor is started as a program.");
 #endif
-    ui::QtShell shell;
-    start(shell, m_appFolder.path());
-    QAbstractButton *view = m_window->controls().button(QStringLiteral("ShowFileButton"));
-    view->setEnabled(true);
-    // No output file yet: nothing happens, and the press does not hurt.
-    QTest::mouseClick(view, Qt::LeftButton);
-    QCOMPARE(m_opened.urls, QList<QUrl>());
-
-    const QString output = m_workFolder.filePath(QStringLiteral("quorvantix.dat"));
-    TestFolders::writeFile(output, "tiles\r\n");
-    QTest::mouseClick(view, Qt::LeftButton);
-    QCOMPARE(m_opened.urls, QList<QUrl>{QUrl::fromLocalFile(output)});
-    QCOMPARE(m_messages.texts(), QStringList());
-}
-
-void TestMenu::exitClosesTheWindowWithoutQuestion()
-{
-    start(m_shell, m_appFolder.path());
-    trigger("mnuClose");
-    // Closed, not merely hidden behind a question; exitEndsTheProcess shows
-    // that closing it ends the program.
-    QVERIFY(!m_window->isVisible());
-    QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    QCOMPARE(m_messages.texts(), QStringList());
-    QCOMPARE(m_shell.documents + m_shell.urls, QStringList());
+    QTemporaryDir work;
+    const QString saved = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(work.path()));
+    TestFolders::writeFile(work.filePath(QStringLiteral("quorvantix.dat")), "tiles\r\n");
+    m_window->controls().setEnabled(QStringLiteral("ShowFileButton"), true); // as after a run
+    QTest::mouseClick(m_window->controls().button(QStringLiteral("ShowFileButton")), Qt::LeftButton);
+    QDir::setCurrent(saved);
+    QCOMPARE(m_shell.documents, QStringList{QDir(work.path()).filePath(QStringLiteral("quorvantix.dat"))});
 }
 
 void TestMenu::exitEndsTheProcess()
 {
-    // This test program run once more as a small GUI that chooses Exit with
-    // the real message boxes: a question or message would keep it waiting.
+    // This program once more as the GUI with the real message boxes, choosing
+    // File, Exit: a question or message would keep it waiting.
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedChannels);
     child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--exit-child")});
     QVERIFY(child.waitForStarted());
-    QVERIFY2(child.waitForFinished(120000), "Exit did not end the program");
+    QVERIFY2(child.waitForFinished(60000), "Exit did not end the program");
     QCOMPARE(child.exitStatus(), QProcess::NormalExit);
     QCOMPARE(child.exitCode(), 0);
-}
-
-// The child of exitEndsTheProcess: the program's own window on the build's
-// application folder with the real message boxes and shell, leaving through
-// File, Exit once its event loop runs.
-static int runExitChild()
-{
-    ui::QtMessages messages;
-    ui::QtMousePointer pointer;
-    ui::QtShell shell;
-    frmMain window({&messages, &pointer, &shell}, TestFolders::buildAppFolder());
-    window.show();
-    QTimer::singleShot(0, &window, [&window] { window.findChild<QAction *>(QStringLiteral("mnuClose"))->trigger(); });
-    return QApplication::exec();
 }
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    if (argc > 1 && qstrcmp(argv[1], "--exit-child") == 0)
-        return runExitChild();
+    if (argc > 1 && qstrcmp(argv[1], "--exit-child") == 0) {
+        ui::QtMessages messages;
+        ui::QtMousePointer pointer;
+        ui::QtShell shell;
+        frmMain window({&messages, &pointer, &shell}, TestFolders::buildAppFolder());
+        window.show();
+        QTimer::singleShot(0, &window,
+                           [&window] { window.findChild<QAction *>(QStringLiteral("mnuClose"))->trigger(); });
+        return QApplication::exec();
+    }
     TestMenu test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

@@ -1,4 +1,3 @@
-#include "app/basmodule.h"
 #include "app/frmmain.h"
 #include "support/loopbackhttpserver.h"
 #include "support/recordingmessages.h"
@@ -26,16 +25,22 @@ const QString Question = QStringLiteral("The version of configuration file you a
 const QString NowUpToDate = QStringLiteral("Your configuration file is now up to date");
 const QString UpToDate = QStringLiteral("Your configuration file is up to date");
 
-// The sample catalogue with another date on its first line.
-QByteArray sampleDated(const QByteArray &date)
+QByteArray sample()
 {
-    QByteArray bytes = TestFolders::readFile(TestFolders::sampleCatalogue());
-    const qsizetype lineEnd = bytes.indexOf('\r');
-    const qsizetype at = bytes.lastIndexOf("20110419", lineEnd);
-    return bytes.replace(at, 8, date);
+    return TestFolders::readFile(TestFolders::sampleCatalogue());
 }
 
-enum class Serve { Body, NotFound, NoAnswer };
+// The sample catalogue with another date, without blanks around its lines
+// (as the update writes them) and with a byte above 127 in its title.
+QByteArray catalogueDated(const QByteArray &date)
+{
+    return sample()
+        .replace("Catalogue date: 20110419", "Catalogue date: " + date)
+        .replace("\r\n  number", "\r\nnumber")
+        .replace("(sample,", "(Qu\xE9" "bec sample,");
+}
+
+enum class Serve { Reply, Error500, Refused, Silent, DiskFull };
 
 } // namespace
 
@@ -47,45 +52,36 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void newerCatalogueIsOffered_data();
-    void newerCatalogueIsOffered();
-    void sameOrOlderIsUpToDate_data();
-    void sameOrOlderIsUpToDate();
-    void missingCatalogueIsFetched();
+    void checkAndReplace_data();
+    void checkAndReplace();
     void failuresChangeNothing_data();
     void failuresChangeNothing();
-    void linesAreWrittenTrimmedWithCrLf_data();
-    void linesAreWrittenTrimmedWithCrLf();
-    void failedWriteKeepsTheOldCatalogue_data();
-    void failedWriteKeepsTheOldCatalogue();
 
 private:
-    void openWindow();
+    void openWindow(bool withCatalogue);
     void clickLabel();
-    QString cataloguePath() const { return m_appFolder->filePath(QStringLiteral("tiles.cfg")); }
-    QString remoteAddress() const { return m_server.baseAddress() + QStringLiteral("/quorvantix/tiles_cfg.txt"); }
-    void verifyPointerRestored();
+    QString cataloguePath() const { return m_appFolder.filePath(QStringLiteral("tiles.cfg")); }
 
     LoopbackHttpServer m_server;
-    std::unique_ptr<QTemporaryDir> m_appFolder;
-    std::unique_ptr<frmMain> m_window;
+    QString m_refusing;
+    QTemporaryDir m_appFolder;
     RecordingMessages m_messages;
     RecordingPointer m_pointer;
     RecordingShell m_shell;
+    std::unique_ptr<frmMain> m_window;
 };
 
 void TestUpdateCheck::initTestCase()
 {
     QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
     QVERIFY(m_server.start());
+    m_refusing = LoopbackHttpServer::refusingAddress();
 }
 
 void TestUpdateCheck::init()
 {
-    m_appFolder = std::make_unique<QTemporaryDir>();
-    QVERIFY(QFile::copy(TestFolders::sampleCatalogue(), cataloguePath()));
+    QFile::remove(cataloguePath());
     m_messages = RecordingMessages();
-    m_pointer = RecordingPointer();
 }
 
 void TestUpdateCheck::cleanup()
@@ -93,9 +89,11 @@ void TestUpdateCheck::cleanup()
     m_window.reset();
 }
 
-void TestUpdateCheck::openWindow()
+void TestUpdateCheck::openWindow(bool withCatalogue)
 {
-    m_window = std::make_unique<frmMain>(ui::Services{&m_messages, &m_pointer, &m_shell}, m_appFolder->path());
+    if (withCatalogue)
+        QVERIFY(QFile::copy(TestFolders::sampleCatalogue(), cataloguePath()));
+    m_window = std::make_unique<frmMain>(ui::Services{&m_messages, &m_pointer, &m_shell}, m_appFolder.path());
     m_window->downloadsControl().setBaseAddress(m_server.baseAddress());
     m_window->downloadsControl().setTimeout(300ms);
     m_window->show();
@@ -103,102 +101,74 @@ void TestUpdateCheck::openWindow()
     m_messages.clear();
 }
 
+// Clicks the control's link (its "Label1", not the window's label of that
+// name); the hourglass stands over it for the whole check.
 void TestUpdateCheck::clickLabel()
 {
-    // The window's tile count label is also "Label1"; the control's is its own.
     auto *label = m_window->downloadsControl().findChild<QLabel *>(QStringLiteral("Label1"));
-    QVERIFY(label);
     m_pointer.changes.clear();
     QTest::mouseClick(label, Qt::LeftButton);
-}
-
-void TestUpdateCheck::verifyPointerRestored()
-{
-    QWidget *label = m_window->downloadsControl().findChild<QLabel *>(QStringLiteral("Label1"));
     QCOMPARE(m_pointer.changes.size(), 2);
-    QCOMPARE(m_pointer.changes.at(0).over, label);
-    QCOMPARE(m_pointer.changes.at(0).shape, ui::MousePointer::Shape::Hourglass);
-    QCOMPARE(m_pointer.changes.at(1).over, label);
-    QCOMPARE(m_pointer.changes.at(1).shape, ui::MousePointer::Shape::Default);
+    QCOMPARE(m_pointer.changes.first().over, label);
+    QCOMPARE(m_pointer.changes.first().shape, ui::MousePointer::Shape::Hourglass);
+    QCOMPARE(m_pointer.changes.last().over, label);
+    QCOMPARE(m_pointer.changes.last().shape, ui::MousePointer::Shape::Default);
 }
 
-void TestUpdateCheck::newerCatalogueIsOffered_data()
+void TestUpdateCheck::checkAndReplace_data()
 {
-    QTest::addColumn<bool>("accept");
-    QTest::newRow("yes") << true;
-    QTest::newRow("no") << false;
+    QTest::addColumn<QByteArray>("served");
+    QTest::addColumn<bool>("local");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QStringList>("messages");
+    // The catalogue file afterwards: the text ends with CR LF, so one empty line follows.
+    QTest::addColumn<QByteArray>("written");
+    QTest::addColumn<QString>("configDate");
+
+    const QByteArray newer = catalogueDated("20110420");
+    QTest::newRow("newer, Yes") << newer << true << true << QStringList{Question, NowUpToDate} << newer + "\r\n"
+                                << "20 April 2011";
+    QTest::newRow("newer, No") << newer << true << false << QStringList{Question} << sample() << "19 April 2011";
+    QTest::newRow("same date") << catalogueDated("20110419") << true << true << QStringList{UpToDate} << sample()
+                               << "19 April 2011";
+    QTest::newRow("older") << catalogueDated("20110418") << true << true << QStringList{UpToDate} << sample()
+                           << "19 April 2011";
+    QTest::newRow("blanks around lines") << "  " + catalogueDated("20110420").replace("\r\n", " \r\n  ") << true
+                                         << true << QStringList{Question, NowUpToDate} << newer + "\r\n"
+                                         << "20 April 2011";
+    QTest::newRow("no local catalogue") << catalogueDated("20990101") << false << true
+                                        << QStringList{Question, NowUpToDate} << catalogueDated("20990101") + "\r\n"
+                                        << "1 January 2099";
 }
 
-void TestUpdateCheck::newerCatalogueIsOffered()
+void TestUpdateCheck::checkAndReplace()
 {
-    QFETCH(bool, accept);
-    const QByteArray served = sampleDated("20110420");
+    QFETCH(QByteArray, served);
+    QFETCH(bool, local);
+    QFETCH(bool, yes);
+    QFETCH(QStringList, messages);
+    QFETCH(QByteArray, written);
+    QFETCH(QString, configDate);
+
     m_server.respond(served);
-    openWindow();
-    const QByteArray before = TestFolders::readFile(cataloguePath());
-    m_messages.answers = {accept ? ui::MessageAnswer::Yes : ui::MessageAnswer::No};
-    // The hourglass stays up while the user is asked.
+    openWindow(local);
+    ui::Controls &c = m_window->controls();
+    QCOMPARE(c.itemCount(QStringLiteral("CountriesListBox")) > 0, local);
+    m_messages.answers = {yes ? ui::MessageAnswer::Yes : ui::MessageAnswer::No};
     m_messages.onShow = [this](const RecordingMessages::Shown &) {
         QCOMPARE(m_pointer.current, ui::MousePointer::Shape::Hourglass);
     };
     clickLabel();
 
-    QVERIFY(!m_messages.shown.isEmpty());
-    const RecordingMessages::Shown &question = m_messages.shown.first();
-    QCOMPARE(question.text, Question);
-    QCOMPARE(question.icon, ui::MessageIcon::None);
-    QCOMPARE(question.buttons, ui::MessageButtons::YesNo);
-    QCOMPARE(question.title, QStringLiteral("Quorvantix GUI"));
-    verifyPointerRestored();
-
-    ui::Controls &c = m_window->controls();
-    if (!accept) {
-        QCOMPARE(m_messages.texts(), QStringList{Question});
-        QCOMPARE(TestFolders::readFile(cataloguePath()), before);
-        QCOMPARE(c.text(QStringLiteral("ConfigDate")), QStringLiteral("19 April 2011"));
-        return;
+    QCOMPARE(m_messages.texts(), messages);
+    for (const RecordingMessages::Shown &shown : std::as_const(m_messages.shown)) {
+        const bool question = shown.text == Question;
+        QCOMPARE(shown.title, QStringLiteral("Quorvantix GUI"));
+        QCOMPARE(shown.buttons, question ? ui::MessageButtons::YesNo : ui::MessageButtons::Ok);
+        QCOMPARE(shown.icon, question ? ui::MessageIcon::None : ui::MessageIcon::Information);
     }
-    QCOMPARE(m_messages.texts(), (QStringList{Question, NowUpToDate}));
-    QCOMPARE(m_messages.shown.at(1).icon, ui::MessageIcon::Information);
-    QCOMPARE(m_messages.shown.at(1).title, QStringLiteral("Quorvantix GUI"));
-    QVERIFY(TestFolders::readFile(cataloguePath()).startsWith("Catalogue date: 20110420\r\n"));
-    QCOMPARE(basModule::ConfigFileDate, QDate(2011, 4, 20));
-    QCOMPARE(c.text(QStringLiteral("ConfigDate")), QStringLiteral("20 April 2011"));
-    QVERIFY(c.itemCount(QStringLiteral("CountriesListBox")) > 0);
-}
-
-void TestUpdateCheck::sameOrOlderIsUpToDate_data()
-{
-    QTest::addColumn<QByteArray>("date");
-    QTest::newRow("same day") << QByteArray("20110419");
-    QTest::newRow("one day older") << QByteArray("20110418");
-}
-
-void TestUpdateCheck::sameOrOlderIsUpToDate()
-{
-    QFETCH(QByteArray, date);
-    m_server.respond(sampleDated(date));
-    openWindow();
-    const QByteArray before = TestFolders::readFile(cataloguePath());
-    clickLabel();
-    QCOMPARE(m_messages.texts(), QStringList{UpToDate});
-    QCOMPARE(m_messages.shown.first().icon, ui::MessageIcon::Information);
-    QCOMPARE(TestFolders::readFile(cataloguePath()), before);
-    verifyPointerRestored();
-}
-
-void TestUpdateCheck::missingCatalogueIsFetched()
-{
-    QVERIFY(QFile::remove(cataloguePath()));
-    m_server.respond(sampleDated("20990101"));
-    openWindow();
-    ui::Controls &c = m_window->controls();
-    QCOMPARE(c.itemCount(QStringLiteral("CountriesListBox")), 0);
-
-    clickLabel();
-    QCOMPARE(m_messages.texts(), (QStringList{Question, NowUpToDate}));
-    QVERIFY(QFileInfo::exists(cataloguePath()));
-    QCOMPARE(c.text(QStringLiteral("ConfigDate")), QStringLiteral("1 January 2099"));
+    QCOMPARE(TestFolders::readFile(cataloguePath()), written);
+    QCOMPARE(c.text(QStringLiteral("ConfigDate")), configDate);
     QVERIFY(c.items(QStringLiteral("CountriesListBox")).contains(QStringLiteral("France")));
 }
 
@@ -206,122 +176,66 @@ void TestUpdateCheck::failuresChangeNothing_data()
 {
     QTest::addColumn<Serve>("serve");
     QTest::addColumn<QByteArray>("body");
-    // %1 stands for the address read.
+    // The error number GetContent passes on; 0 when it delivers the body.
+    QTest::addColumn<int>("number");
     QTest::addColumn<QString>("message");
 
-    const QString failed = QStringLiteral("Error when downloading from %1\n");
-    QTest::newRow("empty body") << Serve::Body << QByteArray() << failed + "Download did not contain content";
-    QTest::newRow("not found") << Serve::NotFound << QByteArray()
-                               << failed + "Download error. Status: 404 Not Found";
-    QTest::newRow("no answer") << Serve::NoAnswer << QByteArray()
+    const QString failed = "Error when downloading from " + m_server.baseAddress() + "/quorvantix/tiles_cfg.txt\n";
+    QTest::newRow("empty body") << Serve::Reply << QByteArray() << 5 << failed + "Download did not contain content";
+    // A failure is reported as one even when nothing came with it.
+    QTest::newRow("HTTP 500, no body") << Serve::Error500 << QByteArray() << 5
+                                       << failed + "Download error. Status: 500 Internal Server Error";
+    QTest::newRow("refused") << Serve::Refused << QByteArray() << 5
+                             << "Error when downloading from " + m_refusing
+                                    + "/quorvantix/tiles_cfg.txt\nDownload error. Status: Connection refused";
+    QTest::newRow("no answer") << Serve::Silent << QByteArray() << 5
                                << failed + "Download error. Status: Timed out: the download did not end within 300 milliseconds";
 
     const QString noDate = QStringLiteral("The downloaded configuration file does not start with its date "
                                           "(a label, a colon and the date as YYYYMMDD).\n"
                                           "Your configuration file was not changed.");
-    const QString notADate = QStringLiteral("The date \"%2\" of the downloaded configuration file is not a "
+    const QString notADate = QStringLiteral("The date \"%1\" of the downloaded configuration file is not a "
                                             "calendar date (YYYYMMDD).\nYour configuration file was not changed.");
-    QTest::newRow("no colon") << Serve::Body << QByteArray("Catalogue date 20990101\r\n3\r\n") << noDate;
-    QTest::newRow("nothing before the colon") << Serve::Body << QByteArray(":20990101\r\n") << noDate;
-    QTest::newRow("month 13") << Serve::Body << QByteArray("Date: 20991301\r\n") << notADate.arg("20991301");
-    QTest::newRow("30 February") << Serve::Body << QByteArray("Date: 20990230\r\n") << notADate.arg("20990230");
+    QTest::newRow("no colon") << Serve::Reply << QByteArray("Catalogue date 20990101\r\n3\r\n") << 0 << noDate;
+    QTest::newRow("30 February") << Serve::Reply << QByteArray("Date: 20990230\r\n") << 0 << notADate.arg("20990230");
     // LF-only line ends run the whole catalogue into its first line.
-    QByteArray lfOnly = sampleDated("20990101");
-    lfOnly.replace("\r\n", "\n");
-    QTest::newRow("LF line ends") << Serve::Body << lfOnly
-                                  << notADate.arg("209901013QMT tiled MM5 data catalogue (s...");
+    QTest::newRow("LF line ends") << Serve::Reply << sample().replace("\r\n", "\n") << 0
+                                  << notADate.arg("201104193QMT tiled MM5 data catalogue (s...");
+#ifdef Q_OS_UNIX
+    QTest::newRow("folder cannot take the file") << Serve::DiskFull << catalogueDated("20990101") << 0
+                                                 << "The configuration file "
+                                                        + QDir::toNativeSeparators(cataloguePath())
+                                                        + " could not be written: File too large\n"
+                                                          "Your configuration file was not changed.";
+#endif
 }
 
 void TestUpdateCheck::failuresChangeNothing()
 {
     QFETCH(Serve, serve);
     QFETCH(QByteArray, body);
+    QFETCH(int, number);
     QFETCH(QString, message);
 
-    openWindow();
-    switch (serve) {
-    case Serve::Body:
-        m_server.respond(body);
-        break;
-    case Serve::NotFound:
-        m_server.respond("missing", 404, "Not Found");
-        break;
-    case Serve::NoAnswer:
+    openWindow(true);
+    DownloadsControl &control = m_window->downloadsControl();
+    if (serve == Serve::Refused)
+        control.setBaseAddress(m_refusing);
+    if (serve == Serve::Silent)
         m_server.neverAnswer();
-        break;
-    }
-    const QByteArray before = TestFolders::readFile(cataloguePath());
-    clickLabel();
-
-    QCOMPARE(m_messages.texts(), QStringList{message.contains(QLatin1String("%1")) ? message.arg(remoteAddress()) : message});
-    QCOMPARE(m_messages.shown.first().icon, ui::MessageIcon::Critical);
-    QCOMPARE(m_messages.shown.first().title, QStringLiteral("Quorvantix GUI"));
-    QCOMPARE(TestFolders::readFile(cataloguePath()), before);
-    QCOMPARE(QDir(m_appFolder->path()).entryList(QDir::Files), QStringList{"tiles.cfg"});
-    QCOMPARE(m_window->controls().text(QStringLiteral("ConfigDate")), QStringLiteral("19 April 2011"));
-    verifyPointerRestored();
-}
-
-void TestUpdateCheck::linesAreWrittenTrimmedWithCrLf_data()
-{
-    QTest::addColumn<QByteArray>("served");
-    QTest::addColumn<QByteArray>("written");
-    // Blanks go, tabs stay; bytes above 127 are kept as they came.
-    QTest::newRow("blanks around lines") << QByteArray("  Date: 20990101  \r\n\t3 \r\n   Qu\xE9" "bec\r\n")
-                                         << QByteArray("Date: 20990101\r\n\t3\r\nQu\xE9" "bec\r\n\r\n");
-    QTest::newRow("no end after the last line") << QByteArray("Date: 20990101\r\nlast")
-                                                << QByteArray("Date: 20990101\r\nlast\r\n");
-    QTest::newRow("LF-only lines join") << QByteArray("Date: 20990419\nx\n12")
-                                        << QByteArray("Date: 20990419x12\r\n");
-}
-
-void TestUpdateCheck::linesAreWrittenTrimmedWithCrLf()
-{
-    QFETCH(QByteArray, served);
-    QFETCH(QByteArray, written);
-    m_server.respond(served);
-    openWindow();
-    clickLabel();
-    QVERIFY(m_messages.texts().size() >= 2);
-    QCOMPARE(m_messages.texts().mid(0, 2), (QStringList{Question, NowUpToDate}));
-    QCOMPARE(TestFolders::readFile(cataloguePath()), written);
-}
-
-void TestUpdateCheck::failedWriteKeepsTheOldCatalogue_data()
-{
-    QTest::addColumn<bool>("diskFull");
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("folder gone") << false << "No such file or directory";
-#ifdef Q_OS_UNIX
-    QTest::newRow("disk full") << true << "File too large";
-#endif
-}
-
-void TestUpdateCheck::failedWriteKeepsTheOldCatalogue()
-{
-    QFETCH(bool, diskFull);
-    QFETCH(QString, reason);
-    m_server.respond(sampleDated("20990101"));
-    openWindow();
-    const QByteArray before = TestFolders::readFile(cataloguePath());
-    QString target = cataloguePath();
-    if (!diskFull) {
-        // The application folder has gone since start-up.
-        m_window->state().appFolder = m_appFolder->filePath(QStringLiteral("gone"));
-        target = m_appFolder->filePath(QStringLiteral("gone/tiles.cfg"));
-    }
+    else
+        m_server.respond(body, serve == Serve::Error500 ? "500 Internal Server Error" : "200 OK");
 
 #ifdef Q_OS_UNIX
     // Files may not grow past 1 KiB, even for root: a full disk as far as
     // the writer can tell.
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit limited = saved;
+    if (serve == Serve::DiskFull)
+        limited.rlim_cur = 1024;
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    if (diskFull) {
-        rlimit small = saved;
-        small.rlim_cur = 1024;
-        setrlimit(RLIMIT_FSIZE, &small);
-    }
+    setrlimit(RLIMIT_FSIZE, &limited);
 #endif
     clickLabel();
 #ifdef Q_OS_UNIX
@@ -329,17 +243,26 @@ void TestUpdateCheck::failedWriteKeepsTheOldCatalogue()
     std::signal(SIGXFSZ, oldHandler);
 #endif
 
-    QCOMPARE(m_messages.shown.size(), 2);
-    QCOMPARE(m_messages.shown.at(0).text, Question);
-    const RecordingMessages::Shown &failure = m_messages.shown.at(1);
-    QCOMPARE(failure.icon, ui::MessageIcon::Critical);
-    QCOMPARE(failure.text, QStringLiteral("The configuration file %1 could not be written: %2\n"
-                                          "Your configuration file was not changed.")
-                               .arg(QDir::toNativeSeparators(target), reason));
-    QCOMPARE(TestFolders::readFile(cataloguePath()), before);
-    QCOMPARE(QDir(m_appFolder->path()).entryList(QDir::Files), QStringList{"tiles.cfg"});
+    QCOMPARE(m_messages.texts(), (serve == Serve::DiskFull ? QStringList{Question, message} : QStringList{message}));
+    QCOMPARE(m_messages.shown.last().icon, ui::MessageIcon::Critical);
+    QCOMPARE(TestFolders::readFile(cataloguePath()), sample());
+    QCOMPARE(QDir(m_appFolder.path()).entryList(QDir::Files), QStringList{"tiles.cfg"});
     QCOMPARE(m_window->controls().text(QStringLiteral("ConfigDate")), QStringLiteral("19 April 2011"));
-    verifyPointerRestored();
+
+    // The same read again: each level that passes the error on adds its name
+    // and sentence, joined by CR LF; afterwards the members are empty.
+    const DownloadResult result = control.GetContent(control.catalogueAddress());
+    QCOMPARE(result.error ? result.error->number : 0, number);
+    if (result.error) {
+        QCOMPARE(result.error->source, QStringLiteral("UDownload.GetContent\r\nAsyncReadComplete"));
+        QCOMPARE(result.error->description, message.replace(u'\n', QStringLiteral("\r\n")));
+    } else {
+        QCOMPARE(result.content, body);
+    }
+    QCOMPARE(control.downloadState().ErrorNumber, 0);
+    QCOMPARE(control.downloadState().ErrorSource, QString());
+    QCOMPARE(control.downloadState().ErrorDescription, QString());
+    QCOMPARE(control.downloadState().ContentBytes, QByteArray());
 }
 
 QTEST_MAIN(TestUpdateCheck)

@@ -1,48 +1,58 @@
 #pragma once
 
-#include <QByteArray>
-#include <QList>
-#include <QString>
 #include <QTcpServer>
+#include <QTcpSocket>
 
 // A small HTTP server on 127.0.0.1 that the test itself starts. It answers
-// every request with the scripted reply, or reads the request and never
-// answers, or closes the connection without a word.
+// every request with the scripted status and body, or reads it and never
+// answers.
 class LoopbackHttpServer
 {
 public:
-    struct Request
-    {
-        QByteArray method;
-        QByteArray path;
-        // Header names in lower case.
-        QList<QPair<QByteArray, QByteArray>> headers;
-
-        QByteArray header(const QByteArray &name) const;
-    };
-
     // Listens on a free loopback port; false when none could be had.
-    bool start();
-    // "http://127.0.0.1:<port>"
-    QString baseAddress() const;
+    bool start()
+    {
+        QObject::connect(&m_server, &QTcpServer::newConnection, &m_server, [this] {
+            // Sockets belong to the server and go with it.
+            while (QTcpSocket *socket = m_server.nextPendingConnection())
+                QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { serve(socket); });
+        });
+        return m_server.listen(QHostAddress::LocalHost, 0);
+    }
+
+    QString baseAddress() const { return QStringLiteral("http://127.0.0.1:%1").arg(m_server.serverPort()); }
+
     // An address where nothing listens, so a connection is refused.
-    static QString refusingAddress();
+    static QString refusingAddress()
+    {
+        QTcpServer probe;
+        probe.listen(QHostAddress::LocalHost, 0);
+        return QStringLiteral("http://127.0.0.1:%1").arg(probe.serverPort());
+    }
 
-    void respond(const QByteArray &body, int status = 200, const QByteArray &reason = "OK");
-    void neverAnswer() { m_mode = Mode::NeverAnswer; }
-    void closeWithoutAnswer() { m_mode = Mode::Close; }
-
-    QList<Request> requests;
+    void respond(const QByteArray &body, const QByteArray &status = "200 OK")
+    {
+        m_body = body;
+        m_status = status;
+        m_silent = false;
+    }
+    void neverAnswer() { m_silent = true; }
 
 private:
-    enum class Mode { Respond, NeverAnswer, Close };
-
-    void accept();
-    void serve(QTcpSocket *socket, const QByteArray &head);
+    void serve(QTcpSocket *socket)
+    {
+        // The request ends with an empty line; the socket keeps what came before it.
+        while (socket->canReadLine()) {
+            if (socket->readLine() != "\r\n" || m_silent)
+                continue;
+            socket->write("HTTP/1.1 " + m_status + "\r\nContent-Type: text/plain\r\nContent-Length: "
+                          + QByteArray::number(m_body.size()) + "\r\nConnection: close\r\n\r\n" + m_body);
+            socket->disconnectFromHost();
+        }
+    }
 
     QTcpServer m_server;
-    Mode m_mode = Mode::Respond;
-    int m_status = 200;
-    QByteArray m_reason = "OK";
+    QByteArray m_status;
     QByteArray m_body;
+    bool m_silent = false;
 };
