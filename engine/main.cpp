@@ -4,6 +4,7 @@
 // the control file into the working folder.
 
 #include "catalogue.h"
+#include "programfolder.h"
 #include "reports.h"
 #include "request.h"
 #include "tiling.h"
@@ -14,10 +15,6 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
 
 namespace fs = std::filesystem;
 using namespace engine;
@@ -31,23 +28,6 @@ const char *const CatalogueFile = "tiles.cfg";
 constexpr long long MaxTiles = 100000;
 
 enum ExitCode { Served = 0, Refused = 1, WriteFailed = 2, Crashed = 3 };
-
-fs::path programFolder(const char *argv0)
-{
-    std::error_code error;
-#ifdef _WIN32
-    wchar_t buffer[32768];
-    const DWORD length = GetModuleFileNameW(nullptr, buffer, DWORD(std::size(buffer)));
-    if (length > 0 && length < std::size(buffer))
-        return fs::path(std::wstring(buffer, length)).parent_path();
-#else
-    const fs::path self = fs::read_symlink("/proc/self/exe", error);
-    if (!error)
-        return self.parent_path();
-#endif
-    const fs::path fromArgument = fs::absolute(argv0 ? argv0 : "", error);
-    return error ? fs::path() : fromArgument.parent_path();
-}
 
 bool writeText(const std::string &name, const std::string &text)
 {

@@ -4,38 +4,16 @@
 // replay-seen.inp there, and copies replay.lst from its folder into the
 // working folder as quorvantix.lst. Without replay.lst it writes no list file.
 
+#include "../programfolder.h"
+
 #include <filesystem>
 #include <fstream>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 namespace fs = std::filesystem;
-
-namespace {
-
-fs::path programFolder(const char *argv0)
-{
-    std::error_code error;
-#ifdef _WIN32
-    wchar_t buffer[32768];
-    const DWORD length = GetModuleFileNameW(nullptr, buffer, DWORD(std::size(buffer)));
-    if (length > 0 && length < std::size(buffer))
-        return fs::path(std::wstring(buffer, length)).parent_path();
-#else
-    const fs::path self = fs::read_symlink("/proc/self/exe", error);
-    if (!error)
-        return self.parent_path();
-#endif
-    return fs::absolute(argv0 ? argv0 : "", error).parent_path();
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {
-    const fs::path folder = programFolder(argc > 0 ? argv[0] : nullptr);
+    const fs::path folder = engine::programFolder(argc > 0 ? argv[0] : nullptr);
     std::error_code error;
     {
         std::ofstream log(folder / "replay.log", std::ios::binary | std::ios::app);

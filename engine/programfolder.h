@@ -1,0 +1,11 @@
+#pragma once
+
+#include <filesystem>
+
+namespace engine {
+
+// The folder of the running program (where the catalogue lies), found from
+// the system and, failing that, from argv[0]; empty when neither works.
+std::filesystem::path programFolder(const char *argv0);
+
+} // namespace engine
