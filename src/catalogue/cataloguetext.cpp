@@ -2,6 +2,8 @@
 
 #include "common/numbertext.h"
 
+#include <algorithm>
+
 void RemoveBlankItems(QStringList &items)
 {
     items.removeIf([](const QString &item) { return NumberText::trimBlanks(item).isEmpty(); });

@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
+
 namespace {
 
 const QString FormatMessage =
@@ -27,11 +29,13 @@ bool isTerminator(const QString &line)
     return NumberText::trimBlanks(line) == QLatin1String("999");
 }
 
-std::optional<int> wholeNumber(const QString &text)
+// The value of a text of ASCII digits only; nothing for anything else.
+std::optional<int> digitsValue(const QString &text)
 {
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
+    const bool digits = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c >= u'0' && c <= u'9';
+    });
+    return digits ? std::optional<int>(text.toInt()) : std::nullopt;
 }
 
 } // namespace
@@ -49,15 +53,12 @@ std::optional<QDate> DateFromText(const QString &dateText)
 {
     if (dateText.size() < 6)
         return std::nullopt;
-    const auto isDigits = [](const QString &s) {
-        return !s.isEmpty() && std::all_of(s.begin(), s.end(), [](QChar c) { return c.isDigit() && c.unicode() < 128; });
-    };
-    const QString year = dateText.left(4);
-    const QString month = dateText.mid(4, 2);
-    const QString day = dateText.right(2);
-    if (!isDigits(year) || !isDigits(month) || !isDigits(day))
+    const std::optional<int> year = digitsValue(dateText.left(4));
+    const std::optional<int> month = digitsValue(dateText.mid(4, 2));
+    const std::optional<int> day = digitsValue(dateText.right(2));
+    if (!year || !month || !day)
         return std::nullopt;
-    const QDate date(*wholeNumber(year), *wholeNumber(month), *wholeNumber(day));
+    const QDate date(*year, *month, *day);
     if (!date.isValid())
         return std::nullopt;
     return date;
