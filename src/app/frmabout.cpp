@@ -5,6 +5,7 @@
 #include "app/makerlogo.h"
 #include "app/shellroutines.h"
 #include "common/makerinfo.h"
+#include "ui/linklook.h"
 
 #include <QDate>
 #include <QDialogButtonBox>
@@ -69,13 +70,7 @@ void frmAbout::buildForm()
     head->addWidget(label(this, "Label8", QStringLiteral("For updates, please visit")));
 
     QLabel *site = label(this, "lblQMT_Web_Site", MakerInfo::WebSiteCaption);
-    QFont link = site->font();
-    link.setUnderline(true);
-    site->setFont(link);
-    QPalette linkColours = site->palette();
-    linkColours.setColor(QPalette::WindowText, linkColours.color(QPalette::Link));
-    site->setPalette(linkColours);
-    site->setCursor(Qt::PointingHandCursor);
+    ui::giveLinkLook(site);
     site->setToolTip(MakerInfo::WebSite);
     site->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     site->installEventFilter(this);

@@ -3,6 +3,7 @@
 #include "app/basmodule.h"
 #include "app/windowcontext.h"
 #include "common/makerinfo.h"
+#include "ui/linklook.h"
 #include "ui/messages.h"
 #include "ui/mousepointer.h"
 #include "update/catalogueupdate.h"
@@ -80,14 +81,7 @@ DownloadsControl::DownloadsControl(QWidget *parent)
     m_label->setObjectName(QStringLiteral("Label1"));
     m_label->setText(MakerInfo::WebSiteCaption);
 
-    // The caption reads as a link.
-    QFont font = m_label->font();
-    font.setUnderline(true);
-    m_label->setFont(font);
-    QPalette palette = m_label->palette();
-    palette.setColor(QPalette::WindowText, palette.color(QPalette::Link));
-    m_label->setPalette(palette);
-    m_label->setCursor(Qt::PointingHandCursor);
+    ui::giveLinkLook(m_label);
     m_label->setMouseTracking(true);
     m_label->installEventFilter(this);
 

@@ -1,0 +1,11 @@
+#pragma once
+
+class QLabel;
+
+namespace ui {
+
+// Makes a label read as a link: underlined, in the link colour, with a
+// pointing hand over it. What a click does is the owner's business.
+void giveLinkLook(QLabel *label);
+
+} // namespace ui
