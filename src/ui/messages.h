@@ -17,12 +17,19 @@ class Messages
 {
 public:
     virtual ~Messages() = default;
+    // details, when not empty, is offered behind the box's "Show Details..." button.
     virtual MessageAnswer show(const QString &text, const QString &title, MessageIcon icon,
-                               MessageButtons buttons = MessageButtons::Ok) = 0;
+                               MessageButtons buttons = MessageButtons::Ok,
+                               const QString &details = {}) = 0;
 
     MessageAnswer critical(const QString &text, const QString &title = ApplicationTitle)
     {
         return show(text, title, MessageIcon::Critical);
+    }
+    MessageAnswer criticalWithDetails(const QString &text, const QString &details,
+                                      const QString &title = ApplicationTitle)
+    {
+        return show(text, title, MessageIcon::Critical, MessageButtons::Ok, details);
     }
     MessageAnswer information(const QString &text, const QString &title = ApplicationTitle)
     {

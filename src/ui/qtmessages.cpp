@@ -12,12 +12,14 @@ QtMessages::QtMessages(QWidget *parent)
 }
 
 MessageAnswer QtMessages::show(const QString &text, const QString &title, MessageIcon icon,
-                               MessageButtons buttons)
+                               MessageButtons buttons, const QString &details)
 {
     QMessageBox box(m_parent);
     box.setWindowTitle(title);
     box.setText(text);
     box.setTextFormat(Qt::PlainText);
+    if (!details.isEmpty())
+        box.setDetailedText(details);
     switch (icon) {
     case MessageIcon::Critical:
         box.setIcon(QMessageBox::Critical);

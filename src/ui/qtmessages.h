@@ -15,7 +15,7 @@ public:
     // modal to the window and centred on it.
     void setParent(QWidget *parent) { m_parent = parent; }
     MessageAnswer show(const QString &text, const QString &title, MessageIcon icon,
-                       MessageButtons buttons) override;
+                       MessageButtons buttons, const QString &details) override;
 
 private:
     QWidget *m_parent;

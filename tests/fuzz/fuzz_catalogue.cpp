@@ -13,7 +13,8 @@ namespace {
 class SilentMessages final : public ui::Messages
 {
 public:
-    ui::MessageAnswer show(const QString &, const QString &, ui::MessageIcon, ui::MessageButtons) override
+    ui::MessageAnswer show(const QString &, const QString &, ui::MessageIcon, ui::MessageButtons,
+                           const QString &) override
     {
         return ui::MessageAnswer::Ok;
     }

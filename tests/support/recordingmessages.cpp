@@ -1,9 +1,10 @@
 #include "support/recordingmessages.h"
 
 ui::MessageAnswer RecordingMessages::show(const QString &text, const QString &title,
-                                          ui::MessageIcon icon, ui::MessageButtons buttons)
+                                          ui::MessageIcon icon, ui::MessageButtons buttons,
+                                          const QString &details)
 {
-    shown.append({text, title, icon, buttons});
+    shown.append({text, title, icon, buttons, details});
     if (onShow)
         onShow(shown.last());
     if (buttons == ui::MessageButtons::Ok)

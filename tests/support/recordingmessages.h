@@ -16,10 +16,11 @@ public:
         QString title;
         ui::MessageIcon icon;
         ui::MessageButtons buttons;
+        QString details;
     };
 
     ui::MessageAnswer show(const QString &text, const QString &title, ui::MessageIcon icon,
-                           ui::MessageButtons buttons) override;
+                           ui::MessageButtons buttons, const QString &details) override;
 
     QList<Shown> shown;
     QList<ui::MessageAnswer> answers;
