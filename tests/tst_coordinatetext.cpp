@@ -1,4 +1,5 @@
 #include "entry/coordinatetext.h"
+#include "entry/pastedtext.h"
 
 #include <QTest>
 
@@ -11,6 +12,8 @@ class TestCoordinateText final : public QObject
 private slots:
     void readsCommonForms_data();
     void readsCommonForms();
+    void pasteIntoAField_data();
+    void pasteIntoAField();
 };
 
 void TestCoordinateText::readsCommonForms_data()
@@ -114,6 +117,53 @@ void TestCoordinateText::readsCommonForms()
     QCOMPARE(reading->single.degrees, first);
     QCOMPARE(reading->single.sexagesimal, sexagesimal);
     QCOMPARE(reading->single.plain, axis == Axis::Unknown && !sexagesimal);
+}
+
+void TestCoordinateText::pasteIntoAField_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("writes"); // "field magnitude letter", joined by "; "
+    QTest::addColumn<QString>("hint");
+
+    const auto row = [](const char *field, const char *text, const char *writes, const char *hint = "") {
+        QTest::addRow("%s %s", field, text) << field << QString::fromUtf8(text) << writes << hint;
+    };
+    row("txtLat1", "48.5, 9.2", "txtLat1 48.5 cboLatLL1 N; txtLon1 9.2 cboLonLL1 E");
+    row("txtLonS2", "9.2E 48.5N", "txtLat2 48.5 cboLatLL2 N; txtLon2 9.2 cboLonLL2 E");
+    row("txtEMRLON01", "-33.9 151.2", "txtEMRLAT01 33.9 cboEMRLAT01 S; txtEMRLON01 151.2 cboEMRLON01 E");
+    row("txtLon1", "9.5W", "txtLon1 9.5 cboLonLL1 W");
+    row("txtLon1", "-9.5", "txtLon1 9.5 cboLonLL1 W");
+    row("txtLat2", "+9.5", "txtLat2 9.5 cboLatLL2 N");
+    row("txtLatM1", "50°30'15\"S", "txtLat1 50.504167 cboLatLL1 S");
+    row("txtEMRLAT01", "50 30 N", "txtEMRLAT01 50.500000 cboEMRLAT01 N");
+    // A bare number is pasted as typing would bring it.
+    row("txtLat1", "9.5", "");
+    row("txtLatM1", "30", "");
+    row("txtLonS1", "123456", "");
+    // Anything else is pasted as it is, with a hint naming the field.
+    row("txtLat1", "9.5W", "", "The pasted text was not read as a coordinate for the start latitude.");
+    row("txtLat1", "120", "", "The pasted text was not read as a coordinate for the start latitude.");
+    row("txtLonD2", "abc", "", "The pasted text was not read as a coordinate for the degrees of the end longitude.");
+    row("TextIndexiStart", "12", "");
+    row("TextIndexjEnd", "1.5", "", "The pasted text is not a whole number for the end index J.");
+    row("txtRadius1", "abc", "");
+}
+
+void TestCoordinateText::pasteIntoAField()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, writes);
+    QFETCH(QString, hint);
+
+    const PastedText::Outcome outcome = PastedText::paste(field, text);
+    QStringList written;
+    for (const PastedText::Write &w : outcome.writes) {
+        written << QStringList{w.decimalField, w.magnitude, w.hemisphereList, w.letter}.join(u' ');
+    }
+    QCOMPARE(written.join(QLatin1String("; ")), writes);
+    QCOMPARE(outcome.hint, hint);
 }
 
 QTEST_GUILESS_MAIN(TestCoordinateText)

@@ -287,6 +287,7 @@ std::optional<Coordinate> coordinateOf(const Value &value)
     coordinate.degrees = negative ? -magnitude : magnitude;
     coordinate.sexagesimal = place > int(Place::Degrees);
     coordinate.plain = parts.size() == 1 && !value.hasMark() && value.hemisphere.isNull();
+    coordinate.sign = first.hasSign;
     return coordinate;
 }
 

@@ -21,6 +21,8 @@ struct Coordinate
     bool sexagesimal = false;
     // A lone number: no hemisphere letter and no degree, minute or second mark.
     bool plain = false;
+    // Written with a leading "+" or "-".
+    bool sign = false;
 };
 
 struct Reading
