@@ -3,6 +3,7 @@
 #include "app/windowcontext.h"
 #include "entry/dmssync.h"
 #include "entry/entryeventfilter.h"
+#include "entry/entrypaste.h"
 #include "entry/entrykeys.h"
 #include "entry/indexchecks.h"
 
@@ -43,6 +44,8 @@ EntryController::EntryController(WindowContext &context)
         if (qobject_cast<QLineEdit *>(control))
             control->setAttribute(Qt::WA_InputMethodEnabled, false);
     }
+
+    m_paste = std::make_unique<EntryPaste>(c.window());
 
     // The filter object is the connections' context: they end with it.
     const auto onChange = [this, &c](const char *name, void (EntryController::*handler)()) {

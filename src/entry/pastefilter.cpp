@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
@@ -10,6 +11,23 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+
+namespace {
+
+// Newer Qt names the entry; older Qt is known by its caption, translated as
+// the field translates it.
+QAction *pasteAction(QMenu *menu)
+{
+    const QString caption = QCoreApplication::translate("QLineEdit", "&Paste");
+    const QList<QAction *> actions = menu->actions();
+    for (QAction *action : actions) {
+        if (action->objectName() == QLatin1String("edit-paste") || action->text().section(u'\t', 0, 0) == caption)
+            return action;
+    }
+    return nullptr;
+}
+
+} // namespace
 
 PasteFilter::PasteFilter(Handler handler, QObject *parent)
     : QObject(parent)
@@ -57,7 +75,7 @@ bool PasteFilter::eventFilter(QObject *watched, QEvent *event)
 bool PasteFilter::contextMenu(QLineEdit *field, QEvent *event)
 {
     QMenu *menu = field->createStandardContextMenu();
-    auto *paste = menu->findChild<QAction *>(QStringLiteral("edit-paste"));
+    QAction *paste = pasteAction(menu);
     if (!paste) {
         delete menu;
         return false;

@@ -23,34 +23,10 @@ ControlFileWriter::ControlFileWriter(WindowContext &context)
 
 bool ControlFileWriter::WriteControlFile()
 {
-    const QString region = m_context.state.SelectedDomain;
-    // Every domain entry ends with its four-digit year.
-    const QString year = text("DomainsAvailableBox").right(4);
-
-    LimitArray limits{};
-    switch (basModule::SelectionMethod) {
-    case 2:
-        if (CheckIndexEntries())
-            return false;
-        ReadIndexLimits(limits);
-        break;
-    case 3:
-        if (CheckCentreEntries())
-            return false;
-        ReadCentreAndRadius(limits);
-        break;
-    case 1:
-        if (CheckLatLonEntries())
-            return false;
-        ReadLatLonLimits(limits);
-        break;
-    default:
-        refuse(QStringLiteral("Please select the type of coordinates first."));
+    const std::optional<QStringList> lines = CheckedControlFileLines();
+    if (!lines)
         return false;
-    }
-
-    const QByteArray bytes =
-        ControlFileBytes(ControlFileLines(region, year, basModule::SelectionMethod, limits));
+    const QByteArray bytes = ControlFileBytes(*lines);
     // Written aside and renamed into place, so a failed write never leaves a
     // half control file behind.
     QSaveFile file(QDir::current().filePath(QStringLiteral("quorvantix.inp")));
@@ -60,6 +36,36 @@ bool ControlFileWriter::WriteControlFile()
         return false;
     }
     return true;
+}
+
+std::optional<QStringList> ControlFileWriter::CheckedControlFileLines()
+{
+    const QString region = m_context.state.SelectedDomain;
+    // Every domain entry ends with its four-digit year.
+    const QString year = text("DomainsAvailableBox").right(4);
+
+    LimitArray limits{};
+    switch (basModule::SelectionMethod) {
+    case 2:
+        if (CheckIndexEntries())
+            return std::nullopt;
+        ReadIndexLimits(limits);
+        break;
+    case 3:
+        if (CheckCentreEntries())
+            return std::nullopt;
+        ReadCentreAndRadius(limits);
+        break;
+    case 1:
+        if (CheckLatLonEntries())
+            return std::nullopt;
+        ReadLatLonLimits(limits);
+        break;
+    default:
+        refuse(QStringLiteral("Please select the type of coordinates first."));
+        return std::nullopt;
+    }
+    return ControlFileLines(region, year, basModule::SelectionMethod, limits);
 }
 
 bool ControlFileWriter::CheckIndexEntries()

@@ -109,6 +109,8 @@ void TileRun::ShowTiles()
     c.setText(QStringLiteral("WarningLabel"),
               QStringLiteral("To order tiles, please send your order form and Quorvantix output file to ")
                   + MakerInfo::OrderAddress);
+    if (tilesShown)
+        tilesShown();
 }
 
 bool TileRun::RunEngine()

@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 struct WindowContext;
 
 // "Show tiles in domain": writes the control file, runs the engine and lists
@@ -22,6 +24,9 @@ public:
     ControlFileWriter &controlFileWriter() { return m_writer; }
     // The tiles of the last run that read a tile table, in file order.
     const QStringList &TileNumbers() const { return m_tileNumbers; }
+
+    // Run after a run whose tiles are listed.
+    std::function<void()> tilesShown;
 
 private:
     bool domainSelected() const;
