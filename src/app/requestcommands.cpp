@@ -25,6 +25,12 @@ const QString ErrorTitle = QStringLiteral("Error");
 // No control file comes near this size; a larger file is read only so far.
 constexpr qint64 LongestControlFile = 64 * 1024;
 
+QString notOffered(const TileRequest &request)
+{
+    return QStringLiteral("The catalogue no longer offers domain %1 of the year %2 for %3.")
+        .arg(request.region, request.year, request.country);
+}
+
 QAction *newAction(QObject *parent, const QString &text, const char *name)
 {
     auto *action = new QAction(text, parent);
@@ -147,8 +153,7 @@ void RequestCommands::mnuRecentRequests_Show()
         entry->setObjectName(QStringLiteral("mnuRecentRequest%1").arg(i + 1));
         if (!m_form.find(request)) {
             entry->setEnabled(false);
-            entry->setToolTip(QStringLiteral("The catalogue no longer offers domain %1 of the year %2 for %3.")
-                                  .arg(request.region, request.year, request.country));
+            entry->setToolTip(notOffered(request));
         }
         QObject::connect(entry, &QAction::triggered, m_window, [this, i] { RecentRequest_Click(i); });
     }
@@ -160,12 +165,8 @@ void RequestCommands::RecentRequest_Click(int index)
     const QList<TileRequest> requests = RecentRequests::load(*settings);
     if (index < 0 || index >= requests.size())
         return;
-    if (!m_form.restore(requests.at(index))) {
-        m_context.services.messages->critical(
-            QStringLiteral("The catalogue no longer offers domain %1 of the year %2 for %3.")
-                .arg(requests.at(index).region, requests.at(index).year, requests.at(index).country),
-            ErrorTitle);
-    }
+    if (!m_form.restore(requests.at(index)))
+        m_context.services.messages->critical(notOffered(requests.at(index)), ErrorTitle);
 }
 
 void RequestCommands::RememberRequest()
