@@ -6,6 +6,7 @@
 #include "ui/linklook.h"
 #include "ui/messages.h"
 #include "ui/mousepointer.h"
+#include "update/cataloguecheck.h"
 #include "update/catalogueupdate.h"
 
 #include <QDir>
@@ -244,9 +245,16 @@ void DownloadsControl::CheckForUpdate(const QString &text)
     if (messages.question(UpdateQuestion) != ui::MessageAnswer::Yes)
         return;
 
+    // Only a catalogue that reads may take the place of the one in use.
+    const QByteArray catalogue = CatalogueUpdate::CatalogueBytes(lines);
+    if (const std::optional<QString> complaint = CatalogueCheck::Complaint(catalogue)) {
+        messages.criticalWithDetails(QStringLiteral("The new configuration file could not be read, "
+                                                    "so the one in use was kept."),
+                                     *complaint);
+        return;
+    }
     const QString path = QDir(m_context->state.appFolder).filePath(CatalogueFile);
-    if (const std::optional<QString> failure =
-            CatalogueUpdate::ReplaceFile(path, CatalogueUpdate::CatalogueBytes(lines))) {
+    if (const std::optional<QString> failure = CatalogueUpdate::ReplaceFile(path, catalogue)) {
         messages.critical(QStringLiteral("The configuration file %1 could not be written: %2\n"
                                          "Your configuration file was not changed.")
                               .arg(QDir::toNativeSeparators(path), *failure));
