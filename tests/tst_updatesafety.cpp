@@ -110,6 +110,12 @@ void TestUpdateSafety::badCatalogueKeepsTheOneInUse_data()
            "Reading stopped at line 193 of 193.";
     QTest::newRow("empty country section") << newerWithout("Section 5", "999") << Ending::Whole << Kept
                                            << "It names no country: its country section is empty.";
+
+    const QString failed = "Error when downloading from " + m_server.baseAddress() + "/quorvantix/tiles_cfg.txt\n";
+    QTest::newRow("connection closed mid-body")
+        << newer() << Ending::CutClose << failed + "Download error. Status: Connection closed" << QString();
+    QTest::newRow("connection reset after the headers")
+        << newer() << Ending::CutReset << failed + "Download error. Status: Connection closed" << QString();
 }
 
 void TestUpdateSafety::badCatalogueKeepsTheOneInUse()

@@ -27,12 +27,15 @@ bool isRefusal(QNetworkReply::NetworkError error)
         || error == QNetworkReply::ProtocolInvalidOperationError;
 }
 
-// For an HTTP error the server's status and reason phrase, otherwise the
-// library's description of what went wrong ("Connection refused").
+// When the server answered with an error status, that status and its reason
+// phrase; otherwise the library's description of what went wrong ("Connection
+// refused"), even after a good status: a reset after the headers, a redirect
+// loop or a redirect to an address that fails is not the server's "200 OK" or
+// "302 Found".
 QString failureText(const QNetworkReply &reply)
 {
     const QVariant status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (status.isValid()) {
+    if (status.isValid() && status.toInt() >= 400) {
         const QString reason = reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
         return QStringLiteral("%1 %2").arg(status.toInt()).arg(reason).trimmed();
     }
