@@ -80,6 +80,7 @@ DownloadsControl::DownloadsControl(QWidget *parent)
     // Controls::find never reaches into a user control.
     setProperty("userControl", true);
     m_label->setObjectName(QStringLiteral("Label1"));
+    m_reader.setProgressParent(this);
     m_label->setText(MakerInfo::WebSiteCaption);
 
     ui::giveLinkLook(m_label);
@@ -171,6 +172,10 @@ void DownloadsControl::UserControl_AsyncReadComplete(const AsyncProp &prop)
 {
     m_download.ErrorNumber = CompletionError;
     m_download.ErrorSource = QStringLiteral("AsyncReadComplete");
+    if (prop.Cancelled) {
+        m_download.ErrorDescription = QStringLiteral("Download cancelled by the user");
+        return;
+    }
     // A failed read is reported as such even when it delivered nothing, so
     // the user learns the cause rather than only that the content is missing.
     if (prop.StatusCode == 0) {
