@@ -37,7 +37,7 @@ QByteArray newerWithout(const QByteArray &after, const QByteArray &before)
     return text.remove(from, to - from);
 }
 
-enum class Ending { Whole, CutClose, CutReset };
+enum class Ending { Whole, CutClose, CutReset, RedirectLoop, RedirectRefused };
 
 } // namespace
 
@@ -116,6 +116,10 @@ void TestUpdateSafety::badCatalogueKeepsTheOneInUse_data()
         << newer() << Ending::CutClose << failed + "Download error. Status: Connection closed" << QString();
     QTest::newRow("connection reset after the headers")
         << newer() << Ending::CutReset << failed + "Download error. Status: Connection closed" << QString();
+    QTest::newRow("redirect loop") << QByteArray() << Ending::RedirectLoop
+                                   << failed + "Download error. Status: Too many redirects" << QString();
+    QTest::newRow("redirect to an address that fails")
+        << QByteArray() << Ending::RedirectRefused << failed + "Download error. Status: Connection refused" << QString();
 }
 
 void TestUpdateSafety::badCatalogueKeepsTheOneInUse()
@@ -133,11 +137,22 @@ void TestUpdateSafety::badCatalogueKeepsTheOneInUse()
     QVERIFY(!offered.isEmpty());
     m_shown.messages.clear();
 
-    if (ending == Ending::Whole)
+    switch (ending) {
+    case Ending::Whole:
         m_server.respond(body);
-    else
+        break;
+    case Ending::CutClose:
+    case Ending::CutReset:
         m_server.cutAfter(body, body.size() / 2, ending == Ending::CutClose ? LoopbackHttpServer::Cut::Close
                                                                           : LoopbackHttpServer::Cut::Reset);
+        break;
+    case Ending::RedirectLoop:
+        m_server.redirect(m_shown.window->downloadsControl().catalogueAddress());
+        break;
+    case Ending::RedirectRefused:
+        m_server.redirect(LoopbackHttpServer::refusingAddress());
+        break;
+    }
     clickLabel();
 
     const QStringList expected = ending == Ending::Whole ? QStringList{Question, message} : QStringList{message};

@@ -49,6 +49,13 @@ void LoopbackHttpServer::respond(const QByteArray &body, const QByteArray &statu
     m_mode = Mode::Whole;
     m_body = body;
     m_status = status;
+    m_location.clear();
+}
+
+void LoopbackHttpServer::redirect(const QString &address)
+{
+    respond({}, "302 Found");
+    m_location = address.toLatin1();
 }
 
 void LoopbackHttpServer::neverAnswer()
@@ -85,6 +92,8 @@ void LoopbackHttpServer::sendHead(QTcpSocket *socket, bool sizeKnown)
     QByteArray head = "HTTP/1.1 " + m_status + "\r\nContent-Type: text/plain\r\n";
     if (sizeKnown)
         head += "Content-Length: " + QByteArray::number(m_body.size()) + "\r\n";
+    if (!m_location.isEmpty())
+        head += "Location: " + m_location + "\r\n";
     socket->write(head + "Connection: close\r\n\r\n");
 }
 

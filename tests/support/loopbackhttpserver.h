@@ -26,6 +26,8 @@ public:
     static QString refusingAddress();
 
     void respond(const QByteArray &body, const QByteArray &status = "200 OK");
+    // Answers "302 Found", sending the client on to the address.
+    void redirect(const QString &address);
     // Reads every request and never answers.
     void neverAnswer();
     // Announces the whole body but sends only its first `sent` bytes.
@@ -46,6 +48,7 @@ private:
     Mode m_mode = Mode::Whole;
     QByteArray m_status;
     QByteArray m_body;
+    QByteArray m_location;
     qsizetype m_sent = 0;
     Cut m_cut = Cut::Close;
     qsizetype m_piece = 0;
