@@ -1,5 +1,7 @@
 #include "update/downloadprogress.h"
 
+#include "ui/messages.h"
+
 #include <QCursor>
 #include <QEvent>
 #include <QGuiApplication>
@@ -28,7 +30,7 @@ DownloadProgress::DownloadProgress(QWidget *parent, QNetworkReply &reply)
     // on a guess from its value: the bar is fed directly and a timer shows it.
     m_dialog->setBar(m_bar);
     m_dialog->setWindowModality(Qt::ApplicationModal);
-    m_dialog->setWindowTitle(QStringLiteral("Quorvantix GUI"));
+    m_dialog->setWindowTitle(ui::ApplicationTitle);
     m_dialog->setLabelText(QStringLiteral("Downloading the configuration file..."));
     // Until the size is known the bar only shows that work goes on.
     m_bar->setRange(0, 0);
