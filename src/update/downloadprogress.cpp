@@ -52,6 +52,10 @@ DownloadProgress::~DownloadProgress()
 {
     if (m_shown)
         QGuiApplication::restoreOverrideCursor();
+    // The dialog sends events while it is being destroyed; this object must
+    // no longer look at them.
+    if (m_dialog)
+        m_dialog->removeEventFilter(this);
     delete m_dialog;
 }
 
