@@ -1,0 +1,102 @@
+#include "support/runwindow.h"
+
+#include <QtTest>
+
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+// "Show tiles in domain" when the world around the engine fails: a control
+// file that cannot be written, an engine that crashes, a list file that is
+// not a plain file, an entry that is only focused.
+class TestRunFaults : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void controlFileNotWritten_data();
+    void controlFileNotWritten();
+};
+
+namespace {
+
+const QByteArray OldControlFile = "an earlier control file\r\n";
+
+#ifdef Q_OS_LINUX
+// Lets no file of this process grow beyond `bytes` while it lives.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
+
+private:
+    rlimit m_old{};
+};
+#endif
+
+} // namespace
+
+void TestRunFaults::controlFileNotWritten_data()
+{
+    QTest::addColumn<bool>("fullDisk"); // else a file size limit
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("full file system") << true << "No space left on device";
+    QTest::newRow("file size limit") << false << "File too large";
+}
+
+// The earlier control file stays byte for byte, the engine does not run and
+// the message names the file and the system's reason.
+void TestRunFaults::controlFileNotWritten()
+{
+#ifndef Q_OS_LINUX
+    QSKIP("needs Linux file system limits");
+#else
+    QFETCH(bool, fullDisk);
+    QFETCH(QString, reason);
+    RunWindow run;
+    QString folder = run.work.path();
+    if (fullDisk) {
+        folder = run.work.filePath(QStringLiteral("small"));
+        QVERIFY(QDir().mkpath(folder));
+        if (::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=64k") != 0)
+            QSKIP("a small file system cannot be mounted here (needs root)");
+    }
+    const auto unmount = qScopeGuard([&] {
+        if (fullDisk)
+            ::umount2(QFile::encodeName(folder).constData(), MNT_DETACH);
+    });
+    TestFolders::writeFile(folder + QStringLiteral("/quorvantix.inp"), OldControlFile);
+    if (fullDisk) {
+        QFile filler(folder + QStringLiteral("/filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(4096, 'x')) > 0) {
+        }
+    }
+    QVERIFY(run.open(RunWindow::replayEngine(), folder));
+
+    {
+        const std::optional<FileSizeLimit> limit = fullDisk ? std::nullopt : std::make_optional<FileSizeLimit>(64);
+        run.clickShow();
+    }
+
+    QCOMPARE(TestFolders::readFile(folder + QStringLiteral("/quorvantix.inp")), OldControlFile);
+    QCOMPARE(run.engineLog(), QString());
+    QCOMPARE(run.shown(), QStringList(QStringLiteral("Error: Unable to write the control file %1/quorvantix.inp: %2")
+                                          .arg(QDir::toNativeSeparators(folder), reason)));
+    QCOMPARE(run.pointer.current, ui::MousePointer::Shape::Default);
+#endif
+}
+
+QTEST_MAIN(TestRunFaults)
+#include "tst_runfaults.moc"
