@@ -19,6 +19,8 @@ class TestRunFaults : public QObject
 private slots:
     void controlFileNotWritten_data();
     void controlFileNotWritten();
+    void listFileNotUsed_data();
+    void listFileNotUsed();
 };
 
 namespace {
@@ -96,6 +98,47 @@ void TestRunFaults::controlFileNotWritten()
                                           .arg(QDir::toNativeSeparators(folder), reason)));
     QCOMPARE(run.pointer.current, ui::MousePointer::Shape::Default);
 #endif
+}
+
+void TestRunFaults::listFileNotUsed_data()
+{
+    QTest::addColumn<QByteArray>("crashAfter"); // bytes of the list the stand-in engine writes before it dies
+    QTest::addColumn<QString>("message");       // %1 the list file
+    QTest::addColumn<QString>("details");       // a part of the detailed text
+
+    QTest::newRow("engine crashes while writing its list")
+        << QByteArray("300") << "The Quorvantix executable stopped unexpectedly, so its list file %1 is not used."
+        << "Quorvantix: stopped on request after 300 bytes of quorvantix.lst";
+}
+
+// A failed run over an earlier result: the message with the engine's words
+// as details, nothing from the list file shown, the earlier tiles, count and
+// order text kept, the output button disabled.
+void TestRunFaults::listFileNotUsed()
+{
+    QFETCH(QByteArray, crashAfter);
+    QFETCH(QString, message);
+    QFETCH(QString, details);
+    qputenv("QUORVANTIX_ENGINE_TEST_CRASH_AFTER", crashAfter);
+    const auto unset = qScopeGuard([] { qunsetenv("QUORVANTIX_ENGINE_TEST_CRASH_AFTER"); });
+    RunWindow run;
+    QVERIFY(run.open(RunWindow::standInEngine()));
+    ui::Controls &c = run.window->controls();
+    c.addItem("TilesListBox", "Tile number: 99");
+    c.setText("TilesCountLabel", "7");
+    c.setText("WarningLabel", "earlier order text");
+    c.setEnabled("ShowFileButton", true);
+
+    run.clickShow();
+
+    const QString listFile = QDir::toNativeSeparators(run.work.filePath("quorvantix.lst"));
+    QCOMPARE(run.shown(), QStringList("Quorvantix GUI: " + message.arg(listFile)));
+    QVERIFY2(run.messages.shown.first().details.contains(details), qPrintable(run.messages.shown.first().details));
+    QCOMPARE(c.items("TilesListBox"), QStringList("Tile number: 99"));
+    QCOMPARE(c.text("TilesCountLabel"), "7");
+    QCOMPARE(c.text("WarningLabel"), "earlier order text");
+    QVERIFY(!c.isEnabled("ShowFileButton"));
+    QCOMPARE(run.pointer.current, ui::MousePointer::Shape::Default);
 }
 
 QTEST_MAIN(TestRunFaults)
