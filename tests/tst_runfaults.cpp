@@ -4,6 +4,7 @@
 
 #ifdef Q_OS_LINUX
 #include <csignal>
+#include <sys/stat.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -103,12 +104,18 @@ void TestRunFaults::controlFileNotWritten()
 void TestRunFaults::listFileNotUsed_data()
 {
     QTest::addColumn<QByteArray>("crashAfter"); // bytes of the list the stand-in engine writes before it dies
+    QTest::addColumn<QString>("replay");        // else the replay engine leaves a list file of this kind
     QTest::addColumn<QString>("message");       // %1 the list file
     QTest::addColumn<QString>("details");       // a part of the detailed text
 
     QTest::newRow("engine crashes while writing its list")
-        << QByteArray("300") << "The Quorvantix executable stopped unexpectedly, so its list file %1 is not used."
+        << QByteArray("300") << "" << "The Quorvantix executable stopped unexpectedly, so its list file %1 is not used."
         << "Quorvantix: stopped on request after 300 bytes of quorvantix.lst";
+    const QString notRegular = QStringLiteral("The list file %1 is not a regular file, so it is not read.");
+    QTest::newRow("named pipe") << QByteArray() << "fifo" << notRegular << "";
+    QTest::newRow("link to an endless device") << QByteArray() << "/dev/zero" << notRegular << "";
+    QTest::newRow("link to a file over 256 MB")
+        << QByteArray() << "big" << "The list file %1 is larger than 256 MB, so it is not read." << "";
 }
 
 // A failed run over an earlier result: the message with the engine's words
@@ -117,12 +124,27 @@ void TestRunFaults::listFileNotUsed_data()
 void TestRunFaults::listFileNotUsed()
 {
     QFETCH(QByteArray, crashAfter);
+    QFETCH(QString, replay);
     QFETCH(QString, message);
     QFETCH(QString, details);
+    RunWindow run;
+    const QString replayFile = run.appFolder.filePath("replay.lst");
+    if (replay == "fifo") {
+#ifdef Q_OS_UNIX
+        QCOMPARE(::mkfifo(QFile::encodeName(replayFile).constData(), 0600), 0);
+#else
+        QSKIP("no named pipes here");
+#endif
+    } else if (replay == "big") {
+        QFile big(run.appFolder.filePath("big.lst"));
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(qint64(256) * 1024 * 1024 + 1));
+        QVERIFY(QFile::link(big.fileName(), replayFile));
+    } else if (!replay.isEmpty()) {
+        QVERIFY(QFile::link(replay, replayFile));
+    }
     qputenv("QUORVANTIX_ENGINE_TEST_CRASH_AFTER", crashAfter);
     const auto unset = qScopeGuard([] { qunsetenv("QUORVANTIX_ENGINE_TEST_CRASH_AFTER"); });
-    RunWindow run;
-    QVERIFY(run.open(RunWindow::standInEngine()));
+    QVERIFY(run.open(replay.isEmpty() ? RunWindow::standInEngine() : RunWindow::replayEngine()));
     ui::Controls &c = run.window->controls();
     c.addItem("TilesListBox", "Tile number: 99");
     c.setText("TilesCountLabel", "7");

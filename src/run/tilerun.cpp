@@ -3,6 +3,7 @@
 #include "app/windowcontext.h"
 #include "common/makerinfo.h"
 #include "common/numbertext.h"
+#include "run/listfilesource.h"
 #include "run/shortpath.h"
 #include "ui/messages.h"
 #include "ui/mousepointer.h"
@@ -11,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 
 namespace {
 
@@ -23,6 +23,8 @@ const QString NoTiles = QStringLiteral(
 // Messages for faults outside the engine's own list file.
 const QString ListNotReplaced = QStringLiteral("The list file %1 of an earlier run cannot be replaced.");
 const QString NoListFile = QStringLiteral("The Quorvantix executable did not leave a readable list file %1.");
+const QString ListNotRegular = QStringLiteral("The list file %1 is not a regular file, so it is not read.");
+const QString ListTooLarge = QStringLiteral("The list file %1 is larger than 256 MB, so it is not read.");
 const QString EngineCrashed =
     QStringLiteral("The Quorvantix executable stopped unexpectedly, so its list file %1 is not used.");
 
@@ -69,7 +71,8 @@ bool TileRun::writeRequest()
 {
     if (!m_writer.WriteControlFile())
         return false;
-    if (QFileInfo(listPath()).exists() && !QFile::remove(listPath())) {
+    const QFileInfo earlier(listPath());
+    if ((earlier.exists() || earlier.isSymLink()) && !QFile::remove(listPath())) {
         m_context.services.messages->critical(ListNotReplaced.arg(QDir::toNativeSeparators(listPath())));
         return false;
     }
@@ -96,14 +99,22 @@ bool TileRun::runToEnd()
 std::optional<ListFileContent> TileRun::readList()
 {
     ui::Messages &messages = *m_context.services.messages;
-    QFile listFile(listPath());
-    if (!listFile.open(QIODevice::ReadOnly)) {
-        messages.criticalWithDetails(NoListFile.arg(QDir::toNativeSeparators(listPath())), engineWords());
+    const ListFileSource source = ListFileSource::read(listPath());
+    const QString shownPath = QDir::toNativeSeparators(listPath());
+    switch (source.problem) {
+    case ListFileSource::Problem::Unreadable:
+        messages.criticalWithDetails(NoListFile.arg(shownPath), engineWords());
         return std::nullopt;
+    case ListFileSource::Problem::NotRegular:
+        messages.criticalWithDetails(ListNotRegular.arg(shownPath), engineWords());
+        return std::nullopt;
+    case ListFileSource::Problem::TooLarge:
+        messages.criticalWithDetails(ListTooLarge.arg(shownPath), engineWords());
+        return std::nullopt;
+    case ListFileSource::Problem::None:
+        break;
     }
-    const QByteArray bytes = listFile.readAll();
-    listFile.close();
-    const ListFileContent content = ReadListFile(bytes);
+    const ListFileContent content = ReadListFile(source.bytes);
     switch (content.outcome) {
     case ListFileContent::Outcome::NoHeader:
         messages.criticalWithDetails(NoTiles + u' ', engineWords(), EngineTitle);

@@ -1,0 +1,53 @@
+#include "run/listfilesource.h"
+
+#include "common/singlebytetext.h"
+#include "run/listfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+namespace {
+
+constexpr qsizetype MaxWords = 4096;
+
+} // namespace
+
+ListFileSource ListFileSource::read(const QString &path, qint64 maxBytes)
+{
+    ListFileSource source;
+    // Links are followed: what counts is the file read in the end.
+    const QFileInfo info(path);
+    if (!info.exists())
+        return source;
+    if (!info.isFile()) {
+        source.problem = Problem::NotRegular;
+        return source;
+    }
+    if (info.size() > maxBytes) {
+        source.problem = Problem::TooLarge;
+        return source;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return source;
+    // One byte more than the bound tells a file that grew since it was looked at.
+    source.bytes = file.read(maxBytes + 1);
+    if (source.bytes.size() > maxBytes) {
+        source.bytes.clear();
+        source.problem = Problem::TooLarge;
+    } else if (file.error() != QFile::NoError) {
+        source.bytes.clear();
+    } else {
+        source.problem = Problem::None;
+    }
+    return source;
+}
+
+QString ListFileWords(const QByteArray &bytes)
+{
+    QStringDecoder decode(SingleByteEncoding);
+    const QString text = decode(bytes.left(MaxWords * 4));
+    const qsizetype header = text.indexOf(ListFileHeader);
+    return text.left(header < 0 ? text.size() : header).trimmed().left(MaxWords);
+}
