@@ -22,6 +22,7 @@ private slots:
     void controlFileNotWritten();
     void listFileNotUsed_data();
     void listFileNotUsed();
+    void focusChoosesNoDomain();
 };
 
 namespace {
@@ -161,6 +162,42 @@ void TestRunFaults::listFileNotUsed()
     QCOMPARE(c.text("WarningLabel"), "earlier order text");
     QVERIFY(!c.isEnabled("ShowFileButton"));
     QCOMPARE(run.pointer.current, ui::MousePointer::Shape::Default);
+}
+
+// After a run, another country, then Tab into the domain list: its first
+// entry becomes current without being chosen, and the next run takes no year
+// from it.
+void TestRunFaults::focusChoosesNoDomain()
+{
+    RunWindow run;
+    TestFolders::writeFile(run.appFolder.filePath("replay.lst"),
+                           TestFolders::crlf({"No.  Tile #     I/J Ranges on Tile     I/J Ranges Selected", "1    5     a"}));
+    QVERIFY(run.open(RunWindow::replayEngine()));
+    run.clickShow();
+    QCOMPARE(run.shown(), QStringList());
+    ui::Controls &c = run.window->controls();
+    QComboBox *countries = c.comboBox("CountriesListBox");
+    UserClicks::pickComboText(countries, "Chile");
+    QListWidget *domains = c.listWidget("DomainsAvailableBox");
+    QVERIFY(domains->count() > 0);
+    // The centre entries, which a new country leaves alone.
+    UserClicks::pickComboItem(c.comboBox("cboChoice1"), 2);
+    for (const auto &[name, value] : {std::pair{"txtEMRLAT01", "46"}, {"txtEMRLON01", "2"}, {"txtRadius1", "50"}})
+        c.setText(name, value);
+    run.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(run.window.get()));
+    countries->setFocus();
+    QTest::keyClick(countries, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), domains);
+    QCOMPARE(domains->currentRow(), 0);
+
+    QCOMPARE(c.text("DomainsAvailableBox"), QString());
+    QCOMPARE(c.selectedIndex("DomainsAvailableBox"), -1);
+    run.clickShow();
+    const QList<QByteArray> written = TestFolders::readFile(run.appFolder.filePath("replay-seen.inp")).split('\n');
+    QCOMPARE(written.value(3), "7       ! MM5 region ID (See list below)\r");
+    QCOMPARE(written.value(4), "      ! Year of tiled data\r");
+    QCOMPARE(run.engineLog().count(u'\n'), 2);
 }
 
 QTEST_MAIN(TestRunFaults)
