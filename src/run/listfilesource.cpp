@@ -49,5 +49,9 @@ QString ListFileWords(const QByteArray &bytes)
     QStringDecoder decode(SingleByteEncoding);
     const QString text = decode(bytes.left(MaxWords * 4));
     const qsizetype header = text.indexOf(ListFileHeader);
-    return text.left(header < 0 ? text.size() : header).trimmed().left(MaxWords);
+    QString words = text.left(header < 0 ? text.size() : header).trimmed().left(MaxWords);
+    // One line end for the message box, whichever the engine wrote.
+    words.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    words.replace(u'\r', u'\n');
+    return words;
 }

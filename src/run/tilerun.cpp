@@ -25,6 +25,7 @@ const QString ListNotReplaced = QStringLiteral("The list file %1 of an earlier r
 const QString NoListFile = QStringLiteral("The Quorvantix executable did not leave a readable list file %1.");
 const QString ListNotRegular = QStringLiteral("The list file %1 is not a regular file, so it is not read.");
 const QString ListTooLarge = QStringLiteral("The list file %1 is larger than 256 MB, so it is not read.");
+const QString RunCancelled = QStringLiteral("The run of the Quorvantix executable was cancelled; no tiles are shown.");
 const QString EngineCrashed =
     QStringLiteral("The Quorvantix executable stopped unexpectedly, so its list file %1 is not used.");
 
@@ -55,8 +56,9 @@ void TileRun::ShowTiles()
     c.setEnabled(QStringLiteral("ShowFileButton"), false);
     if (!writeRequest() || !runToEnd())
         return;
-    const std::optional<ListFileContent> content = readList();
-    if (!content || !showResult(*content))
+    QString words;
+    const std::optional<ListFileContent> content = readList(words);
+    if (!content || !showResult(*content, words))
         return;
     busy.reset();
     c.setEnabled(QStringLiteral("ShowFileButton"), true);
@@ -89,14 +91,25 @@ bool TileRun::runToEnd()
             engineWords());
         return false;
     }
-    if (m_lastRun.outcome == EngineProcess::Outcome::Crashed) {
+    switch (m_lastRun.outcome) {
+    case EngineProcess::Outcome::Crashed:
         messages.criticalWithDetails(EngineCrashed.arg(QDir::toNativeSeparators(listPath())), engineWords());
         return false;
+    case EngineProcess::Outcome::Cancelled:
+    case EngineProcess::Outcome::WindowClosed:
+        // Whatever the engine had written of its list is no result.
+        QFile::remove(listPath());
+        if (m_lastRun.outcome == EngineProcess::Outcome::Cancelled)
+            messages.critical(RunCancelled);
+        return false;
+    case EngineProcess::Outcome::NotStarted:
+    case EngineProcess::Outcome::Finished:
+        break;
     }
     return true;
 }
 
-std::optional<ListFileContent> TileRun::readList()
+std::optional<ListFileContent> TileRun::readList(QString &words)
 {
     ui::Messages &messages = *m_context.services.messages;
     const ListFileSource source = ListFileSource::read(listPath());
@@ -115,9 +128,10 @@ std::optional<ListFileContent> TileRun::readList()
         break;
     }
     const ListFileContent content = ReadListFile(source.bytes);
+    words = engineWords(ListFileWords(source.bytes));
     switch (content.outcome) {
     case ListFileContent::Outcome::NoHeader:
-        messages.criticalWithDetails(NoTiles + u' ', engineWords(), EngineTitle);
+        messages.criticalWithDetails(NoTiles + u' ', words, EngineTitle);
         return std::nullopt;
     case ListFileContent::Outcome::ErrorReported:
         // The list file is in the working folder, so that is the folder named.
@@ -125,7 +139,7 @@ std::optional<ListFileContent> TileRun::readList()
             QStringLiteral("Unable to find tiles in domain selected, check quorvantix.lst file in your application "
                            "folder (")
                 + QDir::toNativeSeparators(QDir::currentPath()) + QStringLiteral(") for details "),
-            engineWords(), EngineTitle);
+            words, EngineTitle);
         return std::nullopt;
     case ListFileContent::Outcome::TableRead:
         break;
@@ -133,13 +147,13 @@ std::optional<ListFileContent> TileRun::readList()
     return content;
 }
 
-bool TileRun::showResult(const ListFileContent &content)
+bool TileRun::showResult(const ListFileContent &content, const QString &words)
 {
     const ui::Controls &c = m_context.controls;
     m_tileNumbers = content.TileNumbers;
     c.clearItems(QStringLiteral("TilesListBox"));
     if (m_tileNumbers.isEmpty()) {
-        m_context.services.messages->criticalWithDetails(NoTiles, engineWords(), EngineTitle);
+        m_context.services.messages->criticalWithDetails(NoTiles, words, EngineTitle);
         return false;
     }
     for (const QString &tile : std::as_const(m_tileNumbers))
@@ -159,7 +173,7 @@ bool TileRun::RunEngine()
     QString program = GetShortPath(enginePath);
     if (program.isEmpty())
         program = enginePath;
-    m_lastRun = EngineProcess::run(program, QDir::currentPath());
+    m_lastRun = EngineProcess::run(program, QDir::currentPath(), m_context.controls.window());
     return m_lastRun.outcome != EngineProcess::Outcome::NotStarted;
 }
 

@@ -34,8 +34,9 @@ private:
     // (or nothing) when the run ends there.
     bool writeRequest();
     bool runToEnd();
-    std::optional<ListFileContent> readList();
-    bool showResult(const ListFileContent &content);
+    // `words`: what the engine said, for the messages of a failed run.
+    std::optional<ListFileContent> readList(QString &words);
+    bool showResult(const ListFileContent &content, const QString &words);
 
     // What the engine said about a failed run: its list file's words, then
     // its standard error.
