@@ -31,8 +31,15 @@ ListFileSource ListFileSource::read(const QString &path, qint64 maxBytes)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return source;
-    // One byte more than the bound tells a file that grew since it was looked at.
-    source.bytes = file.read(maxBytes + 1);
+    // In pieces, so memory follows the file's real length; one byte more than
+    // the bound tells a file that grew since it was looked at.
+    constexpr qint64 Piece = 1 << 20;
+    while (source.bytes.size() <= maxBytes) {
+        const QByteArray piece = file.read(qMin(Piece, maxBytes + 1 - source.bytes.size()));
+        if (piece.isEmpty())
+            break;
+        source.bytes += piece;
+    }
     if (source.bytes.size() > maxBytes) {
         source.bytes.clear();
         source.problem = Problem::TooLarge;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "run/tilerun.h"
 #include "support/shownwindow.h"
 #include "support/userclicks.h"
 
