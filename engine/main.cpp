@@ -56,7 +56,7 @@ bool writeListFile(const std::string &name, const std::string &text)
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(switches.delayMs));
     if (switches.crashAfter)
-        std::abort();
+        crashNow();
 
     const std::string part = name + ".part";
     if (!writeText(part, text))

@@ -1,7 +1,10 @@
 #include "testswitches.h"
 
 #include <cstdlib>
-#include <string>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace engine {
 
@@ -28,6 +31,14 @@ TestSwitches TestSwitches::fromEnvironment()
     if (const std::optional<long> bytes = number("QUORVANTIX_ENGINE_TEST_CRASH_AFTER"))
         switches.crashAfter = static_cast<std::size_t>(*bytes);
     return switches;
+}
+
+void crashNow()
+{
+#ifdef _WIN32
+    TerminateProcess(GetCurrentProcess(), 0xC0000005);
+#endif
+    std::abort();
 }
 
 } // namespace engine

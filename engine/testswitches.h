@@ -19,4 +19,8 @@ struct TestSwitches
     static TestSwitches fromEnvironment();
 };
 
+// Ends the engine the way a fault does: a signal, or on Windows the status
+// of an access violation (abort() there is an ordinary exit code).
+[[noreturn]] void crashNow();
+
 } // namespace engine

@@ -2,9 +2,11 @@
 
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 #ifdef Q_OS_LINUX
 #include <csignal>
-#include <sys/stat.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -142,12 +144,9 @@ void TestRunFaults::listFileNotUsed()
     QFETCH(QString, details);
     RunWindow run;
     const QString replayFile = run.appFolder.filePath("replay.lst");
-    if (replay == "fifo") {
 #ifdef Q_OS_UNIX
+    if (replay == "fifo") {
         QCOMPARE(::mkfifo(QFile::encodeName(replayFile).constData(), 0600), 0);
-#else
-        QSKIP("no named pipes here");
-#endif
     } else if (replay == "big") {
         QFile big(run.appFolder.filePath("big.lst"));
         QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(qint64(256) * 1024 * 1024 + 1));
@@ -157,6 +156,12 @@ void TestRunFaults::listFileNotUsed()
     } else if (!replay.isEmpty()) {
         TestFolders::writeFile(replayFile, replay.toLatin1());
     }
+#else
+    if (replay == "fifo" || replay == "big" || replay.startsWith("link:"))
+        QSKIP("needs named pipes and symbolic links");
+    if (!replay.isEmpty())
+        TestFolders::writeFile(replayFile, replay.toLatin1());
+#endif
     qputenv("QUORVANTIX_ENGINE_TEST_CRASH_AFTER", crashAfter);
     const auto unset = qScopeGuard([] { qunsetenv("QUORVANTIX_ENGINE_TEST_CRASH_AFTER"); });
     QVERIFY(run.open(replay.isEmpty() ? RunWindow::standInEngine() : RunWindow::replayEngine()));
