@@ -129,6 +129,7 @@ void TestLongRun::run()
     QCOMPARE(enginesRunning(run.appFolder.path()), QStringList());
     QCOMPARE(QFileInfo::exists(run.work.filePath("quorvantix.lst")), tiles > 0);
     QCOMPARE(run.pointer.current, ui::MousePointer::Shape::Default);
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     if (delayMs > 0) {
         QVERIFY(ticks >= 3);
         QVERIFY(painted.paints > 0);

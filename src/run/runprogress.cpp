@@ -1,5 +1,7 @@
 #include "run/runprogress.h"
 
+#include <QGuiApplication>
+
 #include <limits>
 
 namespace {
@@ -31,10 +33,34 @@ RunProgress::RunProgress(QWidget *window)
     m_tick.start(500);
 }
 
+RunProgress::~RunProgress()
+{
+    setArrow(false);
+}
+
 void RunProgress::showEvent(QShowEvent *event)
 {
     QProgressDialog::showEvent(event);
+    // Cancel must look clickable, also under the window's hourglass.
+    setArrow(true);
     emit appeared();
+}
+
+void RunProgress::hideEvent(QHideEvent *event)
+{
+    setArrow(false);
+    QProgressDialog::hideEvent(event);
+}
+
+void RunProgress::setArrow(bool arrow)
+{
+    if (arrow == m_arrow)
+        return;
+    m_arrow = arrow;
+    if (arrow)
+        QGuiApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
+    else
+        QGuiApplication::restoreOverrideCursor();
 }
 
 void RunProgress::showElapsed()

@@ -15,17 +15,21 @@ public:
     static constexpr int ShowAfterMs = 1000;
 
     explicit RunProgress(QWidget *window);
+    ~RunProgress() override;
 
 signals:
     void appeared();
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void showElapsed();
+    void setArrow(bool arrow);
 
     QElapsedTimer m_clock;
     QTimer m_showTimer;
     QTimer m_tick;
+    bool m_arrow = false;
 };
