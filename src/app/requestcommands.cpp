@@ -2,6 +2,7 @@
 
 #include "app/windowcontext.h"
 #include "common/numbertext.h"
+#include "common/safefilewrite.h"
 #include "run/controlfilereader.h"
 #include "run/recentrequests.h"
 #include "run/requesttext.h"
@@ -16,7 +17,6 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSaveFile>
 #include <QSettings>
 
 namespace {
@@ -94,15 +94,11 @@ void RequestCommands::mnuSaveRequestAs_Click()
     const QString path = chooseFile(true);
     if (path.isEmpty())
         return;
-    const QByteArray bytes = ControlFileBytes(*lines);
-    // Written aside and renamed into place: the chosen file is either the
-    // old one or the whole new one.
-    QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
-    if (!written || !file.commit()) {
-        m_context.services.messages->critical(QStringLiteral("Unable to write the control file %1: %2")
-                                                  .arg(QDir::toNativeSeparators(path), file.errorString()),
-                                              ErrorTitle);
+    // All or nothing: the chosen file is either the old one or the whole new one.
+    if (const std::optional<QString> reason = SafeFileWrite::replaceFile(path, ControlFileBytes(*lines))) {
+        m_context.services.messages->critical(
+            QStringLiteral("Unable to write the control file %1: %2").arg(QDir::toNativeSeparators(path), *reason),
+            ErrorTitle);
     }
 }
 
