@@ -28,7 +28,7 @@ private:
     {
         QStringList result;
         for (const QString &field : fields)
-            result << window->controls().text(field);
+            result << controls().text(field);
         return result;
     }
 };

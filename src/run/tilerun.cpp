@@ -1,18 +1,21 @@
 #include "run/tilerun.h"
 
-#include "app/windowcontext.h"
 #include "common/makerinfo.h"
 #include "common/numbertext.h"
+#include "core/mainwindowform.h"
+#include "core/windowcontext.h"
 #include "run/listfile.h"
 #include "run/shortpath.h"
 #include "ui/messages.h"
 #include "ui/mousepointer.h"
 
-#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
 #include <QProcess>
+#include <QPushButton>
 
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
@@ -33,8 +36,8 @@ TileRun::TileRun(WindowContext &context)
     : m_context(context)
     , m_writer(context)
 {
-    QObject::connect(m_context.controls.button(QStringLiteral("cmdShow")), &QAbstractButton::clicked,
-                     m_context.controls.window(), [this] { cmdShow_Click(); });
+    QObject::connect(m_context.form.cmdShow, &QPushButton::clicked, m_context.form.centralWidget,
+                     [this] { cmdShow_Click(); });
 }
 
 void TileRun::cmdShow_Click()
@@ -44,15 +47,15 @@ void TileRun::cmdShow_Click()
 
 void TileRun::ShowTiles()
 {
-    const ui::Controls &c = m_context.controls;
+    const MainWindowForm &f = m_context.form;
     ui::Messages &messages = *m_context.services.messages;
     if (!domainSelected()) {
         messages.critical(QStringLiteral("No domain has been selected"));
         return;
     }
 
-    std::optional<ui::BusyPointer> busy(std::in_place, *m_context.services.pointer, c.window());
-    c.setEnabled(QStringLiteral("ShowFileButton"), false);
+    std::optional<ui::BusyPointer> busy(std::in_place, *m_context.services.pointer, f.centralWidget->window());
+    f.ShowFileButton->setEnabled(false);
     if (!m_writer.WriteControlFile())
         return;
 
@@ -96,18 +99,17 @@ void TileRun::ShowTiles()
     }
 
     m_tileNumbers = content.TileNumbers;
-    c.clearItems(QStringLiteral("TilesListBox"));
+    f.TilesListBox->clear();
     if (m_tileNumbers.isEmpty()) {
         messages.critical(NoTiles, EngineTitle);
         return;
     }
     for (const QString &tile : std::as_const(m_tileNumbers))
-        c.addItem(QStringLiteral("TilesListBox"), QStringLiteral("Tile number: ") + tile);
-    c.setText(QStringLiteral("TilesCountLabel"), QString::number(c.itemCount(QStringLiteral("TilesListBox"))));
+        f.TilesListBox->addItem(QStringLiteral("Tile number: ") + tile);
+    f.TilesCountLabel->setText(QString::number(f.TilesListBox->count()));
     busy.reset();
-    c.setEnabled(QStringLiteral("ShowFileButton"), true);
-    c.setText(QStringLiteral("WarningLabel"),
-              QStringLiteral("To order tiles, please send your order form and Quorvantix output file to ")
+    f.ShowFileButton->setEnabled(true);
+    f.WarningLabel->setText(QStringLiteral("To order tiles, please send your order form and Quorvantix output file to ")
                   + MakerInfo::OrderAddress);
 }
 

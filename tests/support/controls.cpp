@@ -1,4 +1,4 @@
-#include "ui/controls.h"
+#include "support/controls.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "app/shellroutines.h"
+#include "core/shellroutines.h"
 
 #include "ui/shell.h"
 
