@@ -3,7 +3,7 @@
 #include "app/centerform.h"
 #include "app/makerlogo.h"
 #include "common/makerinfo.h"
-#include "core/shellroutines.h"
+#include "ui/shell.h"
 #include "ui/linklook.h"
 
 #include <QDate>
@@ -115,7 +115,7 @@ void frmAbout::cmdOK_Click()
 
 void frmAbout::lblQMT_Web_Site_Click()
 {
-    OpenUrl(m_shell, MakerInfo::WebSite + QStringLiteral("/mm5/MM5_Main_Page.html"));
+    m_shell.openUrl(MakerInfo::WebSite + QStringLiteral("/mm5/MM5_Main_Page.html"));
 }
 
 bool frmAbout::eventFilter(QObject *watched, QEvent *event)

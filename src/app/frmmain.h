@@ -37,9 +37,6 @@ public:
     // again after the catalogue was updated.
     void InitMainForm();
 
-    const MainState &state() const { return m_state; }
-    DownloadsControl &downloadsControl() { return *m_downloadsControl; }
-
 private:
     void Form_Load();
     void FillChoiceLists();

@@ -56,11 +56,6 @@ bool EntryKeys::KeyPress(const QObject *control, qint16 &KeyAscii)
     return true;
 }
 
-bool EntryKeys::hasKeyHandler(const QObject *control) const
-{
-    return m_handlers.contains(control);
-}
-
 int EntryKeys::typingLimit(const QObject *control) const
 {
     return m_typingLimits.value(control, 0);

@@ -22,7 +22,6 @@ public:
     // Runs the key handler of the control; false when the control has none
     // and its keys go to it unfiltered.
     bool KeyPress(const QObject *control, qint16 &KeyAscii);
-    bool hasKeyHandler(const QObject *control) const;
 
     // The latitude degree, minute and second fields take at most 2, 2 and 5
     // typed characters; a program may write longer texts into them.

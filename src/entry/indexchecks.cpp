@@ -27,6 +27,12 @@ IndexChecks::IndexChecks(const MainWindowForm &form, const MainState &state, ui:
         {form.TextIndexiEnd, 2, Bound::Highest, QStringLiteral("Ending index for I must be smaller than ")},
         {form.TextIndexjEnd, 3, Bound::Highest, QStringLiteral("Ending index for J must be smaller than ")},
     };
+    m_lostFocusHandlers = {
+        {form.TextIndexiStart, &IndexChecks::TextIndexiStart_LostFocus},
+        {form.TextIndexjStart, &IndexChecks::TextIndexjStart_LostFocus},
+        {form.TextIndexiEnd, &IndexChecks::TextIndexiEnd_LostFocus},
+        {form.TextIndexjEnd, &IndexChecks::TextIndexjEnd_LostFocus},
+    };
 }
 
 IndexChecks::~IndexChecks() = default;
@@ -36,27 +42,18 @@ void IndexChecks::TextIndexjStart_LostFocus() { check(1); }
 void IndexChecks::TextIndexiEnd_LostFocus() { check(2); }
 void IndexChecks::TextIndexjEnd_LostFocus() { check(3); }
 
-int IndexChecks::fieldNumber(const QObject *control) const
-{
-    for (int which = 0; which < int(m_fields.size()); ++which) {
-        if (m_fields[which].edit == control)
-            return which;
-    }
-    return -1;
-}
-
 bool IndexChecks::LostFocus(const QObject *control)
 {
-    const int which = fieldNumber(control);
-    if (which < 0)
+    const Handler handler = m_lostFocusHandlers.value(control);
+    if (!handler)
         return false;
-    check(which);
+    (this->*handler)();
     return true;
 }
 
 bool IndexChecks::hasLostFocusHandler(const QObject *control) const
 {
-    return fieldNumber(control) >= 0;
+    return m_lostFocusHandlers.contains(control);
 }
 
 void IndexChecks::check(int which)

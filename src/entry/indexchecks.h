@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+
 #include <vector>
 
 class QObject;
@@ -39,9 +41,11 @@ private:
     struct Field;
 
     void check(int field);
-    int fieldNumber(const QObject *control) const;
+
+    using Handler = void (IndexChecks::*)();
 
     std::vector<Field> m_fields;
+    QHash<const QObject *, Handler> m_lostFocusHandlers;
     const MainState &m_state;
     ui::Messages &m_messages;
     bool m_givingFocusBack = false;

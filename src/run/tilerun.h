@@ -19,10 +19,6 @@ public:
     // to its end; false when it is missing or could not be started.
     bool RunEngine();
 
-    ControlFileWriter &controlFileWriter() { return m_writer; }
-    // The tiles of the last run that read a tile table, in file order.
-    const QStringList &TileNumbers() const { return m_tileNumbers; }
-
 private:
     bool domainSelected() const;
 
