@@ -5,17 +5,14 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QtTest>
 
-// The menu commands, the About box, View output file and the map link, with
-// the shell's requests recorded instead of made.
+// The menu commands, the About box and View output file, with the shell's
+// requests recorded instead of made.
 class TestMenu : public QObject
 {
     Q_OBJECT
@@ -25,17 +22,11 @@ private slots:
     void cleanup();
     void helpOpensTheDocumentOnceItExists();
     void aboutBoxIsModalCentredAndLinksToTheMainPage();
-    void mapOfTheDomainChosenLast();
     void viewOutputFileOfTheWorkingFolder();
     void exitEndsTheProcess();
 
 private:
     void trigger(const char *action);
-    void pickDomain(const QString &number);
-    void pressMap()
-    {
-        QTest::mouseClick(m_shown.controls().button(QStringLiteral("DownloadMapButton")), Qt::LeftButton);
-    }
 
     ShownWindow m_shown;
 };
@@ -51,14 +42,6 @@ void TestMenu::cleanup()
 void TestMenu::trigger(const char *action)
 {
     m_shown.window->findChild<QAction *>(QLatin1String(action))->trigger();
-}
-
-void TestMenu::pickDomain(const QString &number)
-{
-    QListWidget *list = m_shown.controls().listWidget(QStringLiteral("DomainsAvailableBox"));
-    const QList<QListWidgetItem *> found = list->findItems("Domain " + number + ',', Qt::MatchStartsWith);
-    QVERIFY2(!found.isEmpty(), qPrintable(number));
-    UserClicks::pickListRow(list, list->row(found.first()));
 }
 
 void TestMenu::helpOpensTheDocumentOnceItExists()
@@ -119,25 +102,6 @@ void TestMenu::aboutBoxIsModalCentredAndLinksToTheMainPage()
     QVERIFY(openAfterLink);
     QVERIFY(!openAfterOk);
     QCOMPARE(m_shown.shell.urls, QStringList(2, QStringLiteral("https://www.qmt.example/mm5/MM5_Main_Page.html")));
-}
-
-void TestMenu::mapOfTheDomainChosenLast()
-{
-    const auto mapOf = [](int number) {
-        return QStringLiteral("https://www.qmt.example/mm5/Files/MM5_D%1.pdf").arg(number);
-    };
-    pressMap(); // no domain yet
-    m_shown.pickCountry(QStringLiteral("France"));
-    pickDomain(QStringLiteral("7"));
-    pressMap();
-    pressMap();
-    pickDomain(QStringLiteral("45"));
-    pressMap();
-    pickDomain(QStringLiteral("120"));
-    // Another country without a domain choice keeps domain 120.
-    m_shown.pickCountry(QStringLiteral("Chile"));
-    pressMap();
-    QCOMPARE(m_shown.shell.urls, (QStringList{mapOf(7), mapOf(7), mapOf(45), mapOf(120)}));
 }
 
 void TestMenu::viewOutputFileOfTheWorkingFolder()

@@ -52,8 +52,6 @@ public:
     // The cursor file the label shows when it exists.
     void setCursorFile(const QString &path) { m_cursorFile = path; }
 
-    const DownloadState &downloadState() const { return m_download; }
-
 signals:
     // The catalogue file was replaced by a newer one and is to be read again.
     void catalogueReplaced();
