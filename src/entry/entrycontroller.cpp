@@ -30,12 +30,12 @@ EntryController::EntryController(WindowContext &context)
 
     // Every control with a key or focus-loss handler.
     const MainWindowForm &f = m_context.form;
-    QWidget *const entryControls[] = {
+    QWidget *const handled[] = {
         f.txtLat1, f.txtLat2, f.txtLon1, f.txtLon2, f.txtEMRLAT01, f.txtEMRLON01, f.txtRadius1, f.cboEMRLAT01,
         f.txtLatD1, f.txtLatM1, f.txtLatS1, f.txtLonD1, f.txtLonM1, f.txtLonS1,
         f.txtLatD2, f.txtLatM2, f.txtLatS2, f.txtLonD2, f.txtLonM2, f.txtLonS2,
         f.TextIndexiStart, f.TextIndexjStart, f.TextIndexiEnd, f.TextIndexjEnd};
-    for (QWidget *control : entryControls) {
+    for (QWidget *control : handled) {
         control->installEventFilter(m_filter.get());
         // Composed text of an input method would reach the field without a
         // key press and so pass the filters; these fields take numbers only.
