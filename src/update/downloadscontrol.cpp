@@ -1,6 +1,7 @@
 #include "update/downloadscontrol.h"
 
 #include "common/makerinfo.h"
+#include "common/safefilewrite.h"
 #include "core/windowcontext.h"
 #include "ui/linklook.h"
 #include "ui/messages.h"
@@ -253,7 +254,7 @@ void DownloadsControl::CheckForUpdate(const QString &text)
         return;
     }
     const QString path = QDir(m_context.state.appFolder).filePath(CatalogueFile);
-    if (const std::optional<QString> failure = CatalogueUpdate::ReplaceFile(path, catalogue)) {
+    if (const std::optional<QString> failure = SafeFileWrite::replaceFile(path, catalogue)) {
         messages.critical(QStringLiteral("The configuration file %1 could not be written: %2\n"
                                          "Your configuration file was not changed.")
                               .arg(QDir::toNativeSeparators(path), *failure));
