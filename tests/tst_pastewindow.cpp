@@ -1,4 +1,3 @@
-#include "domain/methodrefresh.h"
 #include "support/shownwindow.h"
 #include "support/userclicks.h"
 
@@ -29,9 +28,9 @@ private:
 void TestPasteWindow::init()
 {
     QVERIFY(open());
-    UserClicks::pickComboText(window->controls().comboBox(QStringLiteral("CountriesListBox")), "France");
-    QListWidget *domains = window->controls().listWidget(QStringLiteral("DomainsAvailableBox"));
-    UserClicks::pickListRow(domains, domains->row(domains->findItems("Domain 7,*2001", Qt::MatchWildcard).first()));
+    pickCountry(QStringLiteral("France"));
+    QListWidget *domains = controls().listWidget(QStringLiteral("DomainsAvailableBox"));
+    pickEntry(domains->row(domains->findItems("Domain 7,*2001", Qt::MatchWildcard).first()));
     QToolTip::hideText();
 }
 
@@ -40,7 +39,7 @@ QString TestPasteWindow::texts(const QString &names) const
 {
     QStringList values;
     for (const QString &name : names.split(u' '))
-        values << window->controls().text(name);
+        values << controls().text(name);
     return values.join(u' ');
 }
 

@@ -1,29 +1,19 @@
-#include "app/frmmain.h"
-#include "app/requestcommands.h"
 #include "run/recentrequests.h"
-#include "support/recordingmessages.h"
-#include "support/recordingpointer.h"
-#include "support/recordingshell.h"
-#include "support/testfolders.h"
-#include "support/userclicks.h"
+#include "support/shownwindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QListWidget>
+#include <QFileDialog>
 #include <QMenu>
 #include <QSettings>
-#include <QTemporaryDir>
-#include <QtTest>
+#include <QTimer>
 
 using Entries = QList<QPair<QString, QString>>;
 
 // Copy request, Save request as, Open request and Recent requests on the real
 // window with the stand-in engine, the settings kept in a temporary folder.
-class TestRequestMenu : public QObject
+class TestRequestMenu : public QObject, private ShownWindow
 {
     Q_OBJECT
 
@@ -37,20 +27,17 @@ private slots:
     void openAndSaveRequest();
 
 private:
-    void start();
     void enter(int method, const Entries &entries);
     QByteArray run();
     // Every control a request restores, with its text.
     QStringList snapshot() const;
     QMenu *recentMenu() const;
+    void trigger(const char *action) const { window->findChild<QAction *>(QLatin1String(action))->trigger(); }
+    // Triggers the action and answers its file dialog with the path.
+    void triggerWithFile(const char *action, const QString &path) const;
 
-    QTemporaryDir m_app;
     QTemporaryDir m_settings;
     std::unique_ptr<QTemporaryDir> m_work;
-    RecordingMessages m_messages;
-    RecordingPointer m_pointer;
-    RecordingShell m_shell;
-    std::unique_ptr<frmMain> m_window;
 };
 
 namespace {
@@ -69,48 +56,37 @@ const Entries Box = {{"txtLat1", "45"}, {"cboLatLL1", "N"}, {"txtLon1", "1.5"}, 
 void TestRequestMenu::initTestCase()
 {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path());
-    QVERIFY(QFile::copy(TestFolders::sampleCatalogue(), m_app.filePath("tiles.cfg")));
-    QVERIFY(QFile::copy(TestFolders::buildAppFolder() + "/Quorvantix.exe", m_app.filePath("Quorvantix.exe")));
+    QVERIFY(QFile::copy(TestFolders::buildAppFolder() + "/Quorvantix.exe", appFolder.filePath("Quorvantix.exe")));
 }
 
 void TestRequestMenu::init()
 {
     m_work = std::make_unique<QTemporaryDir>();
     QVERIFY(QDir::setCurrent(m_work->path()));
-    m_messages.clear();
-    start();
+    QVERIFY(open());
 }
 
 void TestRequestMenu::cleanup()
 {
-    m_window.reset();
+    window.reset();
     QDir::setCurrent(QDir::tempPath());
     QFile::remove(RecentRequests::openSettings()->fileName());
-}
-
-// The program started afresh: a new window on the same folders and settings.
-void TestRequestMenu::start()
-{
-    m_window = std::make_unique<frmMain>(ui::Services{&m_messages, &m_pointer, &m_shell}, m_app.path());
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 }
 
 // France, domain 7 of 2001, the method and the entries, all by clicks and keys.
 void TestRequestMenu::enter(int method, const Entries &entries)
 {
-    ui::Controls &c = m_window->controls();
-    UserClicks::pickComboText(c.comboBox("CountriesListBox"), "France");
-    QListWidget *domains = c.listWidget("DomainsAvailableBox");
-    UserClicks::pickListRow(domains, domains->row(domains->findItems("Domain 7,*2001", Qt::MatchWildcard).first()));
-    UserClicks::pickComboItem(c.comboBox("cboChoice1"), method - 1);
+    pickCountry("France");
+    QListWidget *domains = controls().listWidget("DomainsAvailableBox");
+    pickEntry(domains->row(domains->findItems("Domain 7,*2001", Qt::MatchWildcard).first()));
+    pickMethod(method - 1);
     for (const auto &[name, value] : entries) {
         if (name.startsWith(QLatin1String("cbo"))) {
-            UserClicks::pickComboText(c.comboBox(name), value);
+            UserClicks::pickComboText(controls().comboBox(name), value);
+            takeBackActivation();
         } else {
-            c.lineEdit(name)->selectAll();
-            QTest::keyClicks(c.lineEdit(name), value);
+            edit(name)->selectAll();
+            QTest::keyClicks(edit(name), value);
         }
     }
 }
@@ -119,22 +95,37 @@ void TestRequestMenu::enter(int method, const Entries &entries)
 QByteArray TestRequestMenu::run()
 {
     QFile::remove("quorvantix.inp");
-    QTest::mouseClick(m_window->controls().button("cmdShow"), Qt::LeftButton);
+    QTest::mouseClick(controls().button("cmdShow"), Qt::LeftButton);
     return TestFolders::readFile("quorvantix.inp");
+}
+
+void TestRequestMenu::triggerWithFile(const char *action, const QString &path) const
+{
+    auto *answer = new QTimer;
+    QObject::connect(answer, &QTimer::timeout, answer, [answer, path] {
+        // Typed into the dialog's file name box, as a user can.
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            dialog->findChild<QLineEdit *>("fileNameEdit")->setText(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+            answer->deleteLater();
+        }
+    });
+    answer->start(20);
+    trigger(action);
 }
 
 QStringList TestRequestMenu::snapshot() const
 {
     QStringList texts;
     for (const QString &name : Restored)
-        texts << name + u'=' + m_window->controls().text(name);
-    texts << m_window->controls().text("DomainsAvailableBox");
+        texts << name + u'=' + controls().text(name);
+    texts << controls().text("DomainsAvailableBox");
     return texts;
 }
 
 QMenu *TestRequestMenu::recentMenu() const
 {
-    auto *menu = m_window->findChild<QMenu *>("mnuRecentRequests");
+    auto *menu = window->findChild<QMenu *>("mnuRecentRequests");
     emit menu->aboutToShow();
     return menu;
 }
@@ -142,7 +133,7 @@ QMenu *TestRequestMenu::recentMenu() const
 void TestRequestMenu::copyRequest()
 {
     enter(1, Box);
-    QTest::keyClick(m_window.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(QApplication::clipboard()->text(),
              "Country: France\n"
              "Domain 7, year 2001, resolution 12 km\n"
@@ -164,11 +155,10 @@ void TestRequestMenu::copyRequest()
              "1       ! Operating System (1: Window DOS, 2: UNIX/LINUX)\n");
     // Refused as a run would refuse it, and nothing copied.
     QApplication::clipboard()->clear();
-    m_window->controls().setText("txtLon2", QString());
-    m_window->findChild<QAction *>("mnuCopyRequest")->trigger();
-    QCOMPARE(m_messages.texts(), QStringList{"Please provide all the requested latitudes/longitudes."});
+    controls().setText("txtLon2", QString());
+    trigger("mnuCopyRequest");
+    QCOMPARE(messages.texts(), QStringList{"Please provide all the requested latitudes/longitudes."});
     QCOMPARE(QApplication::clipboard()->text(), QString());
-    m_messages.clear();
 }
 
 void TestRequestMenu::recentRequestAfterRestart_data()
@@ -188,14 +178,14 @@ void TestRequestMenu::recentRequestAfterRestart()
 
     enter(method, entries);
     const QByteArray written = run();
-    QVERIFY(m_window->controls().itemCount("TilesListBox") > 0);
+    QVERIFY(controls().itemCount("TilesListBox") > 0);
     const QStringList shown = snapshot();
     // A domain that a later catalogue dropped is offered disabled.
     RecentRequests::remember(*RecentRequests::openSettings(),
-                             TileRequest{"France", "7", "1999", 2, {"1", "2", "3", "4"}});
+                             TileRequest{"France", "7", "1999", CoordinateMethod::Indices, {"1", "2", "3", "4"}});
 
-    start();
-    QCOMPARE(m_window->controls().selectedIndex("CountriesListBox"), -1);
+    QVERIFY(open());
+    QCOMPARE(controls().selectedIndex("CountriesListBox"), -1);
     QMenu *menu = recentMenu();
     QCOMPARE(menu->actions().size(), 2);
     QAction *gone = menu->actions().at(0);
@@ -207,25 +197,22 @@ void TestRequestMenu::recentRequestAfterRestart()
     last->trigger();
     QCOMPARE(snapshot(), shown);
     QCOMPARE(run(), written);
-    QCOMPARE(m_messages.texts(), QStringList());
+    QCOMPARE(messages.texts(), QStringList());
 }
 
 void TestRequestMenu::openAndSaveRequest()
 {
-    RequestCommands &commands = m_window->requestCommands();
     const QString saved = m_work->filePath("saved request.inp");
-    commands.chooseFile = [&](bool) { return saved; };
     enter(3, {{"txtEMRLAT01", "46.5"}, {"cboEMRLAT01", "N"}, {"txtEMRLON01", "2"}, {"txtRadius1", "50"}});
-    m_window->findChild<QAction *>("mnuSaveRequestAs")->trigger();
+    triggerWithFile("mnuSaveRequestAs", saved);
     QVERIFY(!QFile::exists("quorvantix.inp"));
     const QByteArray bytes = TestFolders::readFile(saved);
     QCOMPARE(run(), bytes);
 
-    start();
-    m_window->requestCommands().chooseFile = [&](bool) { return saved; };
-    m_window->findChild<QAction *>("mnuOpenRequest")->trigger();
-    QCOMPARE(m_window->controls().text("cboChoice1"), "Center (Latitude/Longitude) with radius:");
-    QCOMPARE(m_window->controls().text("txtEMRLAT01"), "46.5");
+    QVERIFY(open());
+    triggerWithFile("mnuOpenRequest", saved);
+    QCOMPARE(controls().text("cboChoice1"), "Center (Latitude/Longitude) with radius:");
+    QCOMPARE(controls().text("txtEMRLAT01"), "46.5");
     QCOMPARE(run(), bytes);
 
     // A file with a line that does not read is refused and changes nothing.
@@ -233,12 +220,12 @@ void TestRequestMenu::openAndSaveRequest()
     QByteArray broken = bytes;
     broken.replace("3       ! Method", "4       ! Method");
     TestFolders::writeFile(saved, broken);
-    m_messages.clear();
-    m_window->findChild<QAction *>("mnuOpenRequest")->trigger();
-    QCOMPARE(m_messages.shown.size(), 1);
-    QVERIFY2(m_messages.shown.first().text.contains("Line 6 does not read"), qPrintable(m_messages.texts().join("")));
+    messages.clear();
+    triggerWithFile("mnuOpenRequest", saved);
+    QCOMPARE(messages.shown.size(), 1);
+    QVERIFY2(messages.shown.first().text.contains("Line 6 does not read"), qPrintable(messages.texts().join("")));
     QCOMPARE(snapshot(), before);
-    m_messages.clear();
+    messages.clear();
 }
 
 QTEST_MAIN(TestRequestMenu)

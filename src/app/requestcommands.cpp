@@ -1,8 +1,9 @@
 #include "app/requestcommands.h"
 
-#include "app/windowcontext.h"
 #include "common/numbertext.h"
 #include "common/safefilewrite.h"
+#include "core/mainwindowform.h"
+#include "core/windowcontext.h"
 #include "run/controlfilereader.h"
 #include "run/recentrequests.h"
 #include "run/requesttext.h"
@@ -43,15 +44,11 @@ QAction *newAction(QObject *parent, const QString &text, const char *name)
 RequestCommands::RequestCommands(WindowContext &context, QMainWindow *window)
     : m_context(context)
     , m_window(window)
-    , m_form(window, context.state)
+    , m_form(context.form, context.state)
     , m_writer(context)
 {
-    chooseFile = [this](bool save) { return fileChosen(save); };
-
-    auto *file = window->findChild<QMenu *>(QStringLiteral("mnuFile"));
-    auto *exit = window->findChild<QAction *>(QStringLiteral("mnuClose"));
-    auto *help = window->findChild<QMenu *>(QStringLiteral("mnuHelp"));
-    Q_ASSERT(file && exit && help);
+    QMenu *file = context.form.mnuFile;
+    QAction *exit = context.form.mnuClose;
 
     QAction *open = newAction(file, QStringLiteral("&Open request..."), "mnuOpenRequest");
     QAction *save = newAction(file, QStringLiteral("&Save request as..."), "mnuSaveRequestAs");
@@ -70,7 +67,7 @@ RequestCommands::RequestCommands(WindowContext &context, QMainWindow *window)
     QAction *copy = newAction(edit, QStringLiteral("&Copy request"), "mnuCopyRequest");
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     edit->addAction(copy);
-    window->menuBar()->insertMenu(help->menuAction(), edit);
+    window->menuBar()->insertMenu(context.form.mnuHelp->menuAction(), edit);
 
     QObject::connect(open, &QAction::triggered, window, [this] { mnuOpenRequest_Click(); });
     QObject::connect(save, &QAction::triggered, window, [this] { mnuSaveRequestAs_Click(); });
@@ -91,7 +88,7 @@ void RequestCommands::mnuSaveRequestAs_Click()
     const std::optional<QStringList> lines = checkedLines();
     if (!lines)
         return;
-    const QString path = chooseFile(true);
+    const QString path = fileChosen(true);
     if (path.isEmpty())
         return;
     // All or nothing: the chosen file is either the old one or the whole new one.
@@ -104,7 +101,7 @@ void RequestCommands::mnuSaveRequestAs_Click()
 
 void RequestCommands::mnuOpenRequest_Click()
 {
-    const QString path = chooseFile(false);
+    const QString path = fileChosen(false);
     if (path.isEmpty())
         return;
     ui::Messages &messages = *m_context.services.messages;

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include <functional>
+#include <optional>
 
 class QMainWindow;
 class QMenu;
@@ -28,12 +28,9 @@ public:
     // Remembers the request the window shows, after it ran successfully.
     void RememberRequest();
 
-    // Asks for the control file to open or to save into; empty when the user
-    // cancels. A file dialog unless a test puts something else in its place.
-    std::function<QString(bool save)> chooseFile;
-
 private:
     std::optional<QStringList> checkedLines();
+    // The control file to open or to save into; empty when the user cancels.
     QString fileChosen(bool save) const;
 
     WindowContext &m_context;

@@ -1,7 +1,7 @@
 #include "app/requestform.h"
 
-#include "app/basmodule.h"
-#include "app/mainstate.h"
+#include "core/mainstate.h"
+#include "core/mainwindowform.h"
 #include "domain/domainentries.h"
 #include "ui/picklist.h"
 
@@ -9,14 +9,6 @@
 #include <QLineEdit>
 
 namespace {
-
-template<typename T>
-T *control(QWidget *window, const QString &name)
-{
-    T *found = window->findChild<T *>(name);
-    Q_ASSERT_X(found, "RequestForm", qPrintable(name));
-    return found;
-}
 
 // A pick of the user: the item becomes the current one and the list's
 // handler runs, also when it was current already.
@@ -36,37 +28,41 @@ bool sameNumber(const QString &a, const QString &b)
 
 } // namespace
 
-RequestForm::RequestForm(QWidget *window, const MainState &state)
-    : m_window(window)
+RequestForm::RequestForm(const MainWindowForm &form, const MainState &state)
+    : m_form(form)
     , m_state(state)
 {
+}
+
+// The entry controls are named by the request, each a text field or a list.
+QWidget *RequestForm::entry(const QString &name) const
+{
+    auto *found = m_form.centralWidget->findChild<QWidget *>(name);
+    Q_ASSERT_X(found, "RequestForm", qPrintable(name));
+    return found;
 }
 
 TileRequest RequestForm::current() const
 {
     TileRequest request;
-    request.country = control<QComboBox>(m_window, QStringLiteral("CountriesListBox"))->currentText();
+    request.country = m_form.CountriesListBox->currentText();
     request.region = m_state.SelectedDomain;
-    const QListWidgetItem *entry = control<QListWidget>(m_window, QStringLiteral("DomainsAvailableBox"))->currentItem();
     // Every domain entry ends with its four-digit year.
-    request.year = entry ? entry->text().right(4) : QString();
-    request.selectionMethod = basModule::SelectionMethod;
+    request.year = m_form.DomainsAvailableBox->chosenText().right(4);
+    request.selectionMethod = m_state.SelectionMethod;
     for (const QString &name : TileRequests::entryNames(request.selectionMethod)) {
-        QWidget *widget = control<QWidget>(m_window, name);
+        QWidget *widget = entry(name);
         if (auto *list = qobject_cast<QComboBox *>(widget))
             request.entries << list->currentText();
         else
-            request.entries << control<QLineEdit>(m_window, name)->text();
+            request.entries << qobject_cast<QLineEdit *>(widget)->text();
     }
     return request;
 }
 
 QString RequestForm::resolution() const
 {
-    const QListWidgetItem *entry = control<QListWidget>(m_window, QStringLiteral("DomainsAvailableBox"))->currentItem();
-    if (!entry)
-        return QString();
-    const QString text = entry->text();
+    const QString text = m_form.DomainsAvailableBox->chosenText();
     const QString label = QStringLiteral("resolution: ");
     const qsizetype from = text.indexOf(label);
     const qsizetype to = text.indexOf(QLatin1String("km,"), from);
@@ -78,7 +74,7 @@ std::optional<RequestForm::Place> RequestForm::find(const TileRequest &request) 
     const CatalogueTables &tables = m_state.tables;
     if (!tables.ConfigLoaded || !TileRequests::isComplete(request))
         return std::nullopt;
-    const QComboBox *countries = control<QComboBox>(m_window, QStringLiteral("CountriesListBox"));
+    const QComboBox *countries = m_form.CountriesListBox;
     for (int k = 0; k < countries->count() && k < tables.CountryDomains.size(); ++k) {
         const QString country = countries->itemText(k);
         if (!request.country.isEmpty() && country != request.country)
@@ -97,8 +93,8 @@ bool RequestForm::restore(const TileRequest &request)
     if (!place)
         return false;
 
-    pick(control<QComboBox>(m_window, QStringLiteral("CountriesListBox")), place->country);
-    auto *domains = control<ui::PickList>(m_window, QStringLiteral("DomainsAvailableBox"));
+    pick(m_form.CountriesListBox, place->country);
+    ui::PickList *domains = m_form.DomainsAvailableBox;
     const QList<QListWidgetItem *> found = domains->findItems(place->entry, Qt::MatchExactly);
     if (found.isEmpty())
         return false;
@@ -107,17 +103,17 @@ bool RequestForm::restore(const TileRequest &request)
         emit domains->picked(row);
     else
         domains->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-    pick(control<QComboBox>(m_window, QStringLiteral("cboChoice1")), request.selectionMethod - 1);
+    pick(m_form.cboChoice1, int(request.selectionMethod) - 1);
 
     const QStringList names = TileRequests::entryNames(request.selectionMethod);
     for (qsizetype i = 0; i < names.size(); ++i) {
-        QWidget *widget = control<QWidget>(m_window, names.at(i));
+        QWidget *widget = entry(names.at(i));
         if (auto *list = qobject_cast<QComboBox *>(widget)) {
             const int item = list->findText(request.entries.at(i));
             if (item >= 0)
                 pick(list, item);
         } else {
-            control<QLineEdit>(m_window, names.at(i))->setText(request.entries.at(i));
+            qobject_cast<QLineEdit *>(widget)->setText(request.entries.at(i));
         }
     }
     return true;

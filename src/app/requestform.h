@@ -8,6 +8,7 @@
 
 class QWidget;
 struct MainState;
+struct MainWindowForm;
 
 // The request a window shows, read from its controls and put back into them.
 // Putting one back goes the user's way: the country, the domain entry and the
@@ -16,7 +17,7 @@ struct MainState;
 class RequestForm
 {
 public:
-    RequestForm(QWidget *window, const MainState &state);
+    RequestForm(const MainWindowForm &form, const MainState &state);
 
     // The country, the chosen domain entry, the method and its entries now.
     TileRequest current() const;
@@ -38,6 +39,8 @@ public:
     bool restore(const TileRequest &request);
 
 private:
-    QWidget *m_window;
+    QWidget *entry(const QString &name) const;
+
+    const MainWindowForm &m_form;
     const MainState &m_state;
 };

@@ -87,7 +87,7 @@ std::optional<QList<double>> Reader::numbers(int line, int count)
 
 bool Reader::limits(ControlFileRequest &request)
 {
-    const bool centre = request.selectionMethod == 3;
+    const bool centre = request.selectionMethod == CoordinateMethod::CentreRadius;
     const std::optional<QList<double>> line7 = numbers(7, 2);
     if (!line7)
         return false;
@@ -102,7 +102,7 @@ bool Reader::limits(ControlFileRequest &request)
         return true;
     };
     switch (request.selectionMethod) {
-    case 2: // indices: i on line 7, j on line 8
+    case CoordinateMethod::Indices: // i on line 7, j on line 8
         for (const auto &[line, values] : {std::pair{7, *line7}, std::pair{8, *line8}}) {
             for (double value : values) {
                 if (!NumberText::toInt16(NumberText::plain(value)) || value != std::trunc(value))
@@ -111,7 +111,7 @@ bool Reader::limits(ControlFileRequest &request)
         }
         slot = {0, line7->at(0), line7->at(1), line8->at(0), line8->at(1)};
         return true;
-    case 1: // box: longitudes on line 7, latitudes on line 8
+    case CoordinateMethod::LatLonBox: // longitudes on line 7, latitudes on line 8
         slot = {0, line8->at(0), line8->at(1), line7->at(0), line7->at(1)};
         return within(7, slot[3], 180, "longitude") && within(7, slot[4], 180, "longitude")
                && within(8, slot[1], 90, "latitude") && within(8, slot[2], 90, "latitude");
@@ -153,7 +153,9 @@ ControlFileReading Reader::read()
             request.region = QString::number(number);
             request.year = year;
             // The file numbers the methods the engine's way: 1 I/J, 2 lon/lat, 3 centre.
-            request.selectionMethod = method == QLatin1String("1") ? 2 : method == QLatin1String("2") ? 1 : 3;
+            request.selectionMethod = method == QLatin1String("1")   ? CoordinateMethod::Indices
+                                      : method == QLatin1String("2") ? CoordinateMethod::LatLonBox
+                                                                     : CoordinateMethod::CentreRadius;
             if (limits(request) && fixed(9, "1") && fixed(10, "mvtiles.bat") && fixed(11, "1") && fixed(12, "1"))
                 reading.request = request;
         }

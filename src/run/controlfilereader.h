@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/coordinatemethod.h"
 #include "run/controlfilelines.h"
 
 #include <QByteArray>
@@ -14,8 +15,7 @@ struct ControlFileRequest
     // The domain's number without leading zeros, and the data year.
     QString region;
     QString year;
-    // As the window numbers the methods: 1 box, 2 indices, 3 centre.
-    qint16 selectionMethod = 0;
+    CoordinateMethod selectionMethod = CoordinateMethod::None;
     // Slots 1 to 4 as ControlFileLines takes them.
     LimitArray limits{};
 };

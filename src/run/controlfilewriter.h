@@ -4,6 +4,8 @@
 
 #include <optional>
 
+class QComboBox;
+class QLineEdit;
 class QString;
 struct WindowContext;
 
@@ -34,8 +36,7 @@ public:
 
 private:
     bool refuse(const QString &message);
-    QString text(const char *name) const;
-    double signedValue(const char *field, const char *hemisphere, const char *negative) const;
+    static double signedValue(const QLineEdit *field, const QComboBox *hemisphere, const char *negative);
 
     WindowContext &m_context;
 };

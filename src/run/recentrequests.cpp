@@ -28,7 +28,7 @@ QList<TileRequest> load(QSettings &settings)
         request.country = settings.value(QStringLiteral("country")).toString();
         request.region = settings.value(QStringLiteral("region")).toString();
         request.year = settings.value(QStringLiteral("year")).toString();
-        request.selectionMethod = qint16(settings.value(QStringLiteral("method")).toInt());
+        request.selectionMethod = CoordinateMethod(settings.value(QStringLiteral("method")).toInt());
         request.entries = settings.value(QStringLiteral("entries")).toStringList();
         if (TileRequests::isComplete(request) && !request.region.isEmpty())
             requests << request;
@@ -53,7 +53,7 @@ void remember(QSettings &settings, const TileRequest &request)
         settings.setValue(QStringLiteral("country"), r.country);
         settings.setValue(QStringLiteral("region"), r.region);
         settings.setValue(QStringLiteral("year"), r.year);
-        settings.setValue(QStringLiteral("method"), r.selectionMethod);
+        settings.setValue(QStringLiteral("method"), int(r.selectionMethod));
         settings.setValue(QStringLiteral("entries"), r.entries);
     }
     settings.endArray();

@@ -26,18 +26,19 @@ QString position(const TileRequest &request, int first, const QString &glue)
         + shortNumber(entry(request, first + 2)) + glue + entry(request, first + 3);
 }
 
-QString methodCaption(qint16 method)
+QString methodCaption(CoordinateMethod method)
 {
     switch (method) {
-    case 1:
+    case CoordinateMethod::LatLonBox:
         return QStringLiteral("Geodetic (Latitude/Longitude)");
-    case 2:
+    case CoordinateMethod::Indices:
         return QStringLiteral("Indices (i,j)");
-    case 3:
+    case CoordinateMethod::CentreRadius:
         return QStringLiteral("Center (Latitude/Longitude) with radius");
-    default:
-        return QString();
+    case CoordinateMethod::None:
+        break;
     }
+    return QString();
 }
 
 } // namespace
@@ -50,19 +51,19 @@ QString readable(const TileRequest &request, const QString &resolution, const QS
     lines << QStringLiteral("Method: ") + methodCaption(request.selectionMethod);
     const QString blank = QStringLiteral(" ");
     switch (request.selectionMethod) {
-    case 1:
+    case CoordinateMethod::LatLonBox:
         lines << QStringLiteral("Start: ") + position(request, 0, blank);
         lines << QStringLiteral("End: ") + position(request, 4, blank);
         break;
-    case 2:
+    case CoordinateMethod::Indices:
         lines << QStringLiteral("I from %1 to %2").arg(entry(request, 0), entry(request, 1));
         lines << QStringLiteral("J from %1 to %2").arg(entry(request, 2), entry(request, 3));
         break;
-    case 3:
+    case CoordinateMethod::CentreRadius:
         lines << QStringLiteral("Center: ") + position(request, 0, blank);
         lines << QStringLiteral("Radius: %1 km").arg(shortNumber(entry(request, 4)));
         break;
-    default:
+    case CoordinateMethod::None:
         break;
     }
     lines << QString();
@@ -74,19 +75,19 @@ QString shortName(const TileRequest &request)
 {
     QString values;
     switch (request.selectionMethod) {
-    case 1:
+    case CoordinateMethod::LatLonBox:
         values = position(request, 0, QString()).replace(QLatin1String(", "), QLatin1String(" ")) + QStringLiteral(" to ")
             + position(request, 4, QString()).replace(QLatin1String(", "), QLatin1String(" "));
         break;
-    case 2:
+    case CoordinateMethod::Indices:
         values = QStringLiteral("I %1-%2, J %3-%4")
                      .arg(entry(request, 0), entry(request, 1), entry(request, 2), entry(request, 3));
         break;
-    case 3:
+    case CoordinateMethod::CentreRadius:
         values = position(request, 0, QString()).replace(QLatin1String(", "), QLatin1String(" ")) + QStringLiteral(", ")
             + shortNumber(entry(request, 4)) + QStringLiteral(" km");
         break;
-    default:
+    case CoordinateMethod::None:
         break;
     }
     return QStringLiteral("%1, domain %2, %3: %4").arg(request.country, request.region, request.year, values);

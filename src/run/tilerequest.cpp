@@ -20,22 +20,23 @@ QString hemisphere(double value, const char *positive, const char *negative)
 
 } // namespace
 
-QStringList entryNames(qint16 selectionMethod)
+QStringList entryNames(CoordinateMethod selectionMethod)
 {
     switch (selectionMethod) {
-    case 1:
+    case CoordinateMethod::LatLonBox:
         return {QStringLiteral("txtLat1"), QStringLiteral("cboLatLL1"), QStringLiteral("txtLon1"),
                 QStringLiteral("cboLonLL1"), QStringLiteral("txtLat2"), QStringLiteral("cboLatLL2"),
                 QStringLiteral("txtLon2"), QStringLiteral("cboLonLL2")};
-    case 2:
+    case CoordinateMethod::Indices:
         return {QStringLiteral("TextIndexiStart"), QStringLiteral("TextIndexiEnd"), QStringLiteral("TextIndexjStart"),
                 QStringLiteral("TextIndexjEnd")};
-    case 3:
+    case CoordinateMethod::CentreRadius:
         return {QStringLiteral("txtEMRLAT01"), QStringLiteral("cboEMRLAT01"), QStringLiteral("txtEMRLON01"),
                 QStringLiteral("cboEMRLON01"), QStringLiteral("txtRadius1")};
-    default:
-        return {};
+    case CoordinateMethod::None:
+        break;
     }
+    return {};
 }
 
 bool isComplete(const TileRequest &request)
@@ -44,22 +45,23 @@ bool isComplete(const TileRequest &request)
     return !names.isEmpty() && names.size() == request.entries.size();
 }
 
-QStringList entriesFromLimits(qint16 selectionMethod, const LimitArray &limits)
+QStringList entriesFromLimits(CoordinateMethod selectionMethod, const LimitArray &limits)
 {
     switch (selectionMethod) {
-    case 1:
+    case CoordinateMethod::LatLonBox:
         return {magnitude(limits[1]), hemisphere(limits[1], "N", "S"), magnitude(limits[3]),
                 hemisphere(limits[3], "E", "W"), magnitude(limits[2]), hemisphere(limits[2], "N", "S"),
                 magnitude(limits[4]), hemisphere(limits[4], "E", "W")};
-    case 2:
+    case CoordinateMethod::Indices:
         return {NumberText::plain(limits[1]), NumberText::plain(limits[2]), NumberText::plain(limits[3]),
                 NumberText::plain(limits[4])};
-    case 3:
+    case CoordinateMethod::CentreRadius:
         return {magnitude(limits[1]), hemisphere(limits[1], "N", "S"), magnitude(limits[2]),
                 hemisphere(limits[2], "E", "W"), NumberText::plain(limits[3])};
-    default:
-        return {};
+    case CoordinateMethod::None:
+        break;
     }
+    return {};
 }
 
 } // namespace TileRequests

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/coordinatemethod.h"
 #include "run/controlfilelines.h"
 
 #include <QString>
@@ -15,8 +16,7 @@ struct TileRequest
     // The domain's number without leading zeros ("7") and its year ("2001").
     QString region;
     QString year;
-    // As the window numbers the methods: 1 box, 2 indices, 3 centre.
-    qint16 selectionMethod = 0;
+    CoordinateMethod selectionMethod = CoordinateMethod::None;
     // The entries of the method, in the order of entryNames().
     QStringList entries;
 
@@ -30,7 +30,7 @@ namespace TileRequests {
 //   indices: TextIndexiStart TextIndexiEnd TextIndexjStart TextIndexjEnd
 //   centre:  txtEMRLAT01 cboEMRLAT01 txtEMRLON01 cboEMRLON01 txtRadius1
 // Empty for another method.
-QStringList entryNames(qint16 selectionMethod);
+QStringList entryNames(CoordinateMethod selectionMethod);
 
 // Whether the request names a method and holds one text per entry of it.
 bool isComplete(const TileRequest &request);
@@ -38,6 +38,6 @@ bool isComplete(const TileRequest &request);
 // The entries that a control file's limits stand for: magnitudes in the plain
 // decimal form with their hemisphere letters, the box's south-western corner
 // first. The control file written from them again holds the same limits.
-QStringList entriesFromLimits(qint16 selectionMethod, const LimitArray &limits);
+QStringList entriesFromLimits(CoordinateMethod selectionMethod, const LimitArray &limits);
 
 } // namespace TileRequests
