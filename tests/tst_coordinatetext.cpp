@@ -19,9 +19,9 @@ private slots:
 void TestCoordinateText::readsCommonForms_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("kind"); // "lat", "lon" or "any" for one value, "pair", or "" for none
-    QTest::addColumn<double>("first"); // the value, or the pair's latitude
-    QTest::addColumn<double>("second"); // the pair's longitude
+    QTest::addColumn<QString>("kind");     // "lat", "lon" or "any" for one value, "pair", or "" for none
+    QTest::addColumn<double>("first");     // the value, or the pair's latitude
+    QTest::addColumn<double>("second");    // the pair's longitude
     QTest::addColumn<bool>("sexagesimal"); // of the value or the latitude
 
     const auto one = [](const char *text, const char *kind, double value, bool sexagesimal = false) {
@@ -110,7 +110,7 @@ void TestCoordinateText::readsCommonForms()
         QCOMPARE(reading->latitude.sexagesimal, sexagesimal);
         return;
     }
-    const Axis axis = kind == QLatin1String("lat") ? Axis::Latitude
+    const Axis axis = kind == QLatin1String("lat")   ? Axis::Latitude
                       : kind == QLatin1String("lon") ? Axis::Longitude
                                                      : Axis::Unknown;
     QCOMPARE(reading->single.axis, axis);

@@ -95,21 +95,27 @@ void TestPasteWindow::pasteGestures_data()
                                          "txtLon1 cboLonLL1 txtLonD1 txtLonM1 txtLonS1");
     const QString endLongitude = QStringLiteral("txtLon2 cboLonLL2 txtLonD2 txtLonM2 txtLonS2 txtLat2");
     for (const char *gesture : {"Ctrl+V", "Shift+Insert", "menu", "middle", "drop"}) {
-        QTest::addRow("%s, pair", gesture) << gesture << "txtLonS1" << "48°30'N 9.2W" << start
-                                           << "48.500000 N 48 30 0.00 9.2 W 9 12 0.00" << "";
-        QTest::addRow("%s, one value", gesture) << gesture << "txtLon2" << "-9.5" << endLongitude
-                                                << "9.5 W 9 30 0.00 51.5" << "";
+        QTest::addRow("%s, pair", gesture) << gesture << "txtLonS1"
+                                           << "48°30'N 9.2W" << start << "48.500000 N 48 30 0.00 9.2 W 9 12 0.00"
+                                           << "";
+        QTest::addRow("%s, one value", gesture) << gesture << "txtLon2"
+                                                << "-9.5" << endLongitude << "9.5 W 9 30 0.00 51.5"
+                                                << "";
     }
     // Anything else arrives as it always did: pasted at the end of the text.
-    QTest::newRow("no coordinate") << "Ctrl+V" << "txtLon2" << "abc" << endLongitude
-                                   << "9.75abc E 9 45 0.00 51.5"
+    QTest::newRow("no coordinate") << "Ctrl+V"
+                                   << "txtLon2"
+                                   << "abc" << endLongitude << "9.75abc E 9 45 0.00 51.5"
                                    << "The pasted text was not read as a coordinate for the end longitude.";
-    QTest::newRow("a latitude into a longitude") << "drop" << "txtLon1" << "12N" << start
-                                                 << "41.0 N 41 0 0.00 5.2512N W 5 15 0.00"
+    QTest::newRow("a latitude into a longitude") << "drop"
+                                                 << "txtLon1"
+                                                 << "12N" << start << "41.0 N 41 0 0.00 5.2512N W 5 15 0.00"
                                                  << "The pasted text was not read as a coordinate for the start "
                                                     "longitude.";
-    QTest::newRow("a bare number") << "menu" << "txtLatM1" << "5" << start
-                                   << "41.0 N 41 05 0.00 5.25 W 5 15 0.00" << "";
+    QTest::newRow("a bare number") << "menu"
+                                   << "txtLatM1"
+                                   << "5" << start << "41.0 N 41 05 0.00 5.25 W 5 15 0.00"
+                                   << "";
 }
 
 void TestPasteWindow::pasteGestures()

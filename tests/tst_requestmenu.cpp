@@ -43,13 +43,14 @@ private:
 namespace {
 
 const QStringList Restored = {
-    "CountriesListBox", "cboChoice1", "txtLat1", "cboLatLL1", "txtLon1", "cboLonLL1", "txtLat2", "cboLatLL2",
-    "txtLon2", "cboLonLL2", "txtLatD1", "txtLatM1", "txtLatS1", "txtLonD2", "txtLonM2", "txtLonS2",
-    "TextIndexiStart", "TextIndexiEnd", "TextIndexjStart", "TextIndexjEnd",
-    "txtEMRLAT01", "cboEMRLAT01", "txtEMRLON01", "cboEMRLON01", "txtRadius1"};
+    "CountriesListBox", "cboChoice1",      "txtLat1",       "cboLatLL1",       "txtLon1",
+    "cboLonLL1",        "txtLat2",         "cboLatLL2",     "txtLon2",         "cboLonLL2",
+    "txtLatD1",         "txtLatM1",        "txtLatS1",      "txtLonD2",        "txtLonM2",
+    "txtLonS2",         "TextIndexiStart", "TextIndexiEnd", "TextIndexjStart", "TextIndexjEnd",
+    "txtEMRLAT01",      "cboEMRLAT01",     "txtEMRLON01",   "cboEMRLON01",     "txtRadius1"};
 
-const Entries Box = {{"txtLat1", "45"}, {"cboLatLL1", "N"}, {"txtLon1", "1.5"}, {"cboLonLL1", "W"},
-                     {"txtLat2", "47.25"}, {"cboLatLL2", "N"}, {"txtLon2", "3"}, {"cboLonLL2", "E"}};
+const Entries Box = {{"txtLat1", "45"},    {"cboLatLL1", "N"}, {"txtLon1", "1.5"}, {"cboLonLL1", "W"},
+                     {"txtLat2", "47.25"}, {"cboLatLL2", "N"}, {"txtLon2", "3"},   {"cboLonLL2", "E"}};
 
 } // namespace
 
@@ -166,8 +167,11 @@ void TestRequestMenu::recentRequestAfterRestart_data()
     QTest::addColumn<int>("method");
     QTest::addColumn<Entries>("entries");
     QTest::newRow("box") << 1 << Box;
-    QTest::newRow("indices") << 2 << Entries{{"TextIndexiStart", "10"}, {"TextIndexiEnd", "40"},
-                                             {"TextIndexjStart", "5"}, {"TextIndexjEnd", "25"}};
+    QTest::newRow("indices") << 2
+                             << Entries{{"TextIndexiStart", "10"},
+                                        {"TextIndexiEnd", "40"},
+                                        {"TextIndexjStart", "5"},
+                                        {"TextIndexjEnd", "25"}};
     QTest::newRow("centre") << 3 << Entries{{"txtEMRLAT01", "46.5"}, {"txtEMRLON01", "2"}, {"txtRadius1", "50"}};
 }
 

@@ -31,9 +31,9 @@ void TestRequests::controlFileReadsBack_data()
 {
     QTest::addColumn<int>("method");
     QTest::addColumn<LimitArray>("limits");
-    QTest::addColumn<int>("line");      // replaced by `text`; 0 keeps the file as written
+    QTest::addColumn<int>("line"); // replaced by `text`; 0 keeps the file as written
     QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("badLine");   // the line named as not reading; 0 when it reads
+    QTest::addColumn<int>("badLine"); // the line named as not reading; 0 when it reads
     QTest::addColumn<QStringList>("entries");
 
     const QStringList box = {"30", "N", "80", "W", "40.25", "N", "70", "W"};
@@ -78,8 +78,8 @@ void TestRequests::controlFileReadsBack()
     QFETCH(int, badLine);
     QFETCH(QStringList, entries);
 
-    const QStringList written =
-        ControlFileLines(QStringLiteral("7"), QStringLiteral("2001"), CoordinateMethod(method), limits);
+    const QStringList written = ControlFileLines(QStringLiteral("7"), QStringLiteral("2001"), CoordinateMethod(method),
+                                                 limits);
     QStringList lines = written;
     if (line > lines.size())
         lines << text;
@@ -112,16 +112,20 @@ void TestRequests::requestInWords_data()
     QTest::addColumn<QString>("shortName");
     QTest::addColumn<QString>("values"); // the lines of the readable text after the method
 
-    QTest::newRow("box") << TileRequest{"Canada", "7", "2001", CoordinateMethod::LatLonBox,
+    QTest::newRow("box") << TileRequest{"Canada",
+                                        "7",
+                                        "2001",
+                                        CoordinateMethod::LatLonBox,
                                         {"45.500000", "N", "73.25", "W", "50", "N", "70", "W"}}
                          << "Canada, domain 7, 2001: 45.5N 73.25W to 50N 70W"
                          << "Start: 45.5 N, 73.25 W\nEnd: 50 N, 70 W\n";
     QTest::newRow("indices") << TileRequest{"Peru", "12", "2005", CoordinateMethod::Indices, {"10", "40", "5", "25"}}
                              << "Peru, domain 12, 2005: I 10-40, J 5-25"
                              << "I from 10 to 40\nJ from 5 to 25\n";
-    QTest::newRow("centre") << TileRequest{"Chile", "3", "2010", CoordinateMethod::CentreRadius, {"33.9", "S", "70.6", "W", "150.0"}}
-                            << "Chile, domain 3, 2010: 33.9S 70.6W, 150 km"
-                            << "Center: 33.9 S, 70.6 W\nRadius: 150 km\n";
+    QTest::newRow("centre")
+        << TileRequest{"Chile", "3", "2010", CoordinateMethod::CentreRadius, {"33.9", "S", "70.6", "W", "150.0"}}
+        << "Chile, domain 3, 2010: 33.9S 70.6W, 150 km"
+        << "Center: 33.9 S, 70.6 W\nRadius: 150 km\n";
 }
 
 void TestRequests::requestInWords()
@@ -144,7 +148,8 @@ void TestRequests::recentRequestsKeepTheLastTen()
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("settings.ini"));
     const auto request = [](int n) {
-        return TileRequest{"Peru", QString::number(n), "2005", CoordinateMethod::Indices, {"10", "40", "5", QString::number(20 + n)}};
+        return TileRequest{
+            "Peru", QString::number(n), "2005", CoordinateMethod::Indices, {"10", "40", "5", QString::number(20 + n)}};
     };
     {
         QSettings settings(path, QSettings::IniFormat);

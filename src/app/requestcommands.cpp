@@ -107,9 +107,9 @@ void RequestCommands::mnuOpenRequest_Click()
     ui::Messages &messages = *m_context.services.messages;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        messages.critical(QStringLiteral("Unable to read the file %1: %2")
-                              .arg(QDir::toNativeSeparators(path), file.errorString()),
-                          ErrorTitle);
+        messages.critical(
+            QStringLiteral("Unable to read the file %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()),
+            ErrorTitle);
         return;
     }
     const ControlFileReading reading = ReadControlFile(file.read(LongestControlFile));
@@ -124,9 +124,10 @@ void RequestCommands::mnuOpenRequest_Click()
     request.selectionMethod = read.selectionMethod;
     request.entries = TileRequests::entriesFromLimits(read.selectionMethod, read.limits);
     if (!m_form.restore(request)) {
-        messages.critical(QStringLiteral("The catalogue offers no domain %1 of the year %2, which the file %3 asks for.")
-                              .arg(request.region, request.year, QDir::toNativeSeparators(path)),
-                          ErrorTitle);
+        messages.critical(
+            QStringLiteral("The catalogue offers no domain %1 of the year %2, which the file %3 asks for.")
+                .arg(request.region, request.year, QDir::toNativeSeparators(path)),
+            ErrorTitle);
     }
 }
 

@@ -272,8 +272,9 @@ std::optional<Coordinate> coordinateOf(const Value &value)
         const double number = part.number.number;
         if (place > int(Place::Degrees) && number >= 60.0)
             return std::nullopt;
-        magnitude += place == int(Place::Degrees) ? number : place == int(Place::Minutes) ? number / 60.0
-                                                                                           : number / 3600.0;
+        magnitude += place == int(Place::Degrees)   ? number
+                     : place == int(Place::Minutes) ? number / 60.0
+                                                    : number / 3600.0;
     }
     const Token &first = parts.first().number;
     if (first.hasSign && !value.hemisphere.isNull())

@@ -9,9 +9,8 @@
 
 EntryPaste::EntryPaste(QWidget *window)
     : m_window(window)
-    , m_filter(std::make_unique<PasteFilter>([this](QLineEdit *field, const QString &text) {
-        return pasted(field, text);
-    }))
+    , m_filter(
+          std::make_unique<PasteFilter>([this](QLineEdit *field, const QString &text) { return pasted(field, text); }))
 {
     const QList<QLineEdit *> fields = window->findChildren<QLineEdit *>();
     for (QLineEdit *field : fields) {
@@ -36,8 +35,8 @@ bool EntryPaste::pasted(QLineEdit *field, const QString &text)
 
 // As the user would: pick the hemisphere, then put the magnitude into the
 // decimal field, whose change handling brings its other fields into step.
-void EntryPaste::writeCoordinate(const QString &decimalField, const QString &magnitude,
-                                 const QString &hemisphereList, const QString &letter)
+void EntryPaste::writeCoordinate(const QString &decimalField, const QString &magnitude, const QString &hemisphereList,
+                                 const QString &letter)
 {
     auto *list = m_window->findChild<QComboBox *>(hemisphereList);
     auto *decimal = m_window->findChild<QLineEdit *>(decimalField);

@@ -2,8 +2,8 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QCoreApplication>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -23,7 +23,7 @@ QString entry(const TileRequest &request, int index)
 QString position(const TileRequest &request, int first, const QString &glue)
 {
     return shortNumber(entry(request, first)) + glue + entry(request, first + 1) + QStringLiteral(", ")
-        + shortNumber(entry(request, first + 2)) + glue + entry(request, first + 3);
+           + shortNumber(entry(request, first + 2)) + glue + entry(request, first + 3);
 }
 
 QString methodCaption(CoordinateMethod method)
@@ -76,8 +76,9 @@ QString shortName(const TileRequest &request)
     QString values;
     switch (request.selectionMethod) {
     case CoordinateMethod::LatLonBox:
-        values = position(request, 0, QString()).replace(QLatin1String(", "), QLatin1String(" ")) + QStringLiteral(" to ")
-            + position(request, 4, QString()).replace(QLatin1String(", "), QLatin1String(" "));
+        values = position(request, 0, QString()).replace(QLatin1String(", "), QLatin1String(" "))
+                 + QStringLiteral(" to ")
+                 + position(request, 4, QString()).replace(QLatin1String(", "), QLatin1String(" "));
         break;
     case CoordinateMethod::Indices:
         values = QStringLiteral("I %1-%2, J %3-%4")
@@ -85,7 +86,7 @@ QString shortName(const TileRequest &request)
         break;
     case CoordinateMethod::CentreRadius:
         values = position(request, 0, QString()).replace(QLatin1String(", "), QLatin1String(" ")) + QStringLiteral(", ")
-            + shortNumber(entry(request, 4)) + QStringLiteral(" km");
+                 + shortNumber(entry(request, 4)) + QStringLiteral(" km");
         break;
     case CoordinateMethod::None:
         break;

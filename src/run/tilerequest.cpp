@@ -24,9 +24,9 @@ QStringList entryNames(CoordinateMethod selectionMethod)
 {
     switch (selectionMethod) {
     case CoordinateMethod::LatLonBox:
-        return {QStringLiteral("txtLat1"), QStringLiteral("cboLatLL1"), QStringLiteral("txtLon1"),
-                QStringLiteral("cboLonLL1"), QStringLiteral("txtLat2"), QStringLiteral("cboLatLL2"),
-                QStringLiteral("txtLon2"), QStringLiteral("cboLonLL2")};
+        return {QStringLiteral("txtLat1"),   QStringLiteral("cboLatLL1"), QStringLiteral("txtLon1"),
+                QStringLiteral("cboLonLL1"), QStringLiteral("txtLat2"),   QStringLiteral("cboLatLL2"),
+                QStringLiteral("txtLon2"),   QStringLiteral("cboLonLL2")};
     case CoordinateMethod::Indices:
         return {QStringLiteral("TextIndexiStart"), QStringLiteral("TextIndexiEnd"), QStringLiteral("TextIndexjStart"),
                 QStringLiteral("TextIndexjEnd")};
@@ -49,8 +49,9 @@ QStringList entriesFromLimits(CoordinateMethod selectionMethod, const LimitArray
 {
     switch (selectionMethod) {
     case CoordinateMethod::LatLonBox:
-        return {magnitude(limits[1]), hemisphere(limits[1], "N", "S"), magnitude(limits[3]),
-                hemisphere(limits[3], "E", "W"), magnitude(limits[2]), hemisphere(limits[2], "N", "S"),
+        return {magnitude(limits[1]), hemisphere(limits[1], "N", "S"),
+                magnitude(limits[3]), hemisphere(limits[3], "E", "W"),
+                magnitude(limits[2]), hemisphere(limits[2], "N", "S"),
                 magnitude(limits[4]), hemisphere(limits[4], "E", "W")};
     case CoordinateMethod::Indices:
         return {NumberText::plain(limits[1]), NumberText::plain(limits[2]), NumberText::plain(limits[3]),
