@@ -7,12 +7,12 @@
 #include <QLineEdit>
 #include <QToolTip>
 
-EntryPaste::EntryPaste(QWidget *window)
-    : m_window(window)
+EntryPaste::EntryPaste(QWidget *root)
+    : m_root(root)
     , m_filter(
           std::make_unique<PasteFilter>([this](QLineEdit *field, const QString &text) { return pasted(field, text); }))
 {
-    const QList<QLineEdit *> fields = window->findChildren<QLineEdit *>();
+    const QList<QLineEdit *> fields = root->findChildren<QLineEdit *>();
     for (QLineEdit *field : fields) {
         if (PastedText::takesCoordinates(field->objectName()) || PastedText::takesIndex(field->objectName()))
             m_filter->watch(field);
@@ -38,8 +38,8 @@ bool EntryPaste::pasted(QLineEdit *field, const QString &text)
 void EntryPaste::writeCoordinate(const QString &decimalField, const QString &magnitude, const QString &hemisphereList,
                                  const QString &letter)
 {
-    auto *list = m_window->findChild<QComboBox *>(hemisphereList);
-    auto *decimal = m_window->findChild<QLineEdit *>(decimalField);
+    auto *list = m_root->findChild<QComboBox *>(hemisphereList);
+    auto *decimal = m_root->findChild<QLineEdit *>(decimalField);
     Q_ASSERT(list && decimal);
     const int item = list->findText(letter);
     if (item >= 0) {

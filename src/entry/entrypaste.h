@@ -8,7 +8,7 @@ class PasteFilter;
 class QLineEdit;
 class QWidget;
 
-// Pasting into the coordinate and index fields of a window: a text that
+// Pasting into the coordinate and index fields under `root`: a text that
 // reads as a coordinate or a pair is written into the decimal fields and the
 // hemisphere lists as the user would type and pick it; any other text is
 // pasted as usual, and a short tip beside the field says when it is not what
@@ -16,7 +16,7 @@ class QWidget;
 class EntryPaste
 {
 public:
-    explicit EntryPaste(QWidget *window);
+    explicit EntryPaste(QWidget *root);
     ~EntryPaste();
 
     // True when the text was taken as a coordinate instead of being pasted.
@@ -29,6 +29,6 @@ private:
     void writeCoordinate(const QString &decimalField, const QString &magnitude, const QString &hemisphereList,
                          const QString &letter);
 
-    QWidget *m_window;
+    QWidget *m_root;
     std::unique_ptr<PasteFilter> m_filter;
 };

@@ -62,6 +62,9 @@ bool PasteFilter::eventFilter(QObject *watched, QEvent *event)
         if (!drop->mimeData()->hasText() || !m_handler(field, drop->mimeData()->text()))
             return false;
         drop->acceptProposedAction();
+        // The field ends the drag it was showing, as when the drag leaves it.
+        QDragLeaveEvent leave;
+        QCoreApplication::sendEvent(field, &leave);
         return true;
     }
     case QEvent::ContextMenu:
