@@ -52,6 +52,7 @@ void TestCoordinateText::readsCommonForms_data()
 
     pair("48.5, 9.2", 48.5, 9.2);
     pair("48.5,9.2", 48.5, 9.2);
+    pair("48, 9", 48, 9);
     pair("48.5N 9.2E", 48.5, 9.2);
     pair("48°30'N 9°12'E", 48.5, 9.2, true);
     pair("48°30' 9°12'", 48.5, 9.2, true);
@@ -84,6 +85,7 @@ void TestCoordinateText::readsCommonForms_data()
     none("three bare numbers", "50 30 15");
     none("three values", "1, 2, 3");
     none("an empty side", "48.5,");
+    none("a decimal comma", "48,5");
     none("a letter alone", "N");
     none("a letter between numbers", "1e5");
     none("a sign inside", "50 -30 N");

@@ -25,6 +25,7 @@ struct Token
     bool whole = true;
     Place mark = Place::None;
     QChar hemisphere; // 'N', 'S', 'E' or 'W'
+    bool tight = false; // a comma with no blank on either side
 };
 
 bool isDegreeMark(QChar c)
@@ -130,6 +131,8 @@ std::optional<QList<Token>> tokenize(const QString &text)
             token.kind = Kind::LowerS;
         } else if (c == u',' || c == u';') {
             token.kind = Kind::Separator;
+            token.tight = c == u',' && i > 0 && !text.at(i - 1).isSpace() && i + 1 < text.size()
+                          && !text.at(i + 1).isSpace();
         } else if (const std::optional<QChar> hemisphere = hemisphereOf(c == u's' ? QChar(u'S') : c)) {
             // A letter between two numbers ("1e5", "48N9") is no hemisphere.
             if (afterNumber && i + 1 < text.size() && (isDigit(text.at(i + 1)) || text.at(i + 1) == u'.'))
@@ -319,13 +322,22 @@ std::optional<Reading> read(const QString &text)
 
     // At most one separator, between two values.
     QList<QList<Token>> parts(1);
+    bool tight = false;
     for (const Token &token : *tokens) {
-        if (token.kind == Kind::Separator)
+        if (token.kind == Kind::Separator) {
             parts.append(QList<Token>());
-        else
+            tight = token.tight;
+        } else {
             parts.last() << token;
+        }
     }
     if (parts.size() > 2)
+        return std::nullopt;
+    // "48,5" may be a number written with a decimal comma: no pair.
+    const auto whole = [](const QList<Token> &part) {
+        return part.size() == 1 && part.first().kind == Kind::Number && part.first().whole;
+    };
+    if (tight && whole(parts.first()) && whole(parts.last()) && !parts.last().first().hasSign)
         return std::nullopt;
 
     QList<Value> values;

@@ -42,7 +42,9 @@ struct Reading
 //   a pair, latitude first unless its letters say otherwise: "48.5, 9.2",
 //     "48.5N 9.2E", "48°30'N 9°12'E", "-33.9 151.2", "9.2E 48.5N".
 // Minutes and seconds stay below 60; a latitude beyond 90 or a longitude (or
-// a value without a letter) beyond 180 is not a coordinate.
+// a value without a letter) beyond 180 is not a coordinate. Two whole numbers
+// joined by a comma alone ("48,5") may be one number with a decimal comma and
+// read as nothing.
 std::optional<Reading> read(const QString &text);
 
 } // namespace CoordinateText
