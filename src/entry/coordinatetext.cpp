@@ -24,7 +24,7 @@ struct Token
     bool hasSign = false;
     bool whole = true;
     Place mark = Place::None;
-    QChar hemisphere; // 'N', 'S', 'E' or 'W'
+    QChar hemisphere;   // 'N', 'S', 'E' or 'W'
     bool tight = false; // a comma with no blank on either side
 };
 
