@@ -14,10 +14,8 @@ QString GetMonthName(int month);
 // Splits at every single blank and removes the blank items.
 QStringList SplitWords(const QString &line);
 
-// Adds the names of one country list text ("France, Spain") to the table.
-void AddCountries(QStringList &countryNames, const QString &countryList);
-
 // One entry per list item: the numbers of the domains whose country text
-// contains the item's text, ascending, joined by ",".
+// contains the item's text, ascending, joined by ","; a domain that names no
+// country is offered for none. Each country text is read once for all items.
 QStringList MapCountriesToDomains(const QStringList &listItems,
                                   const QStringList &domainCountries);

@@ -1,6 +1,7 @@
 #include "catalogue/configreader.h"
 
 #include "catalogue/cataloguetext.h"
+#include "catalogue/countrynamelist.h"
 #include "catalogue/linereader.h"
 #include "common/numbertext.h"
 #include "ui/messages.h"
@@ -80,24 +81,35 @@ ConfigReader::ConfigReader(CatalogueTables &tables, ui::Messages &messages)
 
 ConfigReadResult ConfigReader::ReadConfigFile(const QString &folder, const QString &fileName)
 {
-    // Every read rebuilds the tables; the country list on the window and its
-    // domain map belong to the window and are rebuilt only after a success.
+    QFile file(QDir(folder).filePath(fileName));
+    if (!file.open(QIODevice::ReadOnly)) {
+        clearTables();
+        m_messages.plain(FormatMessage);
+        return {};
+    }
+    const ConfigReadResult result = ReadConfig(file);
+    file.close();
+    return result;
+}
+
+ConfigReadResult ConfigReader::ReadConfig(QIODevice &device)
+{
+    clearTables();
+    ConfigReadResult result;
+    LineReader reader(device);
+    m_tables.ConfigLoaded = readCatalogue(reader, result);
+    return result;
+}
+
+// Every read rebuilds the tables; the country list on the window and its
+// domain map belong to the window and are rebuilt only after a success.
+void ConfigReader::clearTables()
+{
     m_tables.DomainLines.clear();
     m_tables.DomainYears.clear();
     m_tables.DomainCountries.clear();
     m_tables.CountryNames.clear();
     m_tables.ConfigLoaded = false;
-
-    ConfigReadResult result;
-    QFile file(QDir(folder).filePath(fileName));
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_messages.plain(FormatMessage);
-        return result;
-    }
-    LineReader reader(file);
-    m_tables.ConfigLoaded = readCatalogue(reader, result);
-    file.close();
-    return result;
 }
 
 // Returns true when the whole catalogue was read. Shows the closing format
@@ -219,7 +231,7 @@ bool ConfigReader::ReadCountriesPerDomain(LineReader &file)
     if (m_tables.DomainLines.isEmpty())
         return fail();
     m_tables.DomainCountries = QStringList(m_tables.DomainLines.size(), QString());
-    m_tables.CountryNames = QStringList{QString()};
+    CountryNameList countryNames(m_tables.CountryNames);
 
     QString line;
     if (!file.readLine(line) || !file.readLine(line))
@@ -231,7 +243,7 @@ bool ConfigReader::ReadCountriesPerDomain(LineReader &file)
             return fail();
         const QString countries = NumberText::trimBlanks(line.mid(blank + 1));
         m_tables.DomainCountries[k] = countries;
-        AddCountries(m_tables.CountryNames, countries);
+        countryNames.add(countries);
         ++k;
         if (!file.readLine(line))
             return fail();

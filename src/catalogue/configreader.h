@@ -8,6 +8,7 @@
 #include <optional>
 
 class LineReader;
+class QIODevice;
 
 namespace ui {
 class Messages;
@@ -29,6 +30,8 @@ public:
     ConfigReader(CatalogueTables &tables, ui::Messages &messages);
 
     ConfigReadResult ReadConfigFile(const QString &folder, const QString &fileName);
+    // The same read from a device open for reading.
+    ConfigReadResult ReadConfig(QIODevice &device);
 
     // Sections hold at most this many lines; a longer one fails as malformed.
     static constexpr int MaxSectionLines = 32767;
@@ -38,6 +41,7 @@ private:
     bool ReadKeyWords(LineReader &file);
     bool ReadCountriesPerDomain(LineReader &file);
     bool readCatalogue(LineReader &file, ConfigReadResult &result);
+    void clearTables();
 
     CatalogueTables &m_tables;
     ui::Messages &m_messages;
