@@ -273,6 +273,7 @@ void MainWindowForm::setup(QMainWindow *window, QWidget *downloadsControl)
     result->addLayout(countRow);
     auto *tiles = named<QListWidget>(central, "TilesListBox");
     tiles->setMinimumHeight(tiles->fontMetrics().height() * 6);
+    tiles->setUniformItemSizes(true);
     result->addWidget(tiles, 1);
     auto *temp = named<QListWidget>(central, "TempList");
     temp->setVisible(false);

@@ -32,10 +32,10 @@ void DomainSelection::CountriesListBox_Click()
     // previous one while the tables hold part of the new one: offer nothing.
     if (!tables.ConfigLoaded || k < 0 || k >= tables.CountryDomains.size())
         return;
-    const QStringList entries =
-        DomainEntries::entriesFor(c.text(QStringLiteral("CountriesListBox")), tables.CountryDomains.at(k), tables);
-    for (const QString &entry : entries)
-        c.addItem(QStringLiteral("DomainsAvailableBox"), entry);
+    // One insertion for all entries: a country may offer thousands.
+    c.listWidget(QStringLiteral("DomainsAvailableBox"))
+        ->addItems(DomainEntries::entriesFor(c.text(QStringLiteral("CountriesListBox")),
+                                             tables.CountryDomains.at(k), tables));
 }
 
 void DomainSelection::DomainsAvailableBox_Click()

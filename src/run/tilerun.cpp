@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QListWidget>
 #include <QProcess>
 
 #ifdef Q_OS_WIN
@@ -101,8 +102,11 @@ void TileRun::ShowTiles()
         messages.critical(NoTiles, EngineTitle);
         return;
     }
+    QStringList items;
+    items.reserve(m_tileNumbers.size());
     for (const QString &tile : std::as_const(m_tileNumbers))
-        c.addItem(QStringLiteral("TilesListBox"), QStringLiteral("Tile number: ") + tile);
+        items << QStringLiteral("Tile number: ") + tile;
+    c.listWidget(QStringLiteral("TilesListBox"))->addItems(items);
     c.setText(QStringLiteral("TilesCountLabel"), QString::number(c.itemCount(QStringLiteral("TilesListBox"))));
     busy.reset();
     c.setEnabled(QStringLiteral("ShowFileButton"), true);

@@ -8,6 +8,8 @@ PickList::PickList(QWidget *parent)
     : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // Entries are single lines of text; equal heights keep long lists quick.
+    setUniformItemSizes(true);
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
         // Mouse picks are reported once the press is done. The view also
         // makes the first entry current, unselected, when it gets the focus
