@@ -20,9 +20,12 @@ bool LineReader::readBlock()
     // What was consumed is dropped before the buffer grows.
     m_buffer.remove(0, m_pos);
     m_pos = 0;
+    // A file smaller than a block is read in one piece of its own size.
+    const qint64 left = m_device.isSequential() ? m_blockSize : m_device.size() - m_device.pos();
+    const qint64 want = qBound<qint64>(1, left, m_blockSize);
     const qsizetype kept = m_buffer.size();
-    m_buffer.resize(kept + m_blockSize);
-    const qint64 got = m_device.read(m_buffer.data() + kept, m_blockSize);
+    m_buffer.resize(kept + want);
+    const qint64 got = m_device.read(m_buffer.data() + kept, want);
     m_buffer.resize(kept + qMax<qint64>(got, 0));
     if (got < 0)
         m_failed = true;
