@@ -2,6 +2,7 @@
 #include "catalogue/configreader.h"
 #include "catalogue/countrynamelist.h"
 #include "catalogue/linereader.h"
+#include "catalogue/substringautomaton.h"
 #include "common/numbertext.h"
 #include "support/cataloguebuilder.h"
 #include "support/recordingmessages.h"
@@ -312,6 +313,24 @@ void TestConfigReader::countriesMatchTheReference()
         for (int n = 0; n < 30; ++n)
             items << randomText(random, alphabet + u',', 4);
         QCOMPARE(MapCountriesToDomains(items, domainCountries), referenceCountryDomains(items, domainCountries));
+        // Both ways of stepping, tabulated and through the failures, find the same.
+        items.removeAll(QString());
+        items.removeDuplicates();
+        SubstringAutomaton tabulated(items);
+        SubstringAutomaton untabulated(items, 0);
+        for (const QString &text : std::as_const(domainCountries)) {
+            QSet<int> found;
+            QSet<int> foundUntabulated;
+            tabulated.search(text, [&](int k) { found.insert(k); });
+            untabulated.search(text, [&](int k) { foundUntabulated.insert(k); });
+            QSet<int> contained;
+            for (qsizetype k = 0; k < items.size(); ++k) {
+                if (text.contains(items.at(k)))
+                    contained.insert(int(k));
+            }
+            QCOMPARE(found, contained);
+            QCOMPARE(foundUntabulated, contained);
+        }
     }
 }
 

@@ -79,18 +79,16 @@ void frmMain::InitMainForm()
     if (!m_state.tables.ConfigLoaded)
         return;
 
-    const QString countries = QStringLiteral("CountriesListBox");
-    m_controls.clearItems(countries);
     const QStringList &names = m_state.tables.CountryNames;
     // A table still in its initial state (one empty entry) names no country.
     const bool noCountry = names.size() == 1 && names.first().isEmpty();
-    if (!noCountry) {
-        for (const QString &name : names)
-            m_controls.addItem(countries, name);
-    }
-    m_controls.setSelectedIndex(countries, -1);
-    m_state.tables.CountryDomains =
-        MapCountriesToDomains(m_controls.items(countries), m_state.tables.DomainCountries);
+    const QStringList listed = noCountry ? QStringList() : names;
+    // One insertion for the whole list; the map is built from the same texts.
+    QComboBox *countries = m_controls.comboBox(QStringLiteral("CountriesListBox"));
+    countries->clear();
+    countries->addItems(listed);
+    countries->setCurrentIndex(-1);
+    m_state.tables.CountryDomains = MapCountriesToDomains(listed, m_state.tables.DomainCountries);
 
     m_state.SelectedDomain = QStringLiteral("-1");
     m_controls.setText(QStringLiteral("label11"), QStringLiteral("From"));

@@ -7,6 +7,17 @@ void RemoveBlankItems(QStringList &items)
     items.removeIf([](const QString &item) { return NumberText::trimBlanks(item).isEmpty(); });
 }
 
+QStringView TrimmedBlanks(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin] == u' ')
+        ++begin;
+    while (end > begin && text[end - 1] == u' ')
+        --end;
+    return text.mid(begin, end - begin);
+}
+
 QString GetMonthName(int month)
 {
     static const char *const names[] = {"January", "February", "March",     "April",

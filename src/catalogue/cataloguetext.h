@@ -8,6 +8,9 @@
 // others keep their order and their text.
 void RemoveBlankItems(QStringList &items);
 
+// The text without its leading and trailing blanks (tabs stay), as a view.
+QStringView TrimmedBlanks(QStringView text);
+
 // "January" to "December" for 1 to 12, an empty text for any other number.
 QString GetMonthName(int month);
 

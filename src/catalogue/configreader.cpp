@@ -27,7 +27,7 @@ const QString CountriesMessage = QStringLiteral(
 
 bool isTerminator(const QString &line)
 {
-    return NumberText::trimBlanks(line) == QLatin1String("999");
+    return TrimmedBlanks(line) == QLatin1String("999");
 }
 
 // The value of a text of ASCII digits only; nothing for anything else.
@@ -176,8 +176,10 @@ bool ConfigReader::ReadDomainYears(LineReader &file)
         return fail();
     int keyLines = 0;
     while (!isTerminator(line)) {
-        const QStringList items = line.split(u' ');
-        if (items.size() < 2 || items.at(1).isEmpty() || line.split(u'_').size() < 5)
+        // Split at single blanks, item 1 (the domain key) must not be empty;
+        // split at "_", there must be five parts at least.
+        const qsizetype blank = line.indexOf(u' ');
+        if (blank < 0 || blank + 1 >= line.size() || line.at(blank + 1) == u' ' || line.count(u'_') < 4)
             return fail();
         if (++keyLines > MaxSectionLines)
             return fail();
@@ -188,7 +190,10 @@ bool ConfigReader::ReadDomainYears(LineReader &file)
     if (!file.readLine(line) || !file.readLine(line))
         return fail();
     while (!isTerminator(line)) {
-        if (!line.section(u',', 0, 0).contains(u' '))
+        // The part before the first comma holds a blank.
+        const qsizetype blank = line.indexOf(u' ');
+        const qsizetype comma = line.indexOf(u',');
+        if (blank < 0 || (comma >= 0 && comma < blank))
             return fail();
         if (m_tables.DomainYears.size() >= MaxSectionLines)
             return fail();
@@ -241,7 +246,7 @@ bool ConfigReader::ReadCountriesPerDomain(LineReader &file)
         const qsizetype blank = line.indexOf(u' ');
         if (blank < 0 || k >= m_tables.DomainCountries.size())
             return fail();
-        const QString countries = NumberText::trimBlanks(line.mid(blank + 1));
+        const QString countries = TrimmedBlanks(QStringView(line).mid(blank + 1)).toString();
         m_tables.DomainCountries[k] = countries;
         countryNames.add(countries);
         ++k;

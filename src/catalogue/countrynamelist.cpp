@@ -1,6 +1,6 @@
 #include "catalogue/countrynamelist.h"
 
-#include "common/numbertext.h"
+#include "catalogue/cataloguetext.h"
 
 CountryNameList::CountryNameList(QStringList &names)
     : m_names(names)
@@ -10,21 +10,24 @@ CountryNameList::CountryNameList(QStringList &names)
 
 void CountryNameList::add(const QString &countryList)
 {
+    const QStringView list(countryList);
     qsizetype begin = 0;
     for (;;) {
-        qsizetype comma = countryList.indexOf(u',', begin);
+        qsizetype comma = list.indexOf(u',', begin);
         if (comma < 0)
-            comma = countryList.size();
-        const QString item = countryList.mid(begin, comma - begin);
-        const QString trimmed = NumberText::trimBlanks(item);
+            comma = list.size();
+        const QStringView item = list.mid(begin, comma - begin);
         if (m_names.size() == 1 && m_names.first().isEmpty()) {
-            m_names.first() = item;
-            m_trimmedNames = {trimmed};
-        } else if (!m_trimmedNames.contains(trimmed)) {
-            m_names.append(trimmed);
-            m_trimmedNames.insert(trimmed);
+            m_names.first() = item.toString();
+            m_trimmedNames = {TrimmedBlanks(m_names.first())};
+        } else {
+            const QStringView trimmed = TrimmedBlanks(item);
+            if (!m_trimmedNames.contains(trimmed)) {
+                m_names.append(trimmed.toString());
+                m_trimmedNames.insert(m_names.last());
+            }
         }
-        if (comma == countryList.size())
+        if (comma == list.size())
             break;
         begin = comma + 1;
     }

@@ -20,5 +20,6 @@ public:
 
 private:
     QStringList &m_names;
-    QSet<QString> m_trimmedNames;
+    // Views into the texts of m_names, which stay put while the list grows.
+    QSet<QStringView> m_trimmedNames;
 };
