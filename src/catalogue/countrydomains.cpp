@@ -3,6 +3,7 @@
 
 #include <QHash>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -38,15 +39,31 @@ QStringList MapCountriesToDomains(const QStringList &listItems, const QStringLis
         std::string &text = numbers[size_t(id)];
         if (!text.empty())
             text += ',';
-        text += std::to_string(domain);
+        char digits[20];
+        int count = 0;
+        do {
+            digits[count++] = char('0' + domain % 10);
+            domain /= 10;
+        } while (domain > 0);
+        while (count > 0)
+            text += digits[--count];
     };
-    for (qsizetype j = 0; j < domainCountries.size(); ++j) {
-        const QString &countries = domainCountries.at(j);
-        if (countries.isEmpty())
-            continue;
-        automaton.search(countries, [&](int pattern) { list(patternId[size_t(pattern)], j + 1); });
-        if (emptyId >= 0)
-            list(emptyId, j + 1);
+    // Found in ascending domain order per item; the texts are read side by
+    // side, so the numbers are gathered per item first.
+    std::vector<std::vector<int>> domainsOf(size_t(idOf.size()));
+    automaton.searchAll(domainCountries, [&](qsizetype j, int pattern) {
+        domainsOf[size_t(patternId[size_t(pattern)])].push_back(int(j + 1));
+    });
+    if (emptyId >= 0) {
+        for (qsizetype j = 0; j < domainCountries.size(); ++j) {
+            if (!domainCountries.at(j).isEmpty())
+                domainsOf[size_t(emptyId)].push_back(int(j + 1));
+        }
+    }
+    for (size_t id = 0; id < domainsOf.size(); ++id) {
+        std::sort(domainsOf[id].begin(), domainsOf[id].end());
+        for (const int domain : domainsOf[id])
+            list(int(id), domain);
     }
 
     QStringList countryDomains;

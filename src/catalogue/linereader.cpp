@@ -34,17 +34,22 @@ bool LineReader::readBlock()
     return got > 0;
 }
 
-QString LineReader::decode(const char *bytes, qsizetype size)
+void LineReader::decodeInto(QString &line, const char *bytes, qsizetype size)
 {
-    if constexpr (SingleByteEncoding == QStringConverter::Latin1)
-        return QString::fromLatin1(bytes, size);
-    else
-        return m_decoder.decode(QByteArrayView(bytes, size));
+    if constexpr (SingleByteEncoding == QStringConverter::Latin1) {
+        // Into the line's own buffer when nobody else holds it: most lines
+        // are looked at and dropped, so that saves an allocation each.
+        line.resize(size);
+        QChar *out = line.data();
+        for (qsizetype i = 0; i < size; ++i)
+            out[i] = QChar(uchar(bytes[i]));
+    } else {
+        line = m_decoder.decode(QByteArrayView(bytes, size));
+    }
 }
 
 bool LineReader::readLine(QString &line)
 {
-    line.clear();
     qsizetype searched = m_pos;
     for (;;) {
         const char *begin = m_buffer.constData();
@@ -53,7 +58,7 @@ bool LineReader::readLine(QString &line)
         const qsizetype end = cr ? static_cast<const char *>(cr) - begin : size;
         // A CR as the last byte of the block may be the first half of a CR LF pair.
         if (cr && (end + 1 < size || m_deviceAtEnd)) {
-            line = decode(begin + m_pos, end - m_pos);
+            decodeInto(line, begin + m_pos, end - m_pos);
             m_pos = end + 1;
             if (m_pos < size && begin[m_pos] == '\n')
                 ++m_pos;
@@ -65,9 +70,11 @@ bool LineReader::readLine(QString &line)
         searched = m_pos + searchedAfterBlock;
     }
     // The last line of a file need not end in a line end.
-    if (m_failed || m_pos >= m_buffer.size())
+    if (m_failed || m_pos >= m_buffer.size()) {
+        line.clear();
         return false;
-    line = decode(m_buffer.constData() + m_pos, m_buffer.size() - m_pos);
+    }
+    decodeInto(line, m_buffer.constData() + m_pos, m_buffer.size() - m_pos);
     m_pos = m_buffer.size();
     return true;
 }

@@ -26,7 +26,7 @@ private:
     // Appends the next block of the device to the buffer; false at its end
     // or on a read error.
     bool readBlock();
-    QString decode(const char *bytes, qsizetype size);
+    void decodeInto(QString &line, const char *bytes, qsizetype size);
 
     QIODevice &m_device;
     QStringDecoder m_decoder;

@@ -11,7 +11,7 @@ SubstringAutomaton::SubstringAutomaton(const QStringList &patterns, std::size_t 
     , m_failure{0}
     , m_nextOutput{0}
     , m_pattern{-1}
-    , m_seenIn(size_t(patterns.size()), 0)
+    , m_seenIn(size_t(patterns.size()) * Lanes, 0)
 {
     for (qsizetype i = 0; i < patterns.size(); ++i)
         addPattern(patterns.at(i), int(i));
@@ -98,22 +98,24 @@ void SubstringAutomaton::tabulateSteps(std::size_t tableLimit)
     }
     // The character 0 in a pattern needs a symbol of its own.
     const bool zeroInPattern = std::find(m_label.begin() + 1, m_label.end(), char16_t(0)) != m_label.end();
-    if (zeroInPattern || symbols.size() * m_label.size() > tableLimit) {
+    if (zeroInPattern || (symbols.size() + 1) * m_label.size() > tableLimit) {
         m_symbolOf.clear();
         return;
     }
     m_symbolCount = symbols.size();
-    m_next.assign(m_label.size() * m_symbolCount, 0);
+    const std::size_t columns = m_symbolCount + 1;
+    m_table.assign(m_label.size() * columns, 0);
     // Breadth first, so that the row of a node's failure is complete before use.
     std::vector<int> queue{0};
     for (size_t at = 0; at < queue.size(); ++at) {
         const int node = queue[at];
-        int *row = &m_next[size_t(node) * m_symbolCount];
-        const int *failureRow = &m_next[size_t(m_failure[size_t(node)]) * m_symbolCount];
+        int *row = &m_table[size_t(node) * columns];
+        const int *failureRow = &m_table[size_t(m_failure[size_t(node)]) * columns];
         for (std::size_t symbol = 1; symbol < m_symbolCount; ++symbol)
             row[symbol] = node == 0 ? 0 : failureRow[symbol];
+        row[m_symbolCount] = m_pattern[size_t(node)] >= 0 ? node : m_nextOutput[size_t(node)];
         for (int c = m_firstChild[size_t(node)]; c >= 0; c = m_nextSibling[size_t(c)]) {
-            row[m_symbolOf[m_label[size_t(c)]]] = c;
+            row[m_symbolOf[m_label[size_t(c)]]] = int(size_t(c) * columns);
             queue.push_back(c);
         }
     }
