@@ -38,25 +38,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (double &limit : limits)
         finite = finite && std::isfinite(limit) && std::fabs(limit) < 1e300;
 
-    const QStringList lines = ControlFileLines(region, year, method, limits);
-    if (method < 1 || method > 3) {
+    const auto selection = static_cast<CoordinateMethod>(method & 3);
+    const QStringList lines = ControlFileLines(region, year, selection, limits);
+    if (selection == CoordinateMethod::None) {
         FUZZ_CHECK(lines.isEmpty());
         return 0;
     }
     FUZZ_CHECK(lines.size() == 12);
     FUZZ_CHECK(lines.at(3).startsWith(region) && lines.at(4).startsWith(year));
     if (finite && !region.contains(u' ')) {
-        switch (method) {
-        case 1:
+        switch (selection) {
+        case CoordinateMethod::LatLonBox:
             checkPair(lines.at(6), limits[3], limits[4]);
             checkPair(lines.at(7), limits[1], limits[2]);
             break;
-        case 2:
+        case CoordinateMethod::Indices:
             checkPair(lines.at(6), limits[1], limits[2]);
             checkPair(lines.at(7), limits[3], limits[4]);
             break;
-        case 3:
+        case CoordinateMethod::CentreRadius:
             checkPair(lines.at(6), limits[2], limits[1]);
+            break;
+        case CoordinateMethod::None:
             break;
         }
     }
