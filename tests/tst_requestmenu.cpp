@@ -207,7 +207,7 @@ void TestRequestMenu::recentRequestAfterRestart()
 void TestRequestMenu::openAndSaveRequest()
 {
     const QString saved = m_work->filePath("saved request.inp");
-    enter(3, {{"txtEMRLAT01", "46.5"}, {"cboEMRLAT01", "N"}, {"txtEMRLON01", "2"}, {"txtRadius1", "50"}});
+    enter(3, {{"txtEMRLAT01", "46.5"}, {"txtEMRLON01", "2"}, {"txtRadius1", "50"}});
     triggerWithFile("mnuSaveRequestAs", saved);
     QVERIFY(!QFile::exists("quorvantix.inp"));
     const QByteArray bytes = TestFolders::readFile(saved);
