@@ -16,7 +16,7 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo 
 cmake --build build-fuzz --parallel "$(nproc)" --target fuzz_targets
 
 mkdir -p build-fuzz/findings
-for name in catalogue listfile numbers dms controlfile; do
+for name in catalogue listfile numbers dms controlfile requests; do
     corpus=build-fuzz/corpus/$name
     mkdir -p "$corpus"
     log=build-fuzz/findings/$name.log

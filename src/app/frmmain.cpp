@@ -2,6 +2,7 @@
 
 #include "app/centerform.h"
 #include "app/menucommands.h"
+#include "app/requestcommands.h"
 #include "catalogue/cataloguetext.h"
 #include "catalogue/configreader.h"
 #include "domain/domainselection.h"
@@ -37,6 +38,8 @@ frmMain::frmMain(ui::Services services, const QString &appFolder, QWidget *paren
     m_entry = std::make_unique<EntryController>(m_context);
     m_tileRun = std::make_unique<TileRun>(m_context);
     m_menuCommands = std::make_unique<MenuCommands>(m_context, this);
+    m_requestCommands = std::make_unique<RequestCommands>(m_context, this);
+    m_tileRun->tilesShown = [this] { m_requestCommands->RememberRequest(); };
 
     Form_Load();
 }

@@ -16,6 +16,7 @@ class EntryController;
 class MapLink;
 class MenuCommands;
 class MethodRefresh;
+class RequestCommands;
 class TileRun;
 
 // The program's one window. It owns the catalogue tables and the selected
@@ -51,4 +52,5 @@ private:
     std::unique_ptr<EntryController> m_entry;
     std::unique_ptr<TileRun> m_tileRun;
     std::unique_ptr<MenuCommands> m_menuCommands;
+    std::unique_ptr<RequestCommands> m_requestCommands;
 };

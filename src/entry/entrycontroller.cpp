@@ -4,6 +4,7 @@
 #include "core/windowcontext.h"
 #include "entry/dmssync.h"
 #include "entry/entryeventfilter.h"
+#include "entry/entrypaste.h"
 #include "entry/entrykeys.h"
 #include "entry/indexchecks.h"
 
@@ -42,6 +43,8 @@ EntryController::EntryController(WindowContext &context)
         if (qobject_cast<QLineEdit *>(control))
             control->setAttribute(Qt::WA_InputMethodEnabled, false);
     }
+
+    m_paste = std::make_unique<EntryPaste>(f.centralWidget);
 
     // The filter object is the connections' context: they end with it.
     DmsSync *dms = m_dms.get();

@@ -9,6 +9,7 @@ struct WindowContext;
 class DmsSync;
 class EntryEventFilter;
 class EntryKeys;
+class EntryPaste;
 class IndexChecks;
 
 // The entry fields of the three input panels: key filters, the decimal and
@@ -29,4 +30,5 @@ private:
     std::unique_ptr<DmsSync> m_dms;
     std::unique_ptr<IndexChecks> m_indexChecks;
     std::unique_ptr<EntryEventFilter> m_filter;
+    std::unique_ptr<EntryPaste> m_paste;
 };

@@ -27,6 +27,21 @@ ControlFileWriter::ControlFileWriter(WindowContext &context)
 
 bool ControlFileWriter::WriteControlFile()
 {
+    const std::optional<QStringList> lines = CheckedControlFileLines();
+    if (!lines)
+        return false;
+    const QByteArray bytes = ControlFileBytes(*lines);
+    // All or nothing: a failed write keeps the earlier control file.
+    const QString path = QDir::current().filePath(QStringLiteral("quorvantix.inp"));
+    if (const std::optional<QString> reason = SafeFileWrite::replaceFile(path, bytes)) {
+        refuse(QStringLiteral("Unable to write the control file %1: %2").arg(QDir::toNativeSeparators(path), *reason));
+        return false;
+    }
+    return true;
+}
+
+std::optional<QStringList> ControlFileWriter::CheckedControlFileLines()
+{
     const QString region = m_context.state.SelectedDomain;
     // Every domain entry ends with its four-digit year.
     const QString year = m_context.form.DomainsAvailableBox->chosenText().right(4);
@@ -35,33 +50,24 @@ bool ControlFileWriter::WriteControlFile()
     switch (m_context.state.SelectionMethod) {
     case CoordinateMethod::Indices:
         if (CheckIndexEntries())
-            return false;
+            return std::nullopt;
         ReadIndexLimits(limits);
         break;
     case CoordinateMethod::CentreRadius:
         if (CheckCentreEntries())
-            return false;
+            return std::nullopt;
         ReadCentreAndRadius(limits);
         break;
     case CoordinateMethod::LatLonBox:
         if (CheckLatLonEntries())
-            return false;
+            return std::nullopt;
         ReadLatLonLimits(limits);
         break;
     case CoordinateMethod::None:
         refuse(QStringLiteral("Please select the type of coordinates first."));
-        return false;
+        return std::nullopt;
     }
-
-    const QByteArray bytes =
-        ControlFileBytes(ControlFileLines(region, year, m_context.state.SelectionMethod, limits));
-    // All or nothing: a failed write keeps the earlier control file.
-    const QString path = QDir::current().filePath(QStringLiteral("quorvantix.inp"));
-    if (const std::optional<QString> reason = SafeFileWrite::replaceFile(path, bytes)) {
-        refuse(QStringLiteral("Unable to write the control file %1: %2").arg(QDir::toNativeSeparators(path), *reason));
-        return false;
-    }
-    return true;
+    return ControlFileLines(region, year, m_context.state.SelectionMethod, limits);
 }
 
 bool ControlFileWriter::CheckIndexEntries()

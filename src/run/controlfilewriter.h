@@ -2,6 +2,8 @@
 
 #include "run/controlfilelines.h"
 
+#include <optional>
+
 class QComboBox;
 class QLineEdit;
 class QString;
@@ -18,6 +20,9 @@ public:
 
     // True when the control file was written.
     bool WriteControlFile();
+    // The lines the control file would hold now, after the same checks;
+    // nothing, after the refusal's message, when the entries are refused.
+    std::optional<QStringList> CheckedControlFileLines();
 
     // Each returns true when the entries are refused, after its message.
     bool CheckIndexEntries();

@@ -67,6 +67,8 @@ void TileRun::ShowTiles()
     f.ShowFileButton->setEnabled(true);
     f.WarningLabel->setText(QStringLiteral("To order tiles, please send your order form and Quorvantix output file to ")
                   + MakerInfo::OrderAddress);
+    if (tilesShown)
+        tilesShown();
 }
 
 // The control file, and no list file of an earlier run: it no longer answers

@@ -6,6 +6,7 @@
 
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 struct WindowContext;
@@ -24,6 +25,9 @@ public:
     bool RunEngine();
 
     const EngineProcess::Result &lastRun() const { return m_lastRun; }
+
+    // Run after a run whose tiles are listed.
+    std::function<void()> tilesShown;
 
 private:
     bool domainSelected() const;

@@ -1,0 +1,194 @@
+#include "app/requestcommands.h"
+
+#include "common/numbertext.h"
+#include "common/safefilewrite.h"
+#include "core/mainwindowform.h"
+#include "core/windowcontext.h"
+#include "run/controlfilereader.h"
+#include "run/recentrequests.h"
+#include "run/requesttext.h"
+#include "ui/messages.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+
+namespace {
+
+const QString ErrorTitle = QStringLiteral("Error");
+// No control file comes near this size; a larger file is read only so far.
+constexpr qint64 LongestControlFile = 64 * 1024;
+
+QString notOffered(const TileRequest &request)
+{
+    return QStringLiteral("The catalogue no longer offers domain %1 of the year %2 for %3.")
+        .arg(request.region, request.year, request.country);
+}
+
+QAction *newAction(QObject *parent, const QString &text, const char *name)
+{
+    auto *action = new QAction(text, parent);
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+} // namespace
+
+RequestCommands::RequestCommands(WindowContext &context, QMainWindow *window)
+    : m_context(context)
+    , m_window(window)
+    , m_form(context.form, context.state)
+    , m_writer(context)
+{
+    QMenu *file = context.form.mnuFile;
+    QAction *exit = context.form.mnuClose;
+
+    QAction *open = newAction(file, QStringLiteral("&Open request..."), "mnuOpenRequest");
+    QAction *save = newAction(file, QStringLiteral("&Save request as..."), "mnuSaveRequestAs");
+    m_recent = new QMenu(QStringLiteral("&Recent requests"), file);
+    m_recent->setObjectName(QStringLiteral("mnuRecentRequests"));
+    m_recent->menuAction()->setObjectName(QStringLiteral("mnuRecentRequests"));
+    m_recent->setToolTipsVisible(true);
+    file->insertAction(exit, open);
+    file->insertAction(exit, save);
+    file->insertMenu(exit, m_recent);
+    file->insertSeparator(exit);
+
+    auto *edit = new QMenu(QStringLiteral("&Edit"), window->menuBar());
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    edit->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
+    QAction *copy = newAction(edit, QStringLiteral("&Copy request"), "mnuCopyRequest");
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    edit->addAction(copy);
+    window->menuBar()->insertMenu(context.form.mnuHelp->menuAction(), edit);
+
+    QObject::connect(open, &QAction::triggered, window, [this] { mnuOpenRequest_Click(); });
+    QObject::connect(save, &QAction::triggered, window, [this] { mnuSaveRequestAs_Click(); });
+    QObject::connect(copy, &QAction::triggered, window, [this] { mnuCopyRequest_Click(); });
+    QObject::connect(m_recent, &QMenu::aboutToShow, window, [this] { mnuRecentRequests_Show(); });
+}
+
+void RequestCommands::mnuCopyRequest_Click()
+{
+    const std::optional<QStringList> lines = checkedLines();
+    if (!lines)
+        return;
+    QGuiApplication::clipboard()->setText(RequestText::readable(m_form.current(), m_form.resolution(), *lines));
+}
+
+void RequestCommands::mnuSaveRequestAs_Click()
+{
+    const std::optional<QStringList> lines = checkedLines();
+    if (!lines)
+        return;
+    const QString path = fileChosen(true);
+    if (path.isEmpty())
+        return;
+    // All or nothing: the chosen file is either the old one or the whole new one.
+    if (const std::optional<QString> reason = SafeFileWrite::replaceFile(path, ControlFileBytes(*lines))) {
+        m_context.services.messages->critical(
+            QStringLiteral("Unable to write the control file %1: %2").arg(QDir::toNativeSeparators(path), *reason),
+            ErrorTitle);
+    }
+}
+
+void RequestCommands::mnuOpenRequest_Click()
+{
+    const QString path = fileChosen(false);
+    if (path.isEmpty())
+        return;
+    ui::Messages &messages = *m_context.services.messages;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        messages.critical(
+            QStringLiteral("Unable to read the file %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()),
+            ErrorTitle);
+        return;
+    }
+    const ControlFileReading reading = ReadControlFile(file.read(LongestControlFile));
+    if (!reading.request) {
+        messages.critical(ControlFileProblemText(path, reading.problem), ErrorTitle);
+        return;
+    }
+    const ControlFileRequest &read = *reading.request;
+    TileRequest request;
+    request.region = read.region;
+    request.year = read.year;
+    request.selectionMethod = read.selectionMethod;
+    request.entries = TileRequests::entriesFromLimits(read.selectionMethod, read.limits);
+    if (!m_form.restore(request)) {
+        messages.critical(
+            QStringLiteral("The catalogue offers no domain %1 of the year %2, which the file %3 asks for.")
+                .arg(request.region, request.year, QDir::toNativeSeparators(path)),
+            ErrorTitle);
+    }
+}
+
+void RequestCommands::mnuRecentRequests_Show()
+{
+    m_recent->clear();
+    const std::unique_ptr<QSettings> settings = RecentRequests::openSettings();
+    const QList<TileRequest> requests = RecentRequests::load(*settings);
+    if (requests.isEmpty()) {
+        QAction *none = m_recent->addAction(QStringLiteral("(none)"));
+        none->setEnabled(false);
+        return;
+    }
+    for (int i = 0; i < requests.size(); ++i) {
+        const TileRequest &request = requests.at(i);
+        QAction *entry = m_recent->addAction(RequestText::shortName(request));
+        entry->setObjectName(QStringLiteral("mnuRecentRequest%1").arg(i + 1));
+        if (!m_form.find(request)) {
+            entry->setEnabled(false);
+            entry->setToolTip(notOffered(request));
+        }
+        QObject::connect(entry, &QAction::triggered, m_window, [this, i] { RecentRequest_Click(i); });
+    }
+}
+
+void RequestCommands::RecentRequest_Click(int index)
+{
+    const std::unique_ptr<QSettings> settings = RecentRequests::openSettings();
+    const QList<TileRequest> requests = RecentRequests::load(*settings);
+    if (index < 0 || index >= requests.size())
+        return;
+    if (!m_form.restore(requests.at(index)))
+        m_context.services.messages->critical(notOffered(requests.at(index)), ErrorTitle);
+}
+
+void RequestCommands::RememberRequest()
+{
+    const TileRequest request = m_form.current();
+    if (!TileRequests::isComplete(request))
+        return;
+    const std::unique_ptr<QSettings> settings = RecentRequests::openSettings();
+    RecentRequests::remember(*settings, request);
+}
+
+// The lines of the next run's control file, refused as a run would refuse them.
+std::optional<QStringList> RequestCommands::checkedLines()
+{
+    const std::optional<double> domain = NumberText::toNumber(m_context.state.SelectedDomain);
+    if (!domain || *domain == -1) {
+        m_context.services.messages->critical(QStringLiteral("No domain has been selected"));
+        return std::nullopt;
+    }
+    return m_writer.CheckedControlFileLines();
+}
+
+QString RequestCommands::fileChosen(bool save) const
+{
+    const QString filter = QStringLiteral("Control files (*.inp);;All files (*)");
+    if (save) {
+        return QFileDialog::getSaveFileName(m_window, QStringLiteral("Save request as"),
+                                            QDir::current().filePath(QStringLiteral("request.inp")), filter);
+    }
+    return QFileDialog::getOpenFileName(m_window, QStringLiteral("Open request"), QDir::currentPath(), filter);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class PasteFilter;
+class QLineEdit;
+class QWidget;
+
+// Pasting into the coordinate and index fields under `root`: a text that
+// reads as a coordinate or a pair is written into the decimal fields and the
+// hemisphere lists as the user would type and pick it; any other text is
+// pasted as usual, and a short tip beside the field says when it is not what
+// the field takes.
+class EntryPaste
+{
+public:
+    explicit EntryPaste(QWidget *root);
+    ~EntryPaste();
+
+    // True when the text was taken as a coordinate instead of being pasted.
+    bool pasted(QLineEdit *field, const QString &text);
+
+    // How long the tip stays, in milliseconds.
+    static constexpr int HintTime = 6000;
+
+private:
+    void writeCoordinate(const QString &decimalField, const QString &magnitude, const QString &hemisphereList,
+                         const QString &letter);
+
+    QWidget *m_root;
+    std::unique_ptr<PasteFilter> m_filter;
+};

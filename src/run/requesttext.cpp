@@ -1,0 +1,97 @@
+#include "run/requesttext.h"
+
+#include "common/numbertext.h"
+
+namespace RequestText {
+
+namespace {
+
+// A number in its plain decimal form; any other text as it is.
+QString shortNumber(const QString &text)
+{
+    const std::optional<double> value = NumberText::toNumber(text);
+    return value ? NumberText::plain(*value) : text;
+}
+
+QString entry(const TileRequest &request, int index)
+{
+    return request.entries.value(index);
+}
+
+// "45.5 N, 73.25 W" from the four entries at `first`, with `glue` between a
+// value and its letter.
+QString position(const TileRequest &request, int first, const QString &glue)
+{
+    return shortNumber(entry(request, first)) + glue + entry(request, first + 1) + QStringLiteral(", ")
+           + shortNumber(entry(request, first + 2)) + glue + entry(request, first + 3);
+}
+
+QString methodCaption(CoordinateMethod method)
+{
+    switch (method) {
+    case CoordinateMethod::LatLonBox:
+        return QStringLiteral("Geodetic (Latitude/Longitude)");
+    case CoordinateMethod::Indices:
+        return QStringLiteral("Indices (i,j)");
+    case CoordinateMethod::CentreRadius:
+        return QStringLiteral("Center (Latitude/Longitude) with radius");
+    case CoordinateMethod::None:
+        break;
+    }
+    return QString();
+}
+
+} // namespace
+
+QString readable(const TileRequest &request, const QString &resolution, const QStringList &controlFileLines)
+{
+    QStringList lines;
+    lines << QStringLiteral("Country: ") + request.country;
+    lines << QStringLiteral("Domain %1, year %2, resolution %3 km").arg(request.region, request.year, resolution);
+    lines << QStringLiteral("Method: ") + methodCaption(request.selectionMethod);
+    const QString blank = QStringLiteral(" ");
+    switch (request.selectionMethod) {
+    case CoordinateMethod::LatLonBox:
+        lines << QStringLiteral("Start: ") + position(request, 0, blank);
+        lines << QStringLiteral("End: ") + position(request, 4, blank);
+        break;
+    case CoordinateMethod::Indices:
+        lines << QStringLiteral("I from %1 to %2").arg(entry(request, 0), entry(request, 1));
+        lines << QStringLiteral("J from %1 to %2").arg(entry(request, 2), entry(request, 3));
+        break;
+    case CoordinateMethod::CentreRadius:
+        lines << QStringLiteral("Center: ") + position(request, 0, blank);
+        lines << QStringLiteral("Radius: %1 km").arg(shortNumber(entry(request, 4)));
+        break;
+    case CoordinateMethod::None:
+        break;
+    }
+    lines << QString();
+    lines << controlFileLines;
+    return lines.join(u'\n') + u'\n';
+}
+
+QString shortName(const TileRequest &request)
+{
+    QString values;
+    switch (request.selectionMethod) {
+    case CoordinateMethod::LatLonBox:
+        values = position(request, 0, QString()).replace(QLatin1String(", "), QLatin1String(" "))
+                 + QStringLiteral(" to ")
+                 + position(request, 4, QString()).replace(QLatin1String(", "), QLatin1String(" "));
+        break;
+    case CoordinateMethod::Indices:
+        values = QStringLiteral("I %1-%2, J %3-%4")
+                     .arg(entry(request, 0), entry(request, 1), entry(request, 2), entry(request, 3));
+        break;
+    case CoordinateMethod::CentreRadius:
+        values = position(request, 0, QString()).replace(QLatin1String(", "), QLatin1String(" ")) + QStringLiteral(", ")
+                 + shortNumber(entry(request, 4)) + QStringLiteral(" km");
+        break;
+    case CoordinateMethod::None:
+        break;
+    }
+    return QStringLiteral("%1, domain %2, %3: %4").arg(request.country, request.region, request.year, values);
+}
+
+} // namespace RequestText

@@ -1,0 +1,39 @@
+// Feeds arbitrary bytes to the readers of pasted coordinates and of control
+// files. A coordinate read is written as a magnitude with a hemisphere
+// letter; a control file that reads gives complete entries and lines that,
+// written again, read back as the same request.
+#include "fuzzcheck.h"
+
+#include "common/numbertext.h"
+#include "entry/pastedtext.h"
+#include "run/controlfilereader.h"
+#include "run/tilerequest.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QString text = QString::fromUtf8(bytes);
+    for (const char *field : {"txtLat1", "txtLonS2", "txtEMRLON01", "TextIndexiStart"}) {
+        const PastedText::Outcome outcome = PastedText::paste(QLatin1String(field), text);
+        FUZZ_CHECK(outcome.writes.isEmpty() || outcome.hint.isEmpty());
+        for (const PastedText::Write &write : outcome.writes) {
+            const std::optional<double> magnitude = NumberText::toNumber(write.magnitude);
+            FUZZ_CHECK(magnitude && *magnitude >= 0 && *magnitude <= 180);
+            FUZZ_CHECK(write.letter.size() == 1 && QStringLiteral("NSEW").contains(write.letter));
+        }
+    }
+
+    const ControlFileReading reading = ReadControlFile(bytes);
+    if (reading.request) {
+        const ControlFileRequest &r = *reading.request;
+        const QStringList lines = ControlFileLines(r.region, r.year, r.selectionMethod, r.limits);
+        FUZZ_CHECK(lines.size() == 12);
+        const ControlFileReading again = ReadControlFile(ControlFileBytes(lines));
+        FUZZ_CHECK(again.request);
+        FUZZ_CHECK(ControlFileLines(again.request->region, again.request->year, again.request->selectionMethod,
+                                    again.request->limits)
+                   == lines);
+        FUZZ_CHECK(!TileRequests::entriesFromLimits(r.selectionMethod, r.limits).isEmpty());
+    }
+    return 0;
+}

@@ -1,0 +1,172 @@
+#include "entry/coordinatetext.h"
+#include "entry/pastedtext.h"
+
+#include <QTest>
+
+using CoordinateText::Axis;
+
+class TestCoordinateText final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readsCommonForms_data();
+    void readsCommonForms();
+    void pasteIntoAField_data();
+    void pasteIntoAField();
+};
+
+void TestCoordinateText::readsCommonForms_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("kind");     // "lat", "lon" or "any" for one value, "pair", or "" for none
+    QTest::addColumn<double>("first");     // the value, or the pair's latitude
+    QTest::addColumn<double>("second");    // the pair's longitude
+    QTest::addColumn<bool>("sexagesimal"); // of the value or the latitude
+
+    const auto one = [](const char *text, const char *kind, double value, bool sexagesimal = false) {
+        QTest::newRow(text) << QString::fromUtf8(text) << kind << value << 0.0 << sexagesimal;
+    };
+    const auto pair = [](const char *text, double latitude, double longitude, bool sexagesimal = false) {
+        QTest::newRow(text) << QString::fromUtf8(text) << "pair" << latitude << longitude << sexagesimal;
+    };
+    const auto none = [](const char *tag, const char *text) {
+        QTest::newRow(tag) << QString::fromUtf8(text) << "" << 0.0 << 0.0 << false;
+    };
+
+    one("9.5W", "lon", -9.5);
+    one("W 9.5", "lon", -9.5);
+    one("  9.5 e\n", "lon", 9.5);
+    one("-9.5", "any", -9.5);
+    one("+120", "any", 120);
+    one("48.5s", "lat", -48.5);
+    one("50°30'15.5\"N", "lat", 50 + 30 / 60.0 + 15.5 / 3600.0, true);
+    one("50 30 15.5 N", "lat", 50 + 30 / 60.0 + 15.5 / 3600.0, true);
+    one("50d30m15s N", "lat", 50 + 30 / 60.0 + 15 / 3600.0, true);
+    one("50d30m15sS", "lat", -(50 + 30 / 60.0 + 15 / 3600.0), true);
+    one("S 50\u00B0 30\u2032 15\u2033", "lat", -(50 + 30 / 60.0 + 15 / 3600.0), true);
+    one("50º30''", "any", 50 + 30 / 3600.0, true);
+    one("50 30.25N", "lat", 50 + 30.25 / 60.0, true);
+    one("179°59'59.9\"W", "lon", -(179 + 59 / 60.0 + 59.9 / 3600.0), true);
+    one("90N", "lat", 90);
+
+    pair("48.5, 9.2", 48.5, 9.2);
+    pair("48.5,9.2", 48.5, 9.2);
+    pair("48, 9", 48, 9);
+    pair("48.5N 9.2E", 48.5, 9.2);
+    pair("48°30'N 9°12'E", 48.5, 9.2, true);
+    pair("48°30' 9°12'", 48.5, 9.2, true);
+    pair("-33.9 151.2", -33.9, 151.2);
+    pair("-33.9\t151.2", -33.9, 151.2);
+    pair("9.2E 48.5N", 48.5, 9.2);
+    pair("N 48.5 W 9.2", 48.5, -9.2);
+    pair("9.2W, 48.5S", -48.5, -9.2);
+    pair("48 30 N; 9 12 E", 48.5, 9.2, true);
+    pair("48.5N 9.2", 48.5, 9.2);
+
+    none("empty", "");
+    none("blanks", "   ");
+    none("plain words", "abc");
+    none("a word with letters of hemispheres", "News");
+    none("two latitude letters", "48.5N 9.2S");
+    none("two longitude letters", "9.2E 48.5W");
+    none("two letters on one value", "N 48.5 S");
+    none("minus and letter", "-9.5W");
+    none("minutes of 60", "50 60 N");
+    none("minutes of 60 with marks", "50°60'");
+    none("seconds of 60", "50°30'60\"");
+    none("latitude 91", "91N");
+    none("latitude 91 in a pair", "91, 9.2");
+    none("latitude 90 and a half", "90°30'N");
+    none("longitude 181", "181E");
+    none("a number beyond 180", "181");
+    none("a fraction before minutes", "50.5 30 N");
+    none("minutes without degrees", "30'N");
+    none("three bare numbers", "50 30 15");
+    none("three values", "1, 2, 3");
+    none("an empty side", "48.5,");
+    none("a decimal comma", "48,5");
+    none("a letter alone", "N");
+    none("a letter between numbers", "1e5");
+    none("a sign inside", "50 -30 N");
+    none("two points", "1.2.3");
+    none("a lone point", ".");
+}
+
+void TestCoordinateText::readsCommonForms()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, kind);
+    QFETCH(double, first);
+    QFETCH(double, second);
+    QFETCH(bool, sexagesimal);
+
+    const std::optional<CoordinateText::Reading> reading = CoordinateText::read(text);
+    QCOMPARE(reading.has_value(), !kind.isEmpty());
+    if (!reading)
+        return;
+    QCOMPARE(reading->isPair, kind == QLatin1String("pair"));
+    if (reading->isPair) {
+        QCOMPARE(reading->latitude.degrees, first);
+        QCOMPARE(reading->longitude.degrees, second);
+        QCOMPARE(reading->latitude.sexagesimal, sexagesimal);
+        return;
+    }
+    const Axis axis = kind == QLatin1String("lat")   ? Axis::Latitude
+                      : kind == QLatin1String("lon") ? Axis::Longitude
+                                                     : Axis::Unknown;
+    QCOMPARE(reading->single.axis, axis);
+    QCOMPARE(reading->single.degrees, first);
+    QCOMPARE(reading->single.sexagesimal, sexagesimal);
+    QCOMPARE(reading->single.plain, axis == Axis::Unknown && !sexagesimal);
+}
+
+void TestCoordinateText::pasteIntoAField_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("writes"); // "field magnitude letter", joined by "; "
+    QTest::addColumn<QString>("hint");
+
+    const auto row = [](const char *field, const char *text, const char *writes, const char *hint = "") {
+        QTest::addRow("%s %s", field, text) << field << QString::fromUtf8(text) << writes << hint;
+    };
+    row("txtLat1", "48.5, 9.2", "txtLat1 48.5 cboLatLL1 N; txtLon1 9.2 cboLonLL1 E");
+    row("txtLonS2", "9.2E 48.5N", "txtLat2 48.5 cboLatLL2 N; txtLon2 9.2 cboLonLL2 E");
+    row("txtEMRLON01", "-33.9 151.2", "txtEMRLAT01 33.9 cboEMRLAT01 S; txtEMRLON01 151.2 cboEMRLON01 E");
+    row("txtLon1", "9.5W", "txtLon1 9.5 cboLonLL1 W");
+    row("txtLon1", "-9.5", "txtLon1 9.5 cboLonLL1 W");
+    row("txtLat2", "+9.5", "txtLat2 9.5 cboLatLL2 N");
+    row("txtLatM1", "50°30'15\"S", "txtLat1 50.504167 cboLatLL1 S");
+    row("txtEMRLAT01", "50 30 N", "txtEMRLAT01 50.500000 cboEMRLAT01 N");
+    // A bare number is pasted as typing would bring it.
+    row("txtLat1", "9.5", "");
+    row("txtLatM1", "30", "");
+    row("txtLonS1", "123456", "");
+    // Anything else is pasted as it is, with a hint naming the field.
+    row("txtLat1", "9.5W", "", "The pasted text was not read as a coordinate for the start latitude.");
+    row("txtLat1", "120", "", "The pasted text was not read as a coordinate for the start latitude.");
+    row("txtLonD2", "abc", "", "The pasted text was not read as a coordinate for the degrees of the end longitude.");
+    row("TextIndexiStart", "12", "");
+    row("TextIndexjEnd", "1.5", "", "The pasted text is not a whole number for the end index J.");
+    row("txtRadius1", "abc", "");
+}
+
+void TestCoordinateText::pasteIntoAField()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, writes);
+    QFETCH(QString, hint);
+
+    const PastedText::Outcome outcome = PastedText::paste(field, text);
+    QStringList written;
+    for (const PastedText::Write &w : outcome.writes) {
+        written << QStringList{w.decimalField, w.magnitude, w.hemisphereList, w.letter}.join(u' ');
+    }
+    QCOMPARE(written.join(QLatin1String("; ")), writes);
+    QCOMPARE(outcome.hint, hint);
+}
+
+QTEST_GUILESS_MAIN(TestCoordinateText)
+#include "tst_coordinatetext.moc"

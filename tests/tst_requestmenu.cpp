@@ -1,0 +1,236 @@
+#include "run/recentrequests.h"
+#include "support/shownwindow.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QMenu>
+#include <QSettings>
+#include <QTimer>
+
+using Entries = QList<QPair<QString, QString>>;
+
+// Copy request, Save request as, Open request and Recent requests on the real
+// window with the stand-in engine, the settings kept in a temporary folder.
+class TestRequestMenu : public QObject, private ShownWindow
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void copyRequest();
+    void recentRequestAfterRestart_data();
+    void recentRequestAfterRestart();
+    void openAndSaveRequest();
+
+private:
+    void enter(int method, const Entries &entries);
+    QByteArray run();
+    // Every control a request restores, with its text.
+    QStringList snapshot() const;
+    QMenu *recentMenu() const;
+    void trigger(const char *action) const { window->findChild<QAction *>(QLatin1String(action))->trigger(); }
+    // Triggers the action and answers its file dialog with the path.
+    void triggerWithFile(const char *action, const QString &path) const;
+
+    QTemporaryDir m_settings;
+    std::unique_ptr<QTemporaryDir> m_work;
+};
+
+namespace {
+
+const QStringList Restored = {
+    "CountriesListBox", "cboChoice1",      "txtLat1",       "cboLatLL1",       "txtLon1",
+    "cboLonLL1",        "txtLat2",         "cboLatLL2",     "txtLon2",         "cboLonLL2",
+    "txtLatD1",         "txtLatM1",        "txtLatS1",      "txtLonD2",        "txtLonM2",
+    "txtLonS2",         "TextIndexiStart", "TextIndexiEnd", "TextIndexjStart", "TextIndexjEnd",
+    "txtEMRLAT01",      "cboEMRLAT01",     "txtEMRLON01",   "cboEMRLON01",     "txtRadius1"};
+
+const Entries Box = {{"txtLat1", "45"},    {"cboLatLL1", "N"}, {"txtLon1", "1.5"}, {"cboLonLL1", "W"},
+                     {"txtLat2", "47.25"}, {"cboLatLL2", "N"}, {"txtLon2", "3"},   {"cboLonLL2", "E"}};
+
+} // namespace
+
+void TestRequestMenu::initTestCase()
+{
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path());
+    QVERIFY(QFile::copy(TestFolders::buildAppFolder() + "/Quorvantix.exe", appFolder.filePath("Quorvantix.exe")));
+}
+
+void TestRequestMenu::init()
+{
+    m_work = std::make_unique<QTemporaryDir>();
+    QVERIFY(QDir::setCurrent(m_work->path()));
+    QVERIFY(open());
+}
+
+void TestRequestMenu::cleanup()
+{
+    window.reset();
+    QDir::setCurrent(QDir::tempPath());
+    QFile::remove(RecentRequests::openSettings()->fileName());
+}
+
+// France, domain 7 of 2001, the method and the entries, all by clicks and keys.
+void TestRequestMenu::enter(int method, const Entries &entries)
+{
+    pickCountry("France");
+    QListWidget *domains = controls().listWidget("DomainsAvailableBox");
+    pickEntry(domains->row(domains->findItems("Domain 7,*2001", Qt::MatchWildcard).first()));
+    pickMethod(method - 1);
+    for (const auto &[name, value] : entries) {
+        if (name.startsWith(QLatin1String("cbo"))) {
+            UserClicks::pickComboText(controls().comboBox(name), value);
+            takeBackActivation();
+        } else {
+            edit(name)->selectAll();
+            QTest::keyClicks(edit(name), value);
+        }
+    }
+}
+
+// Show tiles in domain; the control file it wrote.
+QByteArray TestRequestMenu::run()
+{
+    QFile::remove("quorvantix.inp");
+    QTest::mouseClick(controls().button("cmdShow"), Qt::LeftButton);
+    return TestFolders::readFile("quorvantix.inp");
+}
+
+void TestRequestMenu::triggerWithFile(const char *action, const QString &path) const
+{
+    auto *answer = new QTimer;
+    QObject::connect(answer, &QTimer::timeout, answer, [answer, path] {
+        // Typed into the dialog's file name box, as a user can.
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            dialog->findChild<QLineEdit *>("fileNameEdit")->setText(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+            answer->deleteLater();
+        }
+    });
+    answer->start(20);
+    trigger(action);
+}
+
+QStringList TestRequestMenu::snapshot() const
+{
+    QStringList texts;
+    for (const QString &name : Restored)
+        texts << name + u'=' + controls().text(name);
+    texts << controls().text("DomainsAvailableBox");
+    return texts;
+}
+
+QMenu *TestRequestMenu::recentMenu() const
+{
+    auto *menu = window->findChild<QMenu *>("mnuRecentRequests");
+    emit menu->aboutToShow();
+    return menu;
+}
+
+void TestRequestMenu::copyRequest()
+{
+    enter(1, Box);
+    QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QApplication::clipboard()->text(),
+             "Country: France\n"
+             "Domain 7, year 2001, resolution 12 km\n"
+             "Method: Geodetic (Latitude/Longitude)\n"
+             "Start: 45 N, 1.5 W\n"
+             "End: 47.25 N, 3 E\n"
+             "\n"
+             "Select a range for decode packed MM5 tiles \n"
+             "quorvantix.lst       ! List file\n"
+             "quorvantix.dat       ! Output file name\n"
+             "7       ! MM5 region ID (See list below)\n"
+             "2001      ! Year of tiled data\n"
+             "2       ! Method of domain selection (1: I/J; 2: lon/lat; 3: center&range)\n"
+             "-1.5,3       ! Beg/End I indices, or longitudes, or center lon/lat\n"
+             "45,47.25       ! Beg/End J indices, or latitudes, or range in km\n"
+             "1       ! Flag to create(1) or not(0) a batch file to rename tile files \n"
+             "mvtiles.bat ! Batch file name (these three lines needed only for Flag=1)\n"
+             "1       ! Way to rename tile file names (1/2; See notes below) \n"
+             "1       ! Operating System (1: Window DOS, 2: UNIX/LINUX)\n");
+    // Refused as a run would refuse it, and nothing copied.
+    QApplication::clipboard()->clear();
+    controls().setText("txtLon2", QString());
+    trigger("mnuCopyRequest");
+    QCOMPARE(messages.texts(), QStringList{"Please provide all the requested latitudes/longitudes."});
+    QCOMPARE(QApplication::clipboard()->text(), QString());
+}
+
+void TestRequestMenu::recentRequestAfterRestart_data()
+{
+    QTest::addColumn<int>("method");
+    QTest::addColumn<Entries>("entries");
+    QTest::newRow("box") << 1 << Box;
+    QTest::newRow("indices") << 2
+                             << Entries{{"TextIndexiStart", "10"},
+                                        {"TextIndexiEnd", "40"},
+                                        {"TextIndexjStart", "5"},
+                                        {"TextIndexjEnd", "25"}};
+    QTest::newRow("centre") << 3 << Entries{{"txtEMRLAT01", "46.5"}, {"txtEMRLON01", "2"}, {"txtRadius1", "50"}};
+}
+
+void TestRequestMenu::recentRequestAfterRestart()
+{
+    QFETCH(int, method);
+    QFETCH(Entries, entries);
+
+    enter(method, entries);
+    const QByteArray written = run();
+    QVERIFY(controls().itemCount("TilesListBox") > 0);
+    const QStringList shown = snapshot();
+    // A domain that a later catalogue dropped is offered disabled.
+    RecentRequests::remember(*RecentRequests::openSettings(),
+                             TileRequest{"France", "7", "1999", CoordinateMethod::Indices, {"1", "2", "3", "4"}});
+
+    QVERIFY(open());
+    QCOMPARE(controls().selectedIndex("CountriesListBox"), -1);
+    QMenu *menu = recentMenu();
+    QCOMPARE(menu->actions().size(), 2);
+    QAction *gone = menu->actions().at(0);
+    QVERIFY(!gone->isEnabled());
+    QCOMPARE(gone->toolTip(), "The catalogue no longer offers domain 7 of the year 1999 for France.");
+    QAction *last = menu->actions().at(1);
+    QVERIFY(last->isEnabled());
+    QVERIFY2(last->text().startsWith("France, domain 7, 2001: "), qPrintable(last->text()));
+    last->trigger();
+    QCOMPARE(snapshot(), shown);
+    QCOMPARE(run(), written);
+    QCOMPARE(messages.texts(), QStringList());
+}
+
+void TestRequestMenu::openAndSaveRequest()
+{
+    const QString saved = m_work->filePath("saved request.inp");
+    enter(3, {{"txtEMRLAT01", "46.5"}, {"txtEMRLON01", "2"}, {"txtRadius1", "50"}});
+    triggerWithFile("mnuSaveRequestAs", saved);
+    QVERIFY(!QFile::exists("quorvantix.inp"));
+    const QByteArray bytes = TestFolders::readFile(saved);
+    QCOMPARE(run(), bytes);
+
+    QVERIFY(open());
+    triggerWithFile("mnuOpenRequest", saved);
+    QCOMPARE(controls().text("cboChoice1"), "Center (Latitude/Longitude) with radius:");
+    QCOMPARE(controls().text("txtEMRLAT01"), "46.5");
+    QCOMPARE(run(), bytes);
+
+    // A file with a line that does not read is refused and changes nothing.
+    const QStringList before = snapshot();
+    QByteArray broken = bytes;
+    broken.replace("3       ! Method", "4       ! Method");
+    TestFolders::writeFile(saved, broken);
+    messages.clear();
+    triggerWithFile("mnuOpenRequest", saved);
+    QCOMPARE(messages.shown.size(), 1);
+    QVERIFY2(messages.shown.first().text.contains("Line 6 does not read"), qPrintable(messages.texts().join("")));
+    QCOMPARE(snapshot(), before);
+    messages.clear();
+}
+
+QTEST_MAIN(TestRequestMenu)
+#include "tst_requestmenu.moc"
