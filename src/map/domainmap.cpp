@@ -1,0 +1,394 @@
+#include "map/domainmap.h"
+
+#include "map/dragrounding.h"
+#include "map/greatcircle.h"
+#include "map/mappainter.h"
+#include "map/subdomainshape.h"
+#include "map/worldoutline.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const GeoBox World{-180, 180, -60, 84};
+
+QString latText(double lat)
+{
+    return QString::number(std::abs(lat), 'f', 4) + QChar(0x00B0) + (lat < 0 ? u'S' : u'N');
+}
+
+QString lonText(double lon)
+{
+    const double x = Longitude::normalized(lon);
+    return QString::number(std::abs(x), 'f', 4) + QChar(0x00B0) + (x < 0 ? u'W' : u'E');
+}
+
+QString boxText(const GeoBox &box)
+{
+    return QStringLiteral("latitude %1 to %2, longitude %3 to %4")
+        .arg(latText(box.south), latText(box.north), lonText(box.west), lonText(box.east));
+}
+
+} // namespace
+
+DomainMap::DomainMap(QWidget *parent)
+    : QWidget(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setAccessibleName(QStringLiteral("Domain map"));
+    syncViewSize();
+    m_view.fit(World);
+    sceneChanged();
+}
+
+void DomainMap::setCountry(const QString &name)
+{
+    m_scene.country = WorldOutline::builtIn().indexOf(name);
+    sceneChanged();
+}
+
+void DomainMap::setDomains(const QList<MapDomain> &domains)
+{
+    m_scene.domains = domains;
+    sceneChanged();
+}
+
+void DomainMap::setEmphasisedDomain(const QString &number)
+{
+    if (m_scene.emphasised == number)
+        return;
+    m_scene.emphasised = number;
+    sceneChanged();
+}
+
+void DomainMap::setSelectedDomain(const std::optional<MapDomain> &domain)
+{
+    m_scene.selected = domain;
+    sceneChanged();
+}
+
+void DomainMap::setMethod(int method)
+{
+    m_method = method;
+}
+
+void DomainMap::setSubdomain(const MapSubdomain &subdomain)
+{
+    m_scene.subdomain = subdomain;
+    sceneChanged();
+}
+
+void DomainMap::setTiles(const QList<TileCells> &tiles)
+{
+    m_scene.tiles = tiles;
+    sceneChanged();
+}
+
+void DomainMap::fitDomain()
+{
+    if (!m_scene.selected)
+        return;
+    syncViewSize();
+    m_view.fit(m_scene.selected->grid.box(), 24);
+    update();
+}
+
+void DomainMap::fitCountry()
+{
+    const QList<WorldOutline::Country> &countries = WorldOutline::builtIn().countries();
+    if (m_scene.country < 0 || m_scene.country >= countries.size())
+        return;
+    const QRectF bounds = countries.at(m_scene.country).bounds;
+    syncViewSize();
+    m_view.fit(GeoBox{bounds.left(), bounds.right(), bounds.top(), bounds.bottom()}, 24);
+    update();
+}
+
+void DomainMap::fitWorld()
+{
+    syncViewSize();
+    m_view.fit(World, 4);
+    update();
+}
+
+void DomainMap::setView(const MapView &view)
+{
+    m_view = view;
+    syncViewSize();
+    update();
+}
+
+void DomainMap::fitBest()
+{
+    if (m_scene.selected)
+        fitDomain();
+    else if (m_scene.country >= 0)
+        fitCountry();
+    else
+        fitWorld();
+}
+
+QSize DomainMap::sizeHint() const
+{
+    return {480, 360};
+}
+
+QSize DomainMap::minimumSizeHint() const
+{
+    return {200, 150};
+}
+
+int DomainMap::statusHeight() const
+{
+    return fontMetrics().height() + 6;
+}
+
+void DomainMap::syncViewSize()
+{
+    // A widget not shown yet gets its resize event late: take the size as it is.
+    m_view.setSize(QSizeF(width(), std::max(height() - statusHeight(), 1)));
+}
+
+void DomainMap::sceneChanged()
+{
+    setAccessibleDescription(describe());
+    update();
+}
+
+QString DomainMap::describe() const
+{
+    QStringList parts;
+    if (m_scene.selected) {
+        parts << QStringLiteral("Domain %1, %2%3.")
+                     .arg(m_scene.selected->number, boxText(m_scene.selected->grid.box()),
+                          m_scene.selected->grid.box().crossesAntimeridian() ? QStringLiteral(", crossing 180 degrees")
+                                                                             : QString());
+    } else {
+        parts << QStringLiteral("No domain selected.");
+    }
+    if (!m_scene.domains.isEmpty())
+        parts << QStringLiteral("%1 domains of the country outlined.").arg(m_scene.domains.size());
+    if (const std::optional<SubdomainShape> shape = SubdomainShape::of(m_scene.subdomain, m_scene.selected)) {
+        parts << QStringLiteral("Sub-domain %1, %2%3.")
+                     .arg(m_scene.subdomain.kind == MapSubdomain::Kind::Circle ? QStringLiteral("circle")
+                                                                               : QStringLiteral("box"),
+                          boxText(shape->box) + QStringLiteral(", ") + shape->size,
+                          shape->outside ? QStringLiteral(", reaching outside the domain") : QString());
+    }
+    parts << QStringLiteral("%1 tiles drawn.").arg(m_scene.selected ? m_scene.tiles.size() : 0);
+    return parts.join(u' ');
+}
+
+QString DomainMap::statusText() const
+{
+    QStringList parts;
+    if (m_cursor) {
+        const QPointF at = m_view.toLonLat(*m_cursor);
+        if (at.y() >= -90 && at.y() <= 90) {
+            QString where = latText(at.y()) + QStringLiteral("  ") + lonText(at.x());
+            if (m_scene.selected && m_scene.selected->grid.box().contains(at.x(), at.y())) {
+                const DomainGrid &grid = m_scene.selected->grid;
+                where += QStringLiteral("  I %1  J %2").arg(grid.wholeI(grid.iOf(at.x()))).arg(grid.wholeJ(grid.jOf(at.y())));
+            }
+            parts << where;
+        }
+    }
+    if (const std::optional<SubdomainShape> shape = shownShape())
+        parts << QStringLiteral("Sub-domain ") + shape->size;
+    return parts.join(QStringLiteral("    "));
+}
+
+QPointF DomainMap::roundedLonLat(QPointF widget) const
+{
+    const QPointF at = m_view.toLonLat(widget);
+    const double lonStep = DragRounding::degreeStep(m_view.pixelsPerDegree() * m_view.aspect());
+    const double latStep = DragRounding::degreeStep(m_view.pixelsPerDegree());
+    return {DragRounding::roundTo(Longitude::normalized(at.x()), lonStep),
+            DragRounding::roundTo(std::clamp(at.y(), -90.0, 90.0), latStep)};
+}
+
+MapSubdomain DomainMap::dragged() const
+{
+    MapSubdomain out;
+    const QPointF start = roundedLonLat(m_pressAt);
+    const QPointF end = roundedLonLat(m_dragAt);
+    switch (m_method) {
+    case 1:
+        out.kind = MapSubdomain::Kind::Box;
+        out.a = start;
+        out.b = end;
+        break;
+    case 2: {
+        if (!m_scene.selected)
+            break;
+        const DomainGrid &grid = m_scene.selected->grid;
+        const QPointF from = m_view.toLonLat(m_pressAt);
+        const QPointF to = m_view.toLonLat(m_dragAt);
+        const int i1 = grid.wholeI(grid.iOf(from.x()));
+        const int i2 = grid.wholeI(grid.iOf(to.x()));
+        const int j1 = grid.wholeJ(grid.jOf(from.y()));
+        const int j2 = grid.wholeJ(grid.jOf(to.y()));
+        out.kind = MapSubdomain::Kind::Indices;
+        out.a = QPointF(std::min(i1, i2), std::min(j1, j2));
+        out.b = QPointF(std::max(i1, i2), std::max(j1, j2));
+        break;
+    }
+    case 3:
+        out.kind = MapSubdomain::Kind::Circle;
+        out.a = start;
+        out.radiusKm = DragRounding::radiusKm(GreatCircle::distanceKm(start, m_view.toLonLat(m_dragAt)));
+        break;
+    default:
+        break;
+    }
+    return out;
+}
+
+std::optional<SubdomainShape> DomainMap::shownShape() const
+{
+    return SubdomainShape::of(m_drag == Drag::Draw ? dragged() : m_scene.subdomain, m_scene.selected);
+}
+
+const QPixmap &DomainMap::worldLayer()
+{
+    const WorldKey key{m_view, devicePixelRatioF(), palette().cacheKey(), m_scene.country};
+    if (key == m_worldKey && !m_world.isNull())
+        return m_world;
+    m_worldKey = key;
+    const QSize pixels = (m_view.size() * key.ratio).toSize().expandedTo(QSize(1, 1));
+    if (m_world.size() != pixels)
+        m_world = QPixmap(pixels);
+    m_world.setDevicePixelRatio(key.ratio);
+    QPainter painter(&m_world);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setFont(font());
+    const MapColours colours(palette());
+    MapPainter layers(painter, m_view, colours);
+    layers.paintWorld(WorldOutline::builtIn(), m_scene.country);
+    layers.paintGraticule();
+    return m_world;
+}
+
+void DomainMap::paintEvent(QPaintEvent *)
+{
+    syncViewSize();
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, worldLayer());
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setClipRect(QRectF(QPointF(0, 0), m_view.size()));
+    const MapColours colours(palette());
+    MapPainter layers(painter, m_view, colours);
+    layers.paintDomains(m_scene);
+    layers.paintTiles(m_scene);
+    if (const std::optional<SubdomainShape> shape = shownShape())
+        layers.paintSubdomain(*shape, m_drag == Drag::Draw);
+    if (m_scene.selected)
+        layers.paintLegend(QStringLiteral("I/J mapped linearly over the domain's limits, as the engine does"));
+    painter.setClipping(false);
+    paintStatus(painter);
+}
+
+void DomainMap::paintStatus(QPainter &painter)
+{
+    const QRectF strip(0, m_view.size().height(), width(), statusHeight());
+    painter.fillRect(strip, palette().color(QPalette::Window));
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(strip.adjusted(6, 0, -6, 0), Qt::AlignLeft | Qt::AlignVCenter, statusText());
+}
+
+void DomainMap::resizeEvent(QResizeEvent *)
+{
+    syncViewSize();
+}
+
+void DomainMap::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange)
+        update();
+    QWidget::changeEvent(event);
+}
+
+void DomainMap::wheelEvent(QWheelEvent *event)
+{
+    syncViewSize();
+    const double steps = event->angleDelta().y() / 120.0;
+    if (steps == 0)
+        return;
+    m_view.zoomAbout(event->position(), std::pow(1.25, steps));
+    m_cursor = event->position();
+    update();
+    event->accept();
+}
+
+void DomainMap::mousePressEvent(QMouseEvent *event)
+{
+    syncViewSize();
+    m_cursor = event->position();
+    if (event->button() == Qt::LeftButton && (m_method != 2 || m_scene.selected)) {
+        m_drag = Drag::Draw;
+    } else if (event->button() == Qt::RightButton || event->button() == Qt::MiddleButton) {
+        m_drag = Drag::Pan;
+    } else {
+        return;
+    }
+    m_pressAt = event->position();
+    m_dragAt = event->position();
+    update();
+}
+
+void DomainMap::mouseMoveEvent(QMouseEvent *event)
+{
+    m_cursor = event->position();
+    if (m_drag == Drag::Pan)
+        m_view.panBy(event->position() - m_dragAt);
+    m_dragAt = event->position();
+    update();
+}
+
+void DomainMap::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_drag == Drag::None)
+        return;
+    const Drag drag = std::exchange(m_drag, Drag::None);
+    m_dragAt = event->position();
+    update();
+    // A click is not a drag.
+    if (drag != Drag::Draw || (m_dragAt - m_pressAt).manhattanLength() < 4)
+        return;
+    const MapSubdomain drawn = dragged();
+    switch (drawn.kind) {
+    case MapSubdomain::Kind::Box:
+        emit boxDrawn(drawn.a, drawn.b);
+        break;
+    case MapSubdomain::Kind::Indices:
+        emit indicesDrawn(IndexRange{int(drawn.a.x()), int(drawn.b.x()), int(drawn.a.y()), int(drawn.b.y())});
+        break;
+    case MapSubdomain::Kind::Circle:
+        if (drawn.radiusKm > 0)
+            emit circleDrawn(drawn.a, drawn.radiusKm);
+        break;
+    case MapSubdomain::Kind::None:
+        break;
+    }
+}
+
+void DomainMap::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        fitBest();
+}
+
+void DomainMap::leaveEvent(QEvent *)
+{
+    m_cursor.reset();
+    update();
+}
