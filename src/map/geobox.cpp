@@ -19,12 +19,13 @@ GeoBox GeoBox::fromLimits(double lonFrom, double lonTo, double latFrom, double l
     return box;
 }
 
-GeoBox GeoBox::fromCorners(QPointF lonLatA, QPointF lonLatB)
+GeoBox GeoBox::fromCorners(QPointF lonLatA, QPointF lonLatB, std::optional<double> reference)
 {
-    const double lonB = Longitude::near(lonLatB.x(), lonLatA.x());
+    const double lonA = reference ? Longitude::near(lonLatA.x(), *reference) : lonLatA.x();
+    const double lonB = Longitude::near(lonLatB.x(), reference ? *reference : lonA);
     GeoBox box;
-    box.west = std::min(lonLatA.x(), lonB);
-    box.east = std::max(lonLatA.x(), lonB);
+    box.west = std::min(lonA, lonB);
+    box.east = std::max(lonA, lonB);
     box.south = std::min(lonLatA.y(), lonLatB.y());
     box.north = std::max(lonLatA.y(), lonLatB.y());
     return box;

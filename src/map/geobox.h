@@ -3,6 +3,8 @@
 #include <QPointF>
 #include <QRectF>
 
+#include <optional>
+
 // A longitude/latitude rectangle in degrees. A box whose western edge lies
 // east of its eastern one crosses the 180th meridian: its east is then kept
 // past 180 (170 to -170 becomes 170 to 190) so that it is one piece.
@@ -16,9 +18,11 @@ struct GeoBox
     // A domain's limits as the catalogue gives them: a longitude "from"
     // greater than "to" crosses the 180th meridian; latitudes in either order.
     static GeoBox fromLimits(double lonFrom, double lonTo, double latFrom, double latTo);
-    // The box spanned by two corners, the second one's longitude taken on the
-    // side of the first where the two lie closer.
-    static GeoBox fromCorners(QPointF lonLatA, QPointF lonLatB);
+    // The box spanned by two corners. Both longitudes are taken within 180
+    // degrees of `reference` (the middle of the domain they belong to); with
+    // no reference, the second is taken on the side of the first where the
+    // two lie closer.
+    static GeoBox fromCorners(QPointF lonLatA, QPointF lonLatB, std::optional<double> reference = {});
 
     bool crossesAntimeridian() const { return east > 180.0 || west < -180.0; }
     double width() const { return east - west; }

@@ -30,14 +30,14 @@ std::optional<SubdomainShape> SubdomainShape::of(const MapSubdomain &subdomain,
                                                  const std::optional<MapDomain> &domain)
 {
     // Points are taken on the side of the 180th meridian where the domain lies.
-    const double reference = domain ? domain->grid.box().centre().x() : 0.0;
+    const std::optional<double> reference =
+        domain ? std::optional<double>(domain->grid.box().centre().x()) : std::nullopt;
     SubdomainShape shape;
     switch (subdomain.kind) {
     case MapSubdomain::Kind::None:
         return std::nullopt;
     case MapSubdomain::Kind::Box: {
-        const QPointF a(Longitude::near(subdomain.a.x(), reference), subdomain.a.y());
-        shape.box = GeoBox::fromCorners(a, subdomain.b);
+        shape.box = GeoBox::fromCorners(subdomain.a, subdomain.b, reference);
         shape.outline = boxOutline(shape.box);
         shape.outside = domain && !domain->grid.box().holds(shape.box);
         shape.size = boxSize(shape.box);
@@ -61,7 +61,8 @@ std::optional<SubdomainShape> SubdomainShape::of(const MapSubdomain &subdomain,
     case MapSubdomain::Kind::Circle: {
         if (!(subdomain.radiusKm > 0))
             return std::nullopt;
-        const QPointF centre(Longitude::near(subdomain.a.x(), reference), subdomain.a.y());
+        const QPointF centre(reference ? Longitude::near(subdomain.a.x(), *reference) : subdomain.a.x(),
+                             subdomain.a.y());
         shape.outline = GreatCircle::circle(centre, subdomain.radiusKm);
         const QRectF bounds = shape.outline.boundingRect();
         shape.box = GeoBox{bounds.left(), bounds.right(), bounds.top(), bounds.bottom()};
