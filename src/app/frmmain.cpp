@@ -10,8 +10,11 @@
 #include "domain/maplink.h"
 #include "domain/methodrefresh.h"
 #include "entry/entrycontroller.h"
+#include "map/domainmap.h"
+#include "map/domainmapfeed.h"
 #include "run/tilerun.h"
 #include "ui/messages.h"
+#include "ui/picklist.h"
 #include "update/downloadscontrol.h"
 
 #include <QComboBox>
@@ -38,6 +41,21 @@ frmMain::frmMain(ui::Services services, const QString &appFolder, QWidget *paren
     m_tileRun = std::make_unique<TileRun>(m_context);
     m_menuCommands = std::make_unique<MenuCommands>(m_context, this);
     m_downloadsControl->attach(m_context);
+    // After the handlers above, so the map shows what they did.
+    const ui::Controls &c = m_controls;
+    const auto combo = [&c](const char *name) { return c.comboBox(QLatin1String(name)); };
+    const auto edit = [&c](const char *name) { return c.lineEdit(QLatin1String(name)); };
+    const DomainMapFeed::Controls mapControls{combo("CountriesListBox"), findChild<ui::PickList *>(QStringLiteral("DomainsAvailableBox")),
+                       combo("cboChoice1"), edit("txtLat1"), edit("txtLon1"), edit("txtLat2"), edit("txtLon2"),
+                       combo("cboLatLL1"), combo("cboLonLL1"), combo("cboLatLL2"), combo("cboLonLL2"),
+                       edit("TextIndexiStart"), edit("TextIndexiEnd"), edit("TextIndexjStart"), edit("TextIndexjEnd"),
+                       edit("txtEMRLAT01"), edit("txtEMRLON01"), edit("txtRadius1"), combo("cboEMRLAT01"),
+                       combo("cboEMRLON01"), c.listWidget(QStringLiteral("TilesListBox")), c.button(QStringLiteral("cmdShow"))};
+    const DomainMapFeed::State mapState{[this]() -> const CatalogueTables & { return m_state.tables; },
+                       [this] { return m_state.SelectedDomain; }, [this] { return m_state.DomainLimits; },
+                       [] { return int(basModule::SelectionMethod); }};
+    m_mapFeed = std::make_unique<DomainMapFeed>(*findChild<DomainMap *>(QStringLiteral("DomainMap")), mapControls,
+                                                mapState);
 
     Form_Load();
 }

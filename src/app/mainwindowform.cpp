@@ -1,5 +1,6 @@
 #include "app/mainwindowform.h"
 
+#include "map/domainmap.h"
 #include "ui/picklist.h"
 
 #include <QComboBox>
@@ -13,6 +14,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 namespace {
@@ -221,9 +223,16 @@ void MainWindowForm::setup(QMainWindow *window, QWidget *downloadsControl)
     window->setWindowTitle(QStringLiteral("Quorvantix"));
     createMenus(window);
 
-    auto *central = new QWidget(window);
+    // The form on the left, the map of the domain on the right, parted by a splitter.
+    auto *splitter = new QSplitter(Qt::Horizontal, window);
+    splitter->setObjectName(QStringLiteral("MapSplitter"));
+    splitter->setChildrenCollapsible(false);
+    window->setCentralWidget(splitter);
+    auto *central = new QWidget(splitter);
     central->setObjectName(QStringLiteral("centralWidget"));
-    window->setCentralWidget(central);
+    splitter->addWidget(central);
+    splitter->addWidget(named<DomainMap>(splitter, "DomainMap"));
+    splitter->setStretchFactor(1, 1);
     auto *grid = new QGridLayout(central);
 
     // Left: the domain choice. Right: its limits, the method and the catalogue.

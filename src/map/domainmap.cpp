@@ -52,6 +52,9 @@ DomainMap::DomainMap(QWidget *parent)
 
 void DomainMap::setCountry(const QString &name)
 {
+    if (name == m_countryName)
+        return;
+    m_countryName = name;
     m_scene.country = WorldOutline::builtIn().indexOf(name);
     sceneChanged();
 }
@@ -102,6 +105,13 @@ void DomainMap::fitDomain()
     update();
 }
 
+void DomainMap::fitBox(const GeoBox &box)
+{
+    syncViewSize();
+    m_view.fit(box, 24);
+    update();
+}
+
 void DomainMap::fitCountry()
 {
     const QList<WorldOutline::Country> &countries = WorldOutline::builtIn().countries();
@@ -139,7 +149,7 @@ void DomainMap::fitBest()
 
 QSize DomainMap::sizeHint() const
 {
-    return {480, 360};
+    return {400, 420};
 }
 
 QSize DomainMap::minimumSizeHint() const

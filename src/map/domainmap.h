@@ -37,6 +37,7 @@ public:
     void setTiles(const QList<TileCells> &tiles);
 
     void fitDomain();
+    void fitBox(const GeoBox &box);
     void fitCountry();
     void fitWorld();
 
@@ -90,6 +91,7 @@ private:
     void paintStatus(QPainter &painter);
 
     MapScene m_scene;
+    QString m_countryName;
     MapView m_view;
     int m_method = 1;
 
