@@ -233,6 +233,8 @@ void MainWindowForm::setup(QMainWindow *window, QWidget *downloadsControl)
     splitter->addWidget(central);
     splitter->addWidget(named<DomainMap>(splitter, "DomainMap"));
     splitter->setStretchFactor(1, 1);
+    // The form keeps the width it needs; the map takes the rest.
+    splitter->setSizes({central->minimumSizeHint().width(), 400});
     auto *grid = new QGridLayout(central);
 
     // Left: the domain choice. Right: its limits, the method and the catalogue.

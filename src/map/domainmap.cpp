@@ -1,5 +1,6 @@
 #include "map/domainmap.h"
 
+#include "common/numbertext.h"
 #include "map/dragrounding.h"
 #include "map/greatcircle.h"
 #include "map/mappainter.h"
@@ -20,19 +21,27 @@ const GeoBox World{-180, 180, -60, 84};
 
 QString latText(double lat)
 {
-    return QString::number(std::abs(lat), 'f', 4) + QChar(0x00B0) + (lat < 0 ? u'S' : u'N');
+    return QString::number(std::abs(lat), 'f', 3) + QChar(0x00B0) + (lat < 0 ? u'S' : u'N');
 }
 
 QString lonText(double lon)
 {
     const double x = Longitude::normalized(lon);
-    return QString::number(std::abs(x), 'f', 4) + QChar(0x00B0) + (x < 0 ? u'W' : u'E');
+    return QString::number(std::abs(x), 'f', 3) + QChar(0x00B0) + (x < 0 ? u'W' : u'E');
+}
+
+// Degrees in words for the accessible description: "5.25 degrees W".
+QString degreeWords(double value, char positive, char negative)
+{
+    return NumberText::plain(std::round(std::abs(value) * 1e4) / 1e4) + QStringLiteral(" degrees ")
+           + QLatin1Char(value < 0 ? negative : positive);
 }
 
 QString boxText(const GeoBox &box)
 {
     return QStringLiteral("latitude %1 to %2, longitude %3 to %4")
-        .arg(latText(box.south), latText(box.north), lonText(box.west), lonText(box.east));
+        .arg(degreeWords(box.south, 'N', 'S'), degreeWords(box.north, 'N', 'S'),
+             degreeWords(Longitude::normalized(box.west), 'E', 'W'), degreeWords(Longitude::normalized(box.east), 'E', 'W'));
 }
 
 } // namespace
@@ -154,7 +163,7 @@ QSize DomainMap::sizeHint() const
 
 QSize DomainMap::minimumSizeHint() const
 {
-    return {200, 150};
+    return {260, 200};
 }
 
 int DomainMap::statusHeight() const
@@ -207,14 +216,14 @@ QString DomainMap::statusText() const
             QString where = latText(at.y()) + QStringLiteral("  ") + lonText(at.x());
             if (m_scene.selected && m_scene.selected->grid.box().contains(at.x(), at.y())) {
                 const DomainGrid &grid = m_scene.selected->grid;
-                where += QStringLiteral("  I %1  J %2").arg(grid.wholeI(grid.iOf(at.x()))).arg(grid.wholeJ(grid.jOf(at.y())));
+                where += QStringLiteral("  I %1 J %2").arg(grid.wholeI(grid.iOf(at.x()))).arg(grid.wholeJ(grid.jOf(at.y())));
             }
             parts << where;
         }
     }
     if (const std::optional<SubdomainShape> shape = shownShape())
-        parts << QStringLiteral("Sub-domain ") + shape->size;
-    return parts.join(QStringLiteral("    "));
+        parts << shape->size;
+    return parts.join(QStringLiteral("   |   "));
 }
 
 QPointF DomainMap::roundedLonLat(QPointF widget) const
@@ -302,7 +311,7 @@ void DomainMap::paintEvent(QPaintEvent *)
     if (const std::optional<SubdomainShape> shape = shownShape())
         layers.paintSubdomain(*shape, m_drag == Drag::Draw);
     if (m_scene.selected)
-        layers.paintLegend(QStringLiteral("I/J mapped linearly over the domain's limits, as the engine does"));
+        layers.paintLegend(QStringLiteral("I/J: linear over the domain's limits, as in the engine"));
     painter.setClipping(false);
     paintStatus(painter);
 }
@@ -312,7 +321,9 @@ void DomainMap::paintStatus(QPainter &painter)
     const QRectF strip(0, m_view.size().height(), width(), statusHeight());
     painter.fillRect(strip, palette().color(QPalette::Window));
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(strip.adjusted(6, 0, -6, 0), Qt::AlignLeft | Qt::AlignVCenter, statusText());
+    const QRectF text = strip.adjusted(6, 0, -6, 0);
+    painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
+                     fontMetrics().elidedText(statusText(), Qt::ElideRight, int(text.width())));
 }
 
 void DomainMap::resizeEvent(QResizeEvent *)

@@ -219,6 +219,8 @@ void MapPainter::paintSubdomain(const SubdomainShape &shape, bool beingDrawn)
 void MapPainter::paintLegend(const QString &text)
 {
     const QFontMetricsF metrics(m_painter.font());
+    if (metrics.horizontalAdvance(text) + 24 > m_view.size().width())
+        return;
     const QRectF box(QPointF(m_view.size().width() - metrics.horizontalAdvance(text) - 16,
                              m_view.size().height() - metrics.height() - 10),
                      QSizeF(metrics.horizontalAdvance(text) + 10, metrics.height() + 4));
