@@ -22,6 +22,7 @@ private slots:
     void dragFillsTheBoxFields_data();
     void dragFillsTheBoxFields();
     void indexDragIsWholeAndClamped();
+    void centreDragFillsCentreAndRadius();
     void tilesComeWithARunAndGoWithTheList();
 
 private:
@@ -76,6 +77,8 @@ void TestDomainMap::pickedDomainIsFittedAndDrawn()
 {
     DomainMap *m = map();
     QVERIFY(m->isVisible() && m->focusPolicy() == Qt::NoFocus);
+    const QSize least = m_shown.window->minimumSizeHint();
+    QVERIFY2(least.width() <= 1280 && least.height() <= 800, qPrintable(QStringLiteral("%1 x %2").arg(least.width()).arg(least.height())));
     QCOMPARE(m->scene().selected->number, QStringLiteral("7"));
     QVERIFY(m->scene().domains.size() >= 3); // France lies in domains 1, 3 and 7
     QVERIFY(m->scene().country >= 0);
@@ -156,6 +159,19 @@ void TestDomainMap::indexDragIsWholeAndClamped()
                           text("TextIndexjEnd")}),
              (QStringList{"1", "45", "1", "40"}));
     QCOMPARE(map()->scene().subdomain.b, QPointF(45, 40));
+}
+
+void TestDomainMap::centreDragFillsCentreAndRadius()
+{
+    UserClicks::pickComboItem(child<QComboBox>("cboChoice1"), 2);
+    // One degree of latitude north of the centre: 111.2 km.
+    drag(QPointF(-2, 46), QPointF(-2, 47));
+    QCOMPARE((QStringList{text("txtEMRLAT01"), hemisphere("cboEMRLAT01"), text("txtEMRLON01"), hemisphere("cboEMRLON01")}),
+             (QStringList{"46.000000", "N", "2.000000", "W"}));
+    bool whole = false;
+    const int radius = text("txtRadius1").toInt(&whole);
+    QVERIFY2(whole && std::abs(radius - 111) <= 4, qPrintable(text("txtRadius1")));
+    QCOMPARE(map()->scene().subdomain.kind, MapSubdomain::Kind::Circle);
 }
 
 void TestDomainMap::tilesComeWithARunAndGoWithTheList()
