@@ -79,7 +79,11 @@ void MapPainter::paintWorld(const WorldOutline &world, int country)
     m_painter.fillRect(area, m_colours.water);
     const GeoBox visible = m_view.visible();
     const QRectF view(visible.west, visible.south, visible.width(), visible.height());
-    m_painter.setPen(QPen(m_colours.border, 0.8));
+    // Hairlines: the cosmetic stroker is several times faster than outlining
+    // a pen of some width along thousands of border points.
+    QPen border(m_colours.border, 1.0);
+    border.setCosmetic(true);
+    m_painter.setPen(border);
     const QList<WorldOutline::Country> &countries = world.countries();
     // The map repeats east and west of the 180th meridian.
     for (double shift : {-360.0, 0.0, 360.0}) {
@@ -101,13 +105,13 @@ void MapPainter::paintCountry(const WorldOutline &world, int index, double shift
     QPainterPath path;
     path.setFillRule(Qt::OddEvenFill);
     for (const QPolygonF &ring : world.countries().at(index).rings) {
-        // Points closer than a pixel to the last one kept add nothing seen.
+        // Points closer than a pixel or so to the last one kept add nothing seen.
         QPolygonF screen;
         screen.reserve(ring.size());
         QPointF last(1e18, 1e18);
         for (const QPointF &p : ring) {
             const QPointF s(origin.x() + (p.x() + shift) * scaleX, origin.y() - p.y() * scaleY);
-            if (std::abs(s.x() - last.x()) + std::abs(s.y() - last.y()) >= 0.8) {
+            if (std::abs(s.x() - last.x()) + std::abs(s.y() - last.y()) >= 1.2) {
                 screen << s;
                 last = s;
             }
@@ -116,7 +120,16 @@ void MapPainter::paintCountry(const WorldOutline &world, int index, double shift
             path.addPolygon(screen);
     }
     path.closeSubpath();
+    // The fill without antialiasing, the antialiased border over its edge:
+    // the same look at half the cost of an antialiased fill.
+    const QPen pen = m_painter.pen();
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_painter.setPen(Qt::NoPen);
     m_painter.setBrush(fill);
+    m_painter.drawPath(path);
+    m_painter.setRenderHint(QPainter::Antialiasing, true);
+    m_painter.setPen(pen);
+    m_painter.setBrush(Qt::NoBrush);
     m_painter.drawPath(path);
 }
 
@@ -126,7 +139,9 @@ void MapPainter::paintGraticule()
     const double step = graticuleStep(m_view.pixelsPerDegree(), 70);
     const double stepX = graticuleStep(m_view.pixelsPerDegree() * m_view.aspect(), 90);
     const QSizeF size = m_view.size();
-    m_painter.setPen(QPen(m_colours.graticule, 0.8, Qt::DotLine));
+    QPen line(m_colours.graticule, 1.0, Qt::DotLine);
+    line.setCosmetic(true);
+    m_painter.setPen(line);
     m_painter.setBrush(Qt::NoBrush);
     const double top = std::max(m_view.toWidget(QPointF(0, 90)).y(), 0.0);
     const double bottom = std::min(m_view.toWidget(QPointF(0, -90)).y(), size.height());
