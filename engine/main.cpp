@@ -7,14 +7,18 @@
 #include "programfolder.h"
 #include "reports.h"
 #include "request.h"
+#include "testswitches.h"
 #include "tiling.h"
 
 #include <algorithm>
+#include <chrono>
+#include <cstdlib>
 #include <exception>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <thread>
 
 namespace fs = std::filesystem;
 using namespace engine;
@@ -41,11 +45,37 @@ bool writeText(const std::string &name, const std::string &text)
     return true;
 }
 
+// The list file appears only complete: it is written under a temporary name
+// and renamed into place, so a reader never meets half a list.
+bool writeListFile(const std::string &name, const std::string &text)
+{
+    const TestSwitches switches = TestSwitches::fromEnvironment();
+    if (switches.crashAfter) {
+        std::ofstream(name, std::ios::binary | std::ios::trunc) << text.substr(0, *switches.crashAfter);
+        std::cerr << "Quorvantix: stopped on request after " << *switches.crashAfter << " bytes of " << name << '\n';
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(switches.delayMs));
+    if (switches.crashAfter)
+        crashNow();
+
+    const std::string part = name + ".part";
+    if (!writeText(part, text))
+        return false;
+    std::error_code error;
+    fs::rename(part, name, error);
+    if (error) {
+        std::cerr << "Quorvantix: cannot write " << name << ": " << error.message() << '\n';
+        fs::remove(part, error);
+        return false;
+    }
+    return true;
+}
+
 int refuse(const Request &request, const std::string &why)
 {
     std::cerr << "Quorvantix: " << why << '\n';
     const bool written = writeText(request.outputFile, reports::errorOutputFile(why))
-                         & writeText(request.listFile, reports::errorListFile(why));
+                         & writeListFile(request.listFile, reports::errorListFile(why));
     return written ? Refused : WriteFailed;
 }
 
@@ -83,7 +113,7 @@ int run(const char *argv0)
     if (request.writeBatch)
         written = writeText(request.batchFile, reports::batchFile(selection)) && written;
     // The list file last: once it is there, the others are complete.
-    written = written && writeText(request.listFile, reports::listFile(selection));
+    written = written && writeListFile(request.listFile, reports::listFile(selection));
     return written ? Served : WriteFailed;
 }
 

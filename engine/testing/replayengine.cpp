@@ -2,12 +2,17 @@
 // as Quorvantix.exe, it records each run in replay.log beside itself (working
 // folder and argument count), keeps the control file it found as
 // replay-seen.inp there, and copies replay.lst from its folder into the
-// working folder as quorvantix.lst. Without replay.lst it writes no list file.
+// working folder as quorvantix.lst. Without replay.lst it writes no list file;
+// a replay.lst that is a link or a named pipe gives a list file of its kind.
 
 #include "../programfolder.h"
 
 #include <filesystem>
 #include <fstream>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace fs = std::filesystem;
 
@@ -21,7 +26,14 @@ int main(int argc, char **argv)
     }
     if (fs::exists("quorvantix.inp", error))
         fs::copy_file("quorvantix.inp", folder / "replay-seen.inp", fs::copy_options::overwrite_existing, error);
-    if (fs::exists(folder / "replay.lst", error))
-        fs::copy_file(folder / "replay.lst", "quorvantix.lst", fs::copy_options::overwrite_existing, error);
+    const fs::path replay = folder / "replay.lst";
+    if (fs::is_symlink(replay, error))
+        fs::copy_symlink(replay, "quorvantix.lst", error);
+#ifndef _WIN32
+    else if (fs::is_fifo(replay, error))
+        mkfifo("quorvantix.lst", 0600);
+#endif
+    else if (fs::exists(replay, error))
+        fs::copy_file(replay, "quorvantix.lst", fs::copy_options::overwrite_existing, error);
     return 0;
 }

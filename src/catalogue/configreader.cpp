@@ -5,6 +5,7 @@
 #include "common/numbertext.h"
 #include "ui/messages.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 
@@ -96,7 +97,26 @@ ConfigReadResult ConfigReader::ReadConfigFile(const QString &folder, const QStri
     }
     LineReader reader(file);
     m_tables.ConfigLoaded = readCatalogue(reader, result);
+    result.lastLine = reader.linesRead();
     file.close();
+    return result;
+}
+
+ConfigReadResult ConfigReader::ReadConfigText(const QByteArray &catalogue)
+{
+    m_tables.DomainLines.clear();
+    m_tables.DomainYears.clear();
+    m_tables.DomainCountries.clear();
+    m_tables.CountryNames.clear();
+    m_tables.ConfigLoaded = false;
+
+    ConfigReadResult result;
+    QBuffer buffer;
+    buffer.setData(catalogue);
+    buffer.open(QIODevice::ReadOnly);
+    LineReader reader(buffer);
+    m_tables.ConfigLoaded = readCatalogue(reader, result);
+    result.lastLine = reader.linesRead();
     return result;
 }
 

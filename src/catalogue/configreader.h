@@ -19,6 +19,8 @@ struct ConfigReadResult
 {
     std::optional<QDate> date;
     QString dateCaption;
+    // The number of the last line read: where a failed read stopped.
+    int lastLine = 0;
 };
 
 // Reads the catalogue "tiles.cfg" into the tables, reporting every failure in
@@ -29,6 +31,8 @@ public:
     ConfigReader(CatalogueTables &tables, ui::Messages &messages);
 
     ConfigReadResult ReadConfigFile(const QString &folder, const QString &fileName);
+    // Reads a catalogue held in memory the same way, as if it were the file.
+    ConfigReadResult ReadConfigText(const QByteArray &catalogue);
 
     // Sections hold at most this many lines; a longer one fails as malformed.
     static constexpr int MaxSectionLines = 32767;

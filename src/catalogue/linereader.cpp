@@ -35,6 +35,7 @@ bool LineReader::readLine(QString &line)
             if (m_device.getChar(&next) && next != '\n')
                 m_device.ungetChar(next);
             line = m_decoder.decode(bytes);
+            ++m_linesRead;
             return true;
         }
         bytes.append(byte);
@@ -43,5 +44,6 @@ bool LineReader::readLine(QString &line)
     if (m_failed || !gotAny)
         return false;
     line = m_decoder.decode(bytes);
+    ++m_linesRead;
     return true;
 }

@@ -17,6 +17,8 @@ public:
     // read error (see failed()).
     bool readLine(QString &line);
     bool failed() const { return m_failed; }
+    // How many lines were returned so far: the number of the last one.
+    int linesRead() const { return m_linesRead; }
 
 private:
     bool nextByte(char &byte);
@@ -25,4 +27,5 @@ private:
     QStringDecoder m_decoder;
     bool m_failed = false;
     bool m_atEnd = false;
+    int m_linesRead = 0;
 };

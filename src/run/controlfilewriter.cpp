@@ -3,10 +3,10 @@
 #include "app/basmodule.h"
 #include "app/windowcontext.h"
 #include "common/numbertext.h"
+#include "common/safefilewrite.h"
 #include "ui/messages.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -51,12 +51,10 @@ bool ControlFileWriter::WriteControlFile()
 
     const QByteArray bytes =
         ControlFileBytes(ControlFileLines(region, year, basModule::SelectionMethod, limits));
-    // Written aside and renamed into place, so a failed write never leaves a
-    // half control file behind.
-    QSaveFile file(QDir::current().filePath(QStringLiteral("quorvantix.inp")));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        refuse(QStringLiteral("Unable to write the control file %1: %2")
-                   .arg(QDir::toNativeSeparators(file.fileName()), file.errorString()));
+    // All or nothing: a failed write keeps the earlier control file.
+    const QString path = QDir::current().filePath(QStringLiteral("quorvantix.inp"));
+    if (const std::optional<QString> reason = SafeFileWrite::replaceFile(path, bytes)) {
+        refuse(QStringLiteral("Unable to write the control file %1: %2").arg(QDir::toNativeSeparators(path), *reason));
         return false;
     }
     return true;

@@ -3,7 +3,7 @@
 #include "app/windowcontext.h"
 #include "common/makerinfo.h"
 #include "common/numbertext.h"
-#include "run/listfile.h"
+#include "run/listfilesource.h"
 #include "run/shortpath.h"
 #include "ui/messages.h"
 #include "ui/mousepointer.h"
@@ -12,13 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
-
-#ifdef Q_OS_WIN
-#include <qt_windows.h>
-#endif
-
-#include <optional>
 
 namespace {
 
@@ -26,6 +19,15 @@ const QString ListFileName = QStringLiteral("quorvantix.lst");
 const QString EngineTitle = QStringLiteral("Quorvantix");
 const QString NoTiles = QStringLiteral(
     "Unable to process the entered data, please check that your domain limits are within the region selected");
+
+// Messages for faults outside the engine's own list file.
+const QString ListNotReplaced = QStringLiteral("The list file %1 of an earlier run cannot be replaced.");
+const QString NoListFile = QStringLiteral("The Quorvantix executable did not leave a readable list file %1.");
+const QString ListNotRegular = QStringLiteral("The list file %1 is not a regular file, so it is not read.");
+const QString ListTooLarge = QStringLiteral("The list file %1 is larger than 256 MB, so it is not read.");
+const QString RunCancelled = QStringLiteral("The run of the Quorvantix executable was cancelled; no tiles are shown.");
+const QString EngineCrashed =
+    QStringLiteral("The Quorvantix executable stopped unexpectedly, so its list file %1 is not used.");
 
 } // namespace
 
@@ -45,65 +47,19 @@ void TileRun::cmdShow_Click()
 void TileRun::ShowTiles()
 {
     const ui::Controls &c = m_context.controls;
-    ui::Messages &messages = *m_context.services.messages;
     if (!domainSelected()) {
-        messages.critical(QStringLiteral("No domain has been selected"));
+        m_context.services.messages->critical(QStringLiteral("No domain has been selected"));
         return;
     }
 
     std::optional<ui::BusyPointer> busy(std::in_place, *m_context.services.pointer, c.window());
     c.setEnabled(QStringLiteral("ShowFileButton"), false);
-    if (!m_writer.WriteControlFile())
+    if (!writeRequest() || !runToEnd())
         return;
-
-    // The control file was just replaced: a list file of an earlier run no
-    // longer answers it and must not pass for this run's.
-    const QString listPath = QDir::current().filePath(ListFileName);
-    if (QFileInfo::exists(listPath) && !QFile::remove(listPath)) {
-        messages.critical(QStringLiteral("The list file %1 of an earlier run cannot be replaced.")
-                              .arg(QDir::toNativeSeparators(listPath)));
+    QString words;
+    const std::optional<ListFileContent> content = readList(words);
+    if (!content || !showResult(*content, words))
         return;
-    }
-
-    if (!RunEngine()) {
-        messages.critical(QStringLiteral("Can not run Quorvantix executable, please make sure it is in the folder ")
-                          + QDir::toNativeSeparators(m_context.state.appFolder));
-        return;
-    }
-
-    QFile listFile(listPath);
-    if (!listFile.open(QIODevice::ReadOnly)) {
-        messages.critical(QStringLiteral("The Quorvantix executable did not leave a readable list file %1.")
-                              .arg(QDir::toNativeSeparators(listPath)));
-        return;
-    }
-    const ListFileContent content = ReadListFile(listFile);
-    listFile.close();
-
-    switch (content.outcome) {
-    case ListFileContent::Outcome::NoHeader:
-        messages.critical(NoTiles + u' ', EngineTitle);
-        return;
-    case ListFileContent::Outcome::ErrorReported:
-        // The list file is in the working folder, so that is the folder named.
-        messages.critical(QStringLiteral("Unable to find tiles in domain selected, check quorvantix.lst file in "
-                                         "your application folder (")
-                              + QDir::toNativeSeparators(QDir::currentPath()) + QStringLiteral(") for details "),
-                          EngineTitle);
-        return;
-    case ListFileContent::Outcome::TableRead:
-        break;
-    }
-
-    m_tileNumbers = content.TileNumbers;
-    c.clearItems(QStringLiteral("TilesListBox"));
-    if (m_tileNumbers.isEmpty()) {
-        messages.critical(NoTiles, EngineTitle);
-        return;
-    }
-    for (const QString &tile : std::as_const(m_tileNumbers))
-        c.addItem(QStringLiteral("TilesListBox"), QStringLiteral("Tile number: ") + tile);
-    c.setText(QStringLiteral("TilesCountLabel"), QString::number(c.itemCount(QStringLiteral("TilesListBox"))));
     busy.reset();
     c.setEnabled(QStringLiteral("ShowFileButton"), true);
     c.setText(QStringLiteral("WarningLabel"),
@@ -111,8 +67,104 @@ void TileRun::ShowTiles()
                   + MakerInfo::OrderAddress);
 }
 
+// The control file, and no list file of an earlier run: it no longer answers
+// the control file and must not pass for this run's.
+bool TileRun::writeRequest()
+{
+    if (!m_writer.WriteControlFile())
+        return false;
+    const QFileInfo earlier(listPath());
+    if ((earlier.exists() || earlier.isSymLink()) && !QFile::remove(listPath())) {
+        m_context.services.messages->critical(ListNotReplaced.arg(QDir::toNativeSeparators(listPath())));
+        return false;
+    }
+    return true;
+}
+
+bool TileRun::runToEnd()
+{
+    ui::Messages &messages = *m_context.services.messages;
+    if (!RunEngine()) {
+        messages.criticalWithDetails(
+            QStringLiteral("Can not run Quorvantix executable, please make sure it is in the folder ")
+                + QDir::toNativeSeparators(m_context.state.appFolder),
+            engineWords());
+        return false;
+    }
+    switch (m_lastRun.outcome) {
+    case EngineProcess::Outcome::Crashed:
+        messages.criticalWithDetails(EngineCrashed.arg(QDir::toNativeSeparators(listPath())), engineWords());
+        return false;
+    case EngineProcess::Outcome::Cancelled:
+    case EngineProcess::Outcome::WindowClosed:
+        // Whatever the engine had written of its list is no result.
+        QFile::remove(listPath());
+        if (m_lastRun.outcome == EngineProcess::Outcome::Cancelled)
+            messages.critical(RunCancelled);
+        return false;
+    case EngineProcess::Outcome::NotStarted:
+    case EngineProcess::Outcome::Finished:
+        break;
+    }
+    return true;
+}
+
+std::optional<ListFileContent> TileRun::readList(QString &words)
+{
+    ui::Messages &messages = *m_context.services.messages;
+    const ListFileSource source = ListFileSource::read(listPath());
+    const QString shownPath = QDir::toNativeSeparators(listPath());
+    switch (source.problem) {
+    case ListFileSource::Problem::Unreadable:
+        messages.criticalWithDetails(NoListFile.arg(shownPath), engineWords());
+        return std::nullopt;
+    case ListFileSource::Problem::NotRegular:
+        messages.criticalWithDetails(ListNotRegular.arg(shownPath), engineWords());
+        return std::nullopt;
+    case ListFileSource::Problem::TooLarge:
+        messages.criticalWithDetails(ListTooLarge.arg(shownPath), engineWords());
+        return std::nullopt;
+    case ListFileSource::Problem::None:
+        break;
+    }
+    const ListFileContent content = ReadListFile(source.bytes);
+    words = engineWords(ListFileWords(source.bytes));
+    switch (content.outcome) {
+    case ListFileContent::Outcome::NoHeader:
+        messages.criticalWithDetails(NoTiles + u' ', words, EngineTitle);
+        return std::nullopt;
+    case ListFileContent::Outcome::ErrorReported:
+        // The list file is in the working folder, so that is the folder named.
+        messages.criticalWithDetails(
+            QStringLiteral("Unable to find tiles in domain selected, check quorvantix.lst file in your application "
+                           "folder (")
+                + QDir::toNativeSeparators(QDir::currentPath()) + QStringLiteral(") for details "),
+            words, EngineTitle);
+        return std::nullopt;
+    case ListFileContent::Outcome::TableRead:
+        break;
+    }
+    return content;
+}
+
+bool TileRun::showResult(const ListFileContent &content, const QString &words)
+{
+    const ui::Controls &c = m_context.controls;
+    m_tileNumbers = content.TileNumbers;
+    c.clearItems(QStringLiteral("TilesListBox"));
+    if (m_tileNumbers.isEmpty()) {
+        m_context.services.messages->criticalWithDetails(NoTiles, words, EngineTitle);
+        return false;
+    }
+    for (const QString &tile : std::as_const(m_tileNumbers))
+        c.addItem(QStringLiteral("TilesListBox"), QStringLiteral("Tile number: ") + tile);
+    c.setText(QStringLiteral("TilesCountLabel"), QString::number(c.itemCount(QStringLiteral("TilesListBox"))));
+    return true;
+}
+
 bool TileRun::RunEngine()
 {
+    m_lastRun = {};
     const QString enginePath = m_context.state.appFolder + QStringLiteral("/Quorvantix.exe");
     if (!QFileInfo(enginePath).isFile())
         return false;
@@ -121,24 +173,23 @@ bool TileRun::RunEngine()
     QString program = GetShortPath(enginePath);
     if (program.isEmpty())
         program = enginePath;
+    m_lastRun = EngineProcess::run(program, QDir::currentPath(), m_context.controls.window());
+    return m_lastRun.outcome != EngineProcess::Outcome::NotStarted;
+}
 
-    QProcess engine;
-    engine.setProgram(program);
-    engine.setArguments({});
-    engine.setWorkingDirectory(QDir::currentPath());
-    engine.setStandardInputFile(QProcess::nullDevice());
-    engine.setStandardOutputFile(QProcess::nullDevice());
-    engine.setStandardErrorFile(QProcess::nullDevice());
-#ifdef Q_OS_WIN
-    engine.setCreateProcessArgumentsModifier(
-        [](QProcess::CreateProcessArguments *arguments) { arguments->flags |= CREATE_NO_WINDOW; });
-#endif
-    engine.start();
-    if (!engine.waitForStarted(-1))
-        return false;
-    // No time-out: the window waits for the engine, however long it takes.
-    engine.waitForFinished(-1);
-    return true;
+QString TileRun::engineWords(const QString &listText) const
+{
+    QStringList words;
+    for (const QString &text : {listText, m_lastRun.errorOutput}) {
+        if (!text.trimmed().isEmpty())
+            words << text.trimmed();
+    }
+    return words.join(u'\n');
+}
+
+QString TileRun::listPath() const
+{
+    return QDir::current().filePath(ListFileName);
 }
 
 bool TileRun::domainSelected() const

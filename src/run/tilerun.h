@@ -1,8 +1,12 @@
 #pragma once
 
 #include "run/controlfilewriter.h"
+#include "run/engineprocess.h"
+#include "run/listfile.h"
 
 #include <QStringList>
+
+#include <optional>
 
 struct WindowContext;
 
@@ -15,18 +19,32 @@ public:
 
     void cmdShow_Click();
     void ShowTiles();
-    // True when the engine was found in the application folder and has run
-    // to its end; false when it is missing or could not be started.
+    // True when the engine was found in the application folder and started,
+    // and its run is over; how it ended is in lastRun().
     bool RunEngine();
 
     ControlFileWriter &controlFileWriter() { return m_writer; }
     // The tiles of the last run that read a tile table, in file order.
     const QStringList &TileNumbers() const { return m_tileNumbers; }
+    const EngineProcess::Result &lastRun() const { return m_lastRun; }
 
 private:
     bool domainSelected() const;
+    // The steps of ShowTiles; each shows its own message and returns false
+    // (or nothing) when the run ends there.
+    bool writeRequest();
+    bool runToEnd();
+    // `words`: what the engine said, for the messages of a failed run.
+    std::optional<ListFileContent> readList(QString &words);
+    bool showResult(const ListFileContent &content, const QString &words);
+
+    // What the engine said about a failed run: its list file's words, then
+    // its standard error.
+    QString engineWords(const QString &listText = {}) const;
+    QString listPath() const;
 
     WindowContext &m_context;
     ControlFileWriter m_writer;
     QStringList m_tileNumbers;
+    EngineProcess::Result m_lastRun;
 };

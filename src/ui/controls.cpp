@@ -1,5 +1,7 @@
 #include "ui/controls.h"
 
+#include "ui/picklist.h"
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QGroupBox>
@@ -68,8 +70,11 @@ QString Controls::text(const QString &name) const
         return combo->currentText();
     if (auto *group = qobject_cast<QGroupBox *>(w))
         return group->title();
-    if (auto *list = qobject_cast<QListWidget *>(w))
-        return list->currentItem() ? list->currentItem()->text() : QString();
+    if (auto *list = qobject_cast<QListWidget *>(w)) {
+        // The chosen entry's text: a row made current by focus alone is none.
+        const int row = PickList::ChosenRow(list);
+        return row >= 0 ? list->item(row)->text() : QString();
+    }
     qFatal("Control %s has no text", qPrintable(name));
     return {};
 }
@@ -145,7 +150,7 @@ int Controls::selectedIndex(const QString &name) const
     QWidget *w = widget(name);
     if (auto *combo = qobject_cast<QComboBox *>(w))
         return combo->currentIndex();
-    return listWidget(name)->currentRow();
+    return PickList::ChosenRow(listWidget(name));
 }
 
 void Controls::setSelectedIndex(const QString &name, int index) const

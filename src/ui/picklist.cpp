@@ -8,13 +8,26 @@ PickList::PickList(QWidget *parent)
     : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
         // Mouse picks are reported once the press is done. The view also
         // makes the first entry current, unselected, when it gets the focus
-        // from the keyboard; that is no pick either.
-        if (!m_pressing && row >= 0 && item(row)->isSelected())
+        // from the keyboard; that selects nothing and is no pick either.
+        const int row = chosenRow();
+        if (!m_pressing && row >= 0)
             emit picked(row);
     });
+}
+
+QString PickList::chosenText() const
+{
+    const int row = chosenRow();
+    return row >= 0 ? item(row)->text() : QString();
+}
+
+int PickList::ChosenRow(const QListWidget *list)
+{
+    const QList<QListWidgetItem *> chosen = list->selectedItems();
+    return chosen.isEmpty() ? -1 : list->row(chosen.first());
 }
 
 void PickList::mousePressEvent(QMouseEvent *event)

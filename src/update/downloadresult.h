@@ -18,6 +18,8 @@ struct AsyncProp
     QString Status;
     // The bytes received.
     QByteArray Value;
+    // The user ended the read before it was complete.
+    bool Cancelled = false;
 };
 
 // A failed read as it reaches the caller. Each level that passes it on puts

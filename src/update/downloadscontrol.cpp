@@ -6,6 +6,7 @@
 #include "ui/linklook.h"
 #include "ui/messages.h"
 #include "ui/mousepointer.h"
+#include "update/cataloguecheck.h"
 #include "update/catalogueupdate.h"
 
 #include <QDir>
@@ -79,6 +80,7 @@ DownloadsControl::DownloadsControl(QWidget *parent)
     // Controls::find never reaches into a user control.
     setProperty("userControl", true);
     m_label->setObjectName(QStringLiteral("Label1"));
+    m_reader.setProgressParent(this);
     m_label->setText(MakerInfo::WebSiteCaption);
 
     ui::giveLinkLook(m_label);
@@ -170,6 +172,10 @@ void DownloadsControl::UserControl_AsyncReadComplete(const AsyncProp &prop)
 {
     m_download.ErrorNumber = CompletionError;
     m_download.ErrorSource = QStringLiteral("AsyncReadComplete");
+    if (prop.Cancelled) {
+        m_download.ErrorDescription = QStringLiteral("Download cancelled by the user");
+        return;
+    }
     // A failed read is reported as such even when it delivered nothing, so
     // the user learns the cause rather than only that the content is missing.
     if (prop.StatusCode == 0) {
@@ -244,9 +250,16 @@ void DownloadsControl::CheckForUpdate(const QString &text)
     if (messages.question(UpdateQuestion) != ui::MessageAnswer::Yes)
         return;
 
+    // Only a catalogue that reads may take the place of the one in use.
+    const QByteArray catalogue = CatalogueUpdate::CatalogueBytes(lines);
+    if (const std::optional<QString> complaint = CatalogueCheck::Complaint(catalogue)) {
+        messages.criticalWithDetails(QStringLiteral("The new configuration file could not be read, "
+                                                    "so the one in use was kept."),
+                                     *complaint);
+        return;
+    }
     const QString path = QDir(m_context->state.appFolder).filePath(CatalogueFile);
-    if (const std::optional<QString> failure =
-            CatalogueUpdate::ReplaceFile(path, CatalogueUpdate::CatalogueBytes(lines))) {
+    if (const std::optional<QString> failure = CatalogueUpdate::ReplaceFile(path, catalogue)) {
         messages.critical(QStringLiteral("The configuration file %1 could not be written: %2\n"
                                          "Your configuration file was not changed.")
                               .arg(QDir::toNativeSeparators(path), *failure));

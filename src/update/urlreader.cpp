@@ -1,5 +1,7 @@
 #include "update/urlreader.h"
 
+#include "update/downloadprogress.h"
+
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -27,12 +29,15 @@ bool isRefusal(QNetworkReply::NetworkError error)
         || error == QNetworkReply::ProtocolInvalidOperationError;
 }
 
-// For an HTTP error the server's status and reason phrase, otherwise the
-// library's description of what went wrong ("Connection refused").
+// When the server answered with an error status, that status and its reason
+// phrase; otherwise the library's description of what went wrong ("Connection
+// refused"), even after a good status: a reset after the headers, a redirect
+// loop or a redirect to an address that fails is not the server's "200 OK" or
+// "302 Found".
 QString failureText(const QNetworkReply &reply)
 {
     const QVariant status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (status.isValid()) {
+    if (status.isValid() && status.toInt() >= 400) {
         const QString reason = reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
         return QStringLiteral("%1 %2").arg(status.toInt()).arg(reason).trimmed();
     }
@@ -59,14 +64,34 @@ UrlReader::Outcome UrlReader::read(const QString &url) const
         timedOut = true;
         reply->abort();
     });
+    bool tooLarge = false;
+    QObject::connect(reply.get(), &QNetworkReply::downloadProgress, &loop, [&](qint64 received, qint64 total) {
+        if (!tooLarge && (received > m_sizeLimit || total > m_sizeLimit)) {
+            tooLarge = true;
+            reply->abort();
+        }
+    });
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    std::unique_ptr<DownloadProgress> progress;
+    if (m_progressParent) {
+        progress = std::make_unique<DownloadProgress>(m_progressParent, *reply);
+        QObject::connect(progress.get(), &DownloadProgress::appeared, &loop, &QEventLoop::quit);
+    }
     deadline.start(m_timeout);
-    if (!reply->isFinished())
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    // Until the modal progress dialog is up the window takes no input; once
+    // it is, input reaches the dialog only, and its Cancel button works.
+    while (!reply->isFinished()) {
+        const bool dialogUp = progress && progress->isShown();
+        loop.exec(dialogUp ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
+    }
     deadline.stop();
+    // A Cancel that came when the read had already ended cancelled nothing.
+    const bool cancelled = progress && progress->cancelled()
+                        && reply->error() == QNetworkReply::OperationCanceledError;
+    progress.reset();
 
     Outcome outcome;
-    if (!timedOut && isRefusal(reply->error())) {
+    if (!timedOut && !tooLarge && !cancelled && isRefusal(reply->error())) {
         outcome.refused = DownloadError{static_cast<qint32>(reply->error()),
                                         QStringLiteral("QNetworkAccessManager"), reply->errorString()};
         return outcome;
@@ -77,8 +102,14 @@ UrlReader::Outcome UrlReader::read(const QString &url) const
     if (reply->isOpen())
         prop.Value = reply->readAll();
     prop.BytesRead = prop.Value.size();
+    // Each abort of the read names its own end.
     if (timedOut) {
         prop.Status = QStringLiteral("Timed out: the download did not end within %1").arg(durationText(m_timeout));
+    } else if (tooLarge) {
+        prop.Status = QStringLiteral("Stopped: the download passed the limit of %1 MB").arg(m_sizeLimit / (1024 * 1024));
+    } else if (cancelled) {
+        prop.Cancelled = true;
+        prop.Status = QStringLiteral("Cancelled");
     } else if (reply->error() != QNetworkReply::NoError) {
         prop.Status = failureText(*reply);
     } else {

@@ -1,58 +1,57 @@
 #pragma once
 
+#include <QByteArray>
 #include <QTcpServer>
-#include <QTcpSocket>
+
+#include <chrono>
+
+class QTcpSocket;
 
 // A small HTTP server on 127.0.0.1 that the test itself starts. It answers
-// every request with the scripted status and body, or reads it and never
-// answers.
+// every request as scripted: a whole reply, none at all, a body sent slowly,
+// one cut off after some bytes, or one that never ends.
 class LoopbackHttpServer
 {
 public:
+    // How a reply whose body is cut off ends: the connection closed in order,
+    // or reset.
+    enum class Cut { Close, Reset };
+
     // Listens on a free loopback port; false when none could be had.
-    bool start()
-    {
-        QObject::connect(&m_server, &QTcpServer::newConnection, &m_server, [this] {
-            // Sockets belong to the server and go with it.
-            while (QTcpSocket *socket = m_server.nextPendingConnection())
-                QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { serve(socket); });
-        });
-        return m_server.listen(QHostAddress::LocalHost, 0);
-    }
+    bool start();
 
     QString baseAddress() const { return QStringLiteral("http://127.0.0.1:%1").arg(m_server.serverPort()); }
 
     // An address where nothing listens, so a connection is refused.
-    static QString refusingAddress()
-    {
-        QTcpServer probe;
-        probe.listen(QHostAddress::LocalHost, 0);
-        return QStringLiteral("http://127.0.0.1:%1").arg(probe.serverPort());
-    }
+    static QString refusingAddress();
 
-    void respond(const QByteArray &body, const QByteArray &status = "200 OK")
-    {
-        m_body = body;
-        m_status = status;
-        m_silent = false;
-    }
-    void neverAnswer() { m_silent = true; }
+    void respond(const QByteArray &body, const QByteArray &status = "200 OK");
+    // Answers "302 Found", sending the client on to the address.
+    void redirect(const QString &address);
+    // Reads every request and never answers.
+    void neverAnswer();
+    // Announces the whole body but sends only its first `sent` bytes.
+    void cutAfter(const QByteArray &body, qsizetype sent, Cut cut);
+    // Sends the body a piece at a time, one piece per interval; the length is
+    // announced only when sizeKnown.
+    void trickle(const QByteArray &body, qsizetype piece, std::chrono::milliseconds interval, bool sizeKnown);
+    // Sends bytes, with no announced length, for as long as the client reads.
+    void endless();
 
 private:
-    void serve(QTcpSocket *socket)
-    {
-        // The request ends with an empty line; the socket keeps what came before it.
-        while (socket->canReadLine()) {
-            if (socket->readLine() != "\r\n" || m_silent)
-                continue;
-            socket->write("HTTP/1.1 " + m_status + "\r\nContent-Type: text/plain\r\nContent-Length: "
-                          + QByteArray::number(m_body.size()) + "\r\nConnection: close\r\n\r\n" + m_body);
-            socket->disconnectFromHost();
-        }
-    }
+    enum class Mode { Whole, Silent, Cut, Trickle, Endless };
+
+    void serve(QTcpSocket *socket);
+    void sendHead(QTcpSocket *socket, bool sizeKnown);
 
     QTcpServer m_server;
+    Mode m_mode = Mode::Whole;
     QByteArray m_status;
     QByteArray m_body;
-    bool m_silent = false;
+    QByteArray m_location;
+    qsizetype m_sent = 0;
+    Cut m_cut = Cut::Close;
+    qsizetype m_piece = 0;
+    std::chrono::milliseconds m_interval{0};
+    bool m_sizeKnown = true;
 };

@@ -1,0 +1,32 @@
+#include "common/safefilewrite.h"
+
+#include <QSaveFile>
+
+namespace SafeFileWrite {
+
+std::optional<QString> replaceFile(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    // Unbuffered, so that each write reaches the system and a failing one
+    // brings its reason: commit() flushes a buffer of its own and renames the
+    // file even when that flush failed.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0)
+            break;
+        written += count;
+    }
+    if (written != bytes.size() || !file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+} // namespace SafeFileWrite

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QWidget;
+
+// One run of the tile engine: the program alone, without arguments or shell,
+// in the working folder, with its standard error kept (the first few
+// kilobytes) for the messages that report a failed run.
+//
+// The window keeps painting while it waits and takes no input; a run that
+// lasts shows a progress window whose Cancel ends the engine, and closing the
+// window ends it too, so the engine never outlives the window.
+class EngineProcess
+{
+public:
+    enum class Outcome {
+        NotStarted,   // the program could not be started
+        Finished,     // it ended by itself; its exit code is its own business
+        Crashed,      // it died on a signal or an unhandled fault
+        Cancelled,    // the user cancelled the run
+        WindowClosed, // the window was closed during the run
+    };
+    struct Result
+    {
+        Outcome outcome = Outcome::NotStarted;
+        QString errorOutput;
+    };
+
+    // The most of the engine's standard error that is kept.
+    static constexpr qsizetype MaxErrorOutput = 4096;
+    // How long a cancelled engine may take to stop before it is killed.
+    static constexpr int StopGraceMs = 2000;
+
+    static Result run(const QString &program, const QString &workFolder, QWidget *window);
+};

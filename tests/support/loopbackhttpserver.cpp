@@ -1,0 +1,157 @@
+#include "support/loopbackhttpserver.h"
+
+#include <QTcpSocket>
+#include <QTimer>
+
+#ifdef Q_OS_WIN
+#include <winsock2.h>
+#else
+#include <sys/socket.h>
+#endif
+
+namespace {
+
+// Closing with a zero linger time makes the system send a reset instead of
+// an orderly end.
+void resetConnection(QTcpSocket *socket)
+{
+    linger hard{};
+    hard.l_onoff = 1;
+    hard.l_linger = 0;
+    ::setsockopt(socket->socketDescriptor(), SOL_SOCKET, SO_LINGER, reinterpret_cast<const char *>(&hard),
+                 sizeof hard);
+    socket->abort();
+}
+
+} // namespace
+
+bool LoopbackHttpServer::start()
+{
+    QObject::connect(&m_server, &QTcpServer::newConnection, &m_server, [this] {
+        // Sockets belong to the server and go with it, or when their peer leaves.
+        while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { serve(socket); });
+            QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        }
+    });
+    return m_server.listen(QHostAddress::LocalHost, 0);
+}
+
+QString LoopbackHttpServer::refusingAddress()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return QStringLiteral("http://127.0.0.1:%1").arg(probe.serverPort());
+}
+
+void LoopbackHttpServer::respond(const QByteArray &body, const QByteArray &status)
+{
+    m_mode = Mode::Whole;
+    m_body = body;
+    m_status = status;
+    m_location.clear();
+}
+
+void LoopbackHttpServer::redirect(const QString &address)
+{
+    respond({}, "302 Found");
+    m_location = address.toLatin1();
+}
+
+void LoopbackHttpServer::neverAnswer()
+{
+    m_mode = Mode::Silent;
+}
+
+void LoopbackHttpServer::cutAfter(const QByteArray &body, qsizetype sent, Cut cut)
+{
+    respond(body);
+    m_mode = Mode::Cut;
+    m_sent = sent;
+    m_cut = cut;
+}
+
+void LoopbackHttpServer::trickle(const QByteArray &body, qsizetype piece, std::chrono::milliseconds interval,
+                                 bool sizeKnown)
+{
+    respond(body);
+    m_mode = Mode::Trickle;
+    m_piece = piece;
+    m_interval = interval;
+    m_sizeKnown = sizeKnown;
+}
+
+void LoopbackHttpServer::endless()
+{
+    respond(QByteArray(256 * 1024, 'x'));
+    m_mode = Mode::Endless;
+}
+
+void LoopbackHttpServer::sendHead(QTcpSocket *socket, bool sizeKnown)
+{
+    QByteArray head = "HTTP/1.1 " + m_status + "\r\nContent-Type: text/plain\r\n";
+    if (sizeKnown)
+        head += "Content-Length: " + QByteArray::number(m_body.size()) + "\r\n";
+    if (!m_location.isEmpty())
+        head += "Location: " + m_location + "\r\n";
+    socket->write(head + "Connection: close\r\n\r\n");
+}
+
+void LoopbackHttpServer::serve(QTcpSocket *socket)
+{
+    // The request ends with an empty line; the socket keeps what came before it.
+    bool requestEnded = false;
+    while (socket->canReadLine())
+        requestEnded = socket->readLine() == "\r\n" || requestEnded;
+    if (!requestEnded || m_mode == Mode::Silent)
+        return;
+
+    switch (m_mode) {
+    case Mode::Silent:
+        break;
+    case Mode::Whole:
+        sendHead(socket, true);
+        socket->write(m_body);
+        socket->disconnectFromHost();
+        break;
+    case Mode::Cut:
+        sendHead(socket, true);
+        socket->write(m_body.left(m_sent));
+        socket->flush();
+        // Leave the bytes time to arrive before the connection ends.
+        QTimer::singleShot(50, socket, [socket, cut = m_cut] {
+            if (cut == Cut::Reset)
+                resetConnection(socket);
+            else
+                socket->disconnectFromHost();
+        });
+        break;
+    case Mode::Trickle: {
+        sendHead(socket, m_sizeKnown);
+        auto *timer = new QTimer(socket);
+        QObject::connect(timer, &QTimer::timeout, socket,
+                         [socket, timer, body = m_body, piece = m_piece, offset = qsizetype(0)]() mutable {
+                             socket->write(body.mid(offset, piece));
+                             offset += piece;
+                             if (offset >= body.size()) {
+                                 timer->stop();
+                                 socket->disconnectFromHost();
+                             }
+                         });
+        timer->start(m_interval);
+        break;
+    }
+    case Mode::Endless: {
+        sendHead(socket, false);
+        const QByteArray chunk = m_body;
+        const auto feed = [socket, chunk] {
+            // Keep a little queued, so memory stays small on both sides.
+            while (socket->state() == QAbstractSocket::ConnectedState && socket->bytesToWrite() < 2 * chunk.size())
+                socket->write(chunk);
+        };
+        QObject::connect(socket, &QTcpSocket::bytesWritten, socket, feed);
+        feed();
+        break;
+    }
+    }
+}
