@@ -186,6 +186,13 @@ void TestDomainMap::tilesComeWithARunAndGoWithTheList()
     QCOMPARE(QStringLiteral("Tile number: ") + tiles.first().number, list->item(0)->text());
     QVERIFY(map()->accessibleDescription().endsWith(QStringLiteral("%1 tiles drawn.").arg(list->count())));
 
+    // A run the engine refuses leaves the list, and the tiles, as they were.
+    const QList<TileCells> drawn = tiles;
+    m_shown.edit(QStringLiteral("txtLat1"))->setText(QStringLiteral("60"));
+    QTest::mouseClick(child<QAbstractButton>("cmdShow"), Qt::LeftButton);
+    QCOMPARE(m_shown.messages.texts().size(), 1);
+    QCOMPARE(map()->scene().tiles, drawn);
+
     // Picking a method empties the list, and the tiles go with it.
     UserClicks::pickComboItem(child<QComboBox>("cboChoice1"), 0);
     QCOMPARE(list->count(), 0);

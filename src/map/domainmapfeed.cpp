@@ -4,13 +4,13 @@
 #include "common/numbertext.h"
 #include "domain/domainentries.h"
 #include "map/domainmap.h"
+#include "run/listfilesource.h"
 #include "ui/picklist.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 
@@ -157,15 +157,24 @@ void DomainMapFeed::sync()
 
 void DomainMapFeed::takeTiles(const QString &folder)
 {
-    QList<TileCells> tiles;
-    QFile list(QDir(folder).filePath(QStringLiteral("quorvantix.lst")));
-    if (m_c.tiles->count() > 0 && list.open(QIODevice::ReadOnly))
-        tiles = ReadTileCells(list.readAll());
     // Only the very tiles the list shows, in its order.
-    bool same = tiles.size() == m_c.tiles->count();
-    for (int row = 0; same && row < tiles.size(); ++row)
-        same = m_c.tiles->item(row)->text() == QStringLiteral("Tile number: ") + tiles.at(row).number;
-    m_map.setTiles(same ? tiles : QList<TileCells>());
+    const auto matchList = [this](const QList<TileCells> &tiles) {
+        if (tiles.size() != m_c.tiles->count())
+            return false;
+        for (int row = 0; row < tiles.size(); ++row) {
+            if (m_c.tiles->item(row)->text() != QStringLiteral("Tile number: ") + tiles.at(row).number)
+                return false;
+        }
+        return true;
+    };
+    const ListFileSource list = ListFileSource::read(QDir(folder).filePath(QStringLiteral("quorvantix.lst")));
+    const QList<TileCells> tiles =
+        list.problem == ListFileSource::Problem::None ? ReadTileCells(list.bytes) : QList<TileCells>();
+    if (m_c.tiles->count() > 0 && matchList(tiles))
+        m_map.setTiles(tiles);
+    // A run that failed and left the list as it was leaves the map as it was.
+    else if (!matchList(m_map.scene().tiles))
+        m_map.setTiles({});
 }
 
 void DomainMapFeed::writeBox(QPointF startLonLat, QPointF endLonLat)

@@ -56,8 +56,9 @@ public:
 
     // Reads everything the map shows from the window, the tiles excepted.
     void sync();
-    // Takes the tiles of the run that just filled the tile list from the
-    // list file in `folder`; none when its ranges do not read.
+    // After a run: the tiles of the list file in `folder` when they are the
+    // ones the tile list shows (none when their ranges do not read); a run
+    // that failed and left the list as it was leaves the map's tiles too.
     void takeTiles(const QString &folder);
 
     void writeBox(QPointF startLonLat, QPointF endLonLat);
