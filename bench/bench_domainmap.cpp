@@ -17,8 +17,8 @@ std::unique_ptr<DomainMap> europeMap()
 {
     auto map = std::make_unique<DomainMap>();
     map->resize(Size);
-    const std::optional<DomainGrid> grid =
-        DomainGrid::fromLimits({"1", "1", "200", "200", "0", "0", "-30", "50", "25", "72"});
+    const std::optional<DomainGrid> grid = DomainGrid::fromLimits(
+        {"1", "1", "200", "200", "0", "0", "-30", "50", "25", "72"});
     const MapDomain domain{QStringLiteral("1"), *grid};
     map->setCountry(QStringLiteral("France"));
     map->setDomains({domain});
@@ -28,7 +28,8 @@ std::unique_ptr<DomainMap> europeMap()
     for (int row = 0; row < 10; ++row) {
         for (int column = 0; column < 10; ++column) {
             const IndexRange cells{1 + 20 * column, 20 + 20 * column, 1 + 20 * row, 20 + 20 * row};
-            tiles << TileCells{QString::number(row * 10 + column + 1), cells,
+            tiles << TileCells{QString::number(row * 10 + column + 1),
+                               cells,
                                {cells.iFrom + 5, cells.iTo, cells.jFrom, cells.jTo - 5}};
         }
     }

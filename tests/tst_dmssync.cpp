@@ -28,7 +28,7 @@ private:
     {
         QStringList result;
         for (const QString &field : fields)
-            result << window->controls().text(field);
+            result << controls().text(field);
         return result;
     }
 };
@@ -61,6 +61,7 @@ void TestDmsSync::enteredNumbersRewriteTheCoordinate_data()
     // Degrees, minutes and seconds, read into the decimal text when the field is left.
     row("45 30 59.99", "txtLatS1", {"", "45", "30"}, "59.99", {"45.516664", "45", "31", "0.00"});
     row("minutes 75", "txtLatM1", {"", "10"}, "75", {"10.983333", "10", "59", "0.00"});
+    row("minutes 75 left alone by the degrees", "txtLatD1", {"", "10", "75"}, "", {"11.250000", "11", "15", "0.00"});
     row("degrees 90 minutes 30, start", "txtLatS1", {"", "90", "30"}, "12", {"90.000000", "90", "0", "0.00"});
     row("degrees 90 minutes 30, end", "txtLatS2", {"", "90", "30"}, "12", {"90.500000", "90", "30", "0.00"});
     row("degrees 95", "txtLatD2", {}, "95", {"90.000000", "90", "0", "0.00"});

@@ -78,11 +78,13 @@ void TestDomainMap::pickedDomainIsFittedAndDrawn()
     DomainMap *m = map();
     QVERIFY(m->isVisible() && m->focusPolicy() == Qt::NoFocus);
     const QSize least = m_shown.window->minimumSizeHint();
-    QVERIFY2(least.width() <= 1280 && least.height() <= 800, qPrintable(QStringLiteral("%1 x %2").arg(least.width()).arg(least.height())));
+    QVERIFY2(least.width() <= 1280 && least.height() <= 800,
+             qPrintable(QStringLiteral("%1 x %2").arg(least.width()).arg(least.height())));
     QCOMPARE(m->scene().selected->number, QStringLiteral("7"));
     QVERIFY(m->scene().domains.size() >= 3); // France lies in domains 1, 3 and 7
     QVERIFY(m->scene().country >= 0);
-    QVERIFY(m->accessibleDescription().startsWith(QStringLiteral("Domain 7, latitude 41 degrees N to 51.5 degrees N, longitude 5.25 degrees W")));
+    QVERIFY(m->accessibleDescription().startsWith(
+        QStringLiteral("Domain 7, latitude 41 degrees N to 51.5 degrees N, longitude 5.25 degrees W")));
 
     // Fitted: the domain fills the map's width or height but for a margin,
     // and lies inside it.
@@ -100,7 +102,8 @@ void TestDomainMap::pickedDomainIsFittedAndDrawn()
     };
     const QPointF inside(domain.left() + 12, domain.center().y());
     const QPointF outside(domain.left() - 12, domain.center().y());
-    QVERIFY2(tint(inside) > tint(outside) + 30, qPrintable(QStringLiteral("%1 %2").arg(tint(inside)).arg(tint(outside))));
+    QVERIFY2(tint(inside) > tint(outside) + 30,
+             qPrintable(QStringLiteral("%1 %2").arg(tint(inside)).arg(tint(outside))));
 }
 
 void TestDomainMap::editingAFieldMovesTheBox()
@@ -115,7 +118,8 @@ void TestDomainMap::editingAFieldMovesTheBox()
     QTest::keyClicks(lat1, QStringLiteral("45.5"));
     QCOMPARE(m->scene().subdomain.a, QPointF(-5.25, 45.5));
     QVERIFY(m->grab().toImage() != before);
-    QVERIFY(m->accessibleDescription().contains(QStringLiteral("Sub-domain box, latitude 45.5 degrees N to 51.5 degrees N")));
+    QVERIFY(m->accessibleDescription().contains(
+        QStringLiteral("Sub-domain box, latitude 45.5 degrees N to 51.5 degrees N")));
 }
 
 void TestDomainMap::dragFillsTheBoxFields_data()
@@ -155,9 +159,9 @@ void TestDomainMap::indexDragIsWholeAndClamped()
     QCOMPARE(map()->method(), 2);
     // From beyond the domain's south-west corner to the point of I 45, J 40.
     drag(QPointF(-7, 40), QPointF(-5.25 + 44 * 15.0 / 89, 41 + 39 * 10.5 / 79));
-    QCOMPARE((QStringList{text("TextIndexiStart"), text("TextIndexiEnd"), text("TextIndexjStart"),
-                          text("TextIndexjEnd")}),
-             (QStringList{"1", "45", "1", "40"}));
+    QCOMPARE(
+        (QStringList{text("TextIndexiStart"), text("TextIndexiEnd"), text("TextIndexjStart"), text("TextIndexjEnd")}),
+        (QStringList{"1", "45", "1", "40"}));
     QCOMPARE(map()->scene().subdomain.b, QPointF(45, 40));
 }
 
@@ -166,8 +170,9 @@ void TestDomainMap::centreDragFillsCentreAndRadius()
     UserClicks::pickComboItem(child<QComboBox>("cboChoice1"), 2);
     // One degree of latitude north of the centre: 111.2 km.
     drag(QPointF(-2, 46), QPointF(-2, 47));
-    QCOMPARE((QStringList{text("txtEMRLAT01"), hemisphere("cboEMRLAT01"), text("txtEMRLON01"), hemisphere("cboEMRLON01")}),
-             (QStringList{"46.000000", "N", "2.000000", "W"}));
+    QCOMPARE(
+        (QStringList{text("txtEMRLAT01"), hemisphere("cboEMRLAT01"), text("txtEMRLON01"), hemisphere("cboEMRLON01")}),
+        (QStringList{"46.000000", "N", "2.000000", "W"}));
     bool whole = false;
     const int radius = text("txtRadius1").toInt(&whole);
     QVERIFY2(whole && std::abs(radius - 111) <= 4, qPrintable(text("txtRadius1")));

@@ -1,8 +1,7 @@
-#include "app/basmodule.h"
 #include "support/cataloguebuilder.h"
 #include "support/shownwindow.h"
-#include "support/userclicks.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QListWidget>
 
@@ -56,11 +55,19 @@ private slots:
     void failedSecondReadOffersNoDomain();
 
 private:
-    ui::Controls &controls() { return m_shown.window->controls(); }
-    MainState &state() { return m_shown.window->state(); }
-    void pickCountry(const QString &name) { UserClicks::pickComboText(controls().comboBox("CountriesListBox"), name); }
-    void pickEntry(int row) { UserClicks::pickListRow(controls().listWidget("DomainsAvailableBox"), row); }
-    void pickMethod(int index) { UserClicks::pickComboItem(controls().comboBox("cboChoice1"), index); }
+    ui::Controls controls() const { return m_shown.controls(); }
+    void pickCountry(const QString &name) { m_shown.pickCountry(name); }
+    void pickEntry(int row) { m_shown.pickEntry(row); }
+    void pickMethod(int index) { m_shown.pickMethod(index); }
+    // The domain number in the address of the map the button opens.
+    QString mappedDomain()
+    {
+        m_shown.shell.urls.clear();
+        QTest::mouseClick(controls().button("DownloadMapButton"), Qt::LeftButton);
+        const QString prefix = QStringLiteral("https://www.qmt.example/mm5/Files/MM5_D");
+        const QString url = m_shown.shell.urls.value(0);
+        return url.startsWith(prefix) && url.endsWith(".pdf") ? url.mid(prefix.size()).chopped(4) : url;
+    }
     QString text(const char *name) { return controls().text(QLatin1String(name)); }
     Texts texts(const QList<const char *> &names)
     {
@@ -75,9 +82,7 @@ private:
 
 void TestDomainSelection::init()
 {
-    QVERIFY(m_shown.open());
-    TestFolders::writeFile(m_shown.appFolder.filePath("tiles.cfg"), testCatalogue());
-    m_shown.window->InitMainForm();
+    QVERIFY(m_shown.open(testCatalogue()));
     QCOMPARE(m_shown.messages.texts(), QStringList());
 }
 
@@ -131,8 +136,8 @@ void TestDomainSelection::entryFillsTheDisplay()
     QFETCH(QString, display);
     pickCountry(country);
     pickEntry(row);
-    QCOMPARE(state().SelectedDomain, QString::number(map.toInt()));
     QCOMPARE(text("DownloadMapButton"), "Show map for domain " + map);
+    QCOMPARE(mappedDomain(), QString::number(map.toInt()));
     QCOMPARE((texts(Captions) + texts(BoxFields) << texts(Hemispheres).join("")).join('|'), display);
 
     // Picking the same entry again reloads what the user changed.
@@ -146,11 +151,9 @@ void TestDomainSelection::methodsSwitchBackAndForth()
 {
     // Before any domain: empty index captions and fields, no limits to show.
     pickMethod(1);
-    QCOMPARE(basModule::SelectionMethod, qint16(2));
     QCOMPARE(texts(Captions) + texts(IndexFields), (Texts{"Index i from   ", "To       ", "Index j from    ", "To       ",
                                                           "", "", "", ""}));
     pickMethod(2);
-    QCOMPARE(basModule::SelectionMethod, qint16(3));
     QVERIFY(controls().isVisibleFlag("RangeD") && !controls().isEnabled("cmdShow"));
 
     pickMethod(0);
@@ -167,29 +170,29 @@ void TestDomainSelection::methodsSwitchBackAndForth()
 
 void TestDomainSelection::keyboardPickSurvivesCountryChange()
 {
+    QCOMPARE(mappedDomain(), QString()); // no domain yet: the button is off
     QComboBox *countries = controls().comboBox("CountriesListBox");
     countries->setFocus();
     QTest::keyClick(countries, Qt::Key_Down); // the first country: Chile
     QListWidget *list = controls().listWidget("DomainsAvailableBox");
     list->setFocus();
-    QCOMPARE(state().SelectedDomain, QStringLiteral("-1")); // focus alone picks nothing
+    QVERIFY(!controls().isEnabled("DownloadMapButton")); // focus alone picks nothing
     QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Down);
     QCOMPARE(list->currentRow(), 1);
-    QCOMPARE(state().SelectedDomain, QStringLiteral("1"));
+    QCOMPARE(text("DownloadMapButton"), QStringLiteral("Show map for domain 001"));
     QCOMPARE(text("txtLat1"), QStringLiteral("10"));
 
-    const QStringList limits = state().DomainLimits;
     pickCountry("Mismatch");
-    QCOMPARE(state().SelectedDomain, QStringLiteral("1"));
-    QCOMPARE(text("DownloadMapButton"), QStringLiteral("Show map for domain 001"));
+    QCOMPARE(mappedDomain(), QStringLiteral("1"));
     QVERIFY(controls().isEnabled("DownloadMapButton") && controls().isEnabled("cmdShow"));
     // A domain line whose number disagrees keeps the previous limits.
     pickEntry(0);
-    QCOMPARE(state().SelectedDomain, QStringLiteral("8"));
     QCOMPARE(text("DownloadMapButton"), QStringLiteral("Show map for domain 008"));
-    QCOMPARE(state().DomainLimits, limits);
+    QCOMPARE(mappedDomain(), QStringLiteral("8"));
     QCOMPARE(text("txtLat1"), QString()); // emptied by the country pick, not refilled
+    pickMethod(1);
+    QCOMPARE(texts(Captions), (Texts{"Index i from   1", "To       100", "Index j from    1", "To       80"}));
 }
 
 void TestDomainSelection::failedSecondReadOffersNoDomain()
@@ -207,7 +210,7 @@ void TestDomainSelection::failedSecondReadOffersNoDomain()
 
     // The entry on the window is still that of domain 120, beyond the new tables.
     pickEntry(1);
-    QCOMPARE(state().SelectedDomain, QStringLiteral("120"));
+    QCOMPARE(mappedDomain(), QStringLiteral("120"));
     // Until a catalogue reads again, no country offers a domain.
     pickCountry("Farland");
     QCOMPARE(controls().itemCount("DomainsAvailableBox"), 0);

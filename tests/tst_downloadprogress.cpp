@@ -120,7 +120,7 @@ void TestDownloadProgress::progressCancelAndBound()
     QFETCH(QStringList, messages);
 
     QVERIFY(m_shown.open());
-    DownloadsControl &control = m_shown.window->downloadsControl();
+    DownloadsControl &control = (*m_shown.window->findChild<DownloadsControl *>());
     control.setBaseAddress(m_server.baseAddress());
     // Far longer than a quick read, far shorter than a slow one (34 s): only
     // a Cancel that aborts the request ends that in time. The endless body

@@ -1,4 +1,4 @@
-#include "domain/methodrefresh.h"
+#include "support/cataloguebuilder.h"
 #include "support/shownwindow.h"
 
 #include <QApplication>
@@ -16,13 +16,14 @@ private slots:
 
 void TestIndexChecks::init()
 {
-    QVERIFY(open());
     // A domain whose lowest J is stored with a leading zero; the index method
     // fills the four fields with its limits.
-    window->state().DomainLimits = {"7", "05", "150", "120", "0", "0", "-30.0", "50.0", "25.0", "72.0"};
-    window->state().SelectedDomain = QStringLiteral("1");
-    window->controls().setSelectedIndex(QStringLiteral("cboChoice1"), 1);
-    window->methodRefresh().cboChoice1_Click();
+    CatalogueBuilder catalogue;
+    catalogue.addDomain("12", {"7", "05", "150", "120", "0", "0", "-30.0", "50.0", "25.0", "72.0"}, "2005", "Testland");
+    QVERIFY(open(catalogue.bytes()));
+    pickCountry(QStringLiteral("Testland"));
+    pickEntry(0);
+    pickMethod(1);
 }
 
 void TestIndexChecks::leavingAnIndexFieldChecksItsLimit_data()
@@ -30,12 +31,9 @@ void TestIndexChecks::leavingAnIndexFieldChecksItsLimit_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("message");
-    QTest::addColumn<int>("method");    // shown in the list, the index panel still up
-    QTest::addColumn<QString>("domain"); // the selected one
 
-    const auto row = [](const char *tag, const char *field, const char *typed, const char *message,
-                        int method = 1, const char *domain = "1") {
-        QTest::newRow(tag) << field << typed << message << method << domain;
+    const auto row = [](const char *tag, const char *field, const char *typed, const char *message) {
+        QTest::newRow(tag) << field << typed << message;
     };
     row("start I at the limit", "TextIndexiStart", "7", "");
     row("start I with leading zeros", "TextIndexiStart", "007", "");
@@ -49,11 +47,6 @@ void TestIndexChecks::leavingAnIndexFieldChecksItsLimit_data()
     // Left to the control file's check, which names these faults.
     row("empty start", "TextIndexiStart", "", "");
     row("end beyond 16 bits", "TextIndexiEnd", "99999", "");
-    // Silent without the index method or a domain.
-    row("geodetic method", "TextIndexiStart", "0", "", 0);
-    row("centre method", "TextIndexiStart", "0", "", 2);
-    row("no domain", "TextIndexiStart", "0", "", 1, "-1");
-    row("domain no number", "TextIndexiStart", "0", "", 1, "x");
 }
 
 void TestIndexChecks::leavingAnIndexFieldChecksItsLimit()
@@ -61,11 +54,7 @@ void TestIndexChecks::leavingAnIndexFieldChecksItsLimit()
     QFETCH(QString, field);
     QFETCH(QString, typed);
     QFETCH(QString, message);
-    QFETCH(int, method);
-    QFETCH(QString, domain);
 
-    window->controls().setSelectedIndex(QStringLiteral("cboChoice1"), method);
-    window->state().SelectedDomain = domain;
     edit(field)->clear();
     typeAndLeave(field, typed);
 

@@ -1,4 +1,5 @@
 #include "app/frmmain.h"
+#include "support/controls.h"
 #include "support/recordingmessages.h"
 #include "support/recordingpointer.h"
 #include "support/recordingshell.h"
@@ -85,7 +86,7 @@ void TestInstall::installedFolderServesATileRunFromOutside()
     frmMain window({&messages, &pointer, &shell}, m_prefix.filePath(QStringLiteral("lib/quorvantix")));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    ui::Controls &c = window.controls();
+    const ui::Controls c = ui::Controls(&window);
     window.findChild<QAction *>(QStringLiteral("mnuManual"))->trigger();
     UserClicks::pickComboText(c.comboBox(QStringLiteral("CountriesListBox")), QStringLiteral("France"));
     UserClicks::pickListRow(c.listWidget(QStringLiteral("DomainsAvailableBox")), 0);

@@ -1,4 +1,3 @@
-#include "domain/methodrefresh.h"
 #include "support/shownwindow.h"
 
 #include <QApplication>
@@ -16,12 +15,11 @@ private slots:
 
 private:
     // Shows the panel that holds the field: the index method's, the centre method's or the coordinates'.
-    void showPanelOf(const QString &f) const
+    void showPanelOf(const QString &f)
     {
         const bool index = f.startsWith(QLatin1String("TextIndex"));
         const bool centre = f.contains(QLatin1String("EMR")) || f.contains(QLatin1String("Radius"));
-        window->controls().setSelectedIndex(QStringLiteral("cboChoice1"), index ? 1 : centre ? 2 : 0);
-        window->methodRefresh().cboChoice1_Click();
+        pickMethod(index ? 1 : centre ? 2 : 0);
     }
 };
 
@@ -82,7 +80,7 @@ void TestKeyFilters::keysTypedIntoEachField()
     QFETCH(QString, focus);
 
     showPanelOf(field);
-    const ui::Controls &c = window->controls();
+    const ui::Controls c = controls();
     c.setText(field, before);
     c.widget(field)->setFocus();
     QTest::keyClicks(c.widget(field), typed);
@@ -121,7 +119,7 @@ void TestKeyFilters::keysOtherThanCharacters()
 
     edit(QStringLiteral("txtLon2"))->setFocus();
     QTest::keyClick(edit(QStringLiteral("txtLon2")), Qt::Key_Enter, Qt::KeypadModifier);
-    QTRY_COMPARE(QApplication::focusWidget(), window->controls().widget(QStringLiteral("cboLonLL2")));
+    QTRY_COMPARE(QApplication::focusWidget(), controls().widget(QStringLiteral("cboLonLL2")));
 }
 
 QTEST_MAIN(TestKeyFilters)

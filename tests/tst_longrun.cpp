@@ -124,7 +124,7 @@ void TestLongRun::run()
 
     QCOMPARE(progressSeen, progress);
     QCOMPARE(run.shown(), messages);
-    QCOMPARE(run.window->controls().itemCount("TilesListBox"), tiles);
+    QCOMPARE(run.controls().itemCount("TilesListBox"), tiles);
     QCOMPARE(field->text(), QStringLiteral("10"));
     QCOMPARE(enginesRunning(run.appFolder.path()), QStringList());
     QCOMPARE(QFileInfo::exists(run.work.filePath("quorvantix.lst")), tiles > 0);

@@ -138,8 +138,8 @@ void TestMapGeometry::antimeridian_data()
     QTest::newRow("170 E to 170 W") << QPointF(170, -170) << QPointF(170, 190) << true << -175.0 << 0.0;
     QTest::newRow("170 E to 179 E") << QPointF(170, 179) << QPointF(170, 179) << false << 178.5 << -179.5;
     QTest::newRow("west to east") << QPointF(-10, 10) << QPointF(-10, 10) << false << 0.0 << 180.0;
-    QTest::newRow("179 W to 178 E, nearly all round") << QPointF(-179, 178) << QPointF(-179, 178) << false
-                                                      << 0.0 << 179.5;
+    QTest::newRow("179 W to 178 E, nearly all round")
+        << QPointF(-179, 178) << QPointF(-179, 178) << false << 0.0 << 179.5;
     QTest::newRow("100 E to 100 W") << QPointF(100, -100) << QPointF(100, 260) << true << -150.0 << 0.0;
 }
 
@@ -177,7 +177,7 @@ void TestMapGeometry::tileLines_data()
         << "1    345     I 1-20 J 21-40     I 5-20 J 30-40" << true << "345" << IndexRange{1, 20, 21, 40}
         << IndexRange{5, 20, 30, 40};
     QTest::newRow("more blanks") << "12    7   I 81-90 J 1-20  I 81-81 J 1-1  " << true << "7"
-                                             << IndexRange{81, 90, 1, 20} << IndexRange{81, 81, 1, 1};
+                                 << IndexRange{81, 90, 1, 20} << IndexRange{81, 81, 1, 1};
     const auto noRead = [](const char *name, const char *line) {
         QTest::newRow(name) << line << false << QString() << IndexRange{} << IndexRange{};
     };
@@ -211,8 +211,7 @@ void TestMapGeometry::tileTables_data()
     const QByteArray head = "Region 7\r\n\r\nNo.  Tile #     I/J Ranges on Tile     I/J Ranges Selected\r\n";
     const QByteArray one = "1    3     I 41-60 J 1-20     I 45-60 J 10-20\r\n";
     const QByteArray two = "2    4     I 61-80 J 1-20     I 61-62 J 10-20\r\n";
-    QTest::newRow("two tiles, then the end") << head + one + two + "\r\nEnd of tile list\r\n"
-                                             << QStringList{"3", "4"};
+    QTest::newRow("two tiles, then the end") << head + one + two + "\r\nEnd of tile list\r\n" << QStringList{"3", "4"};
     QTest::newRow("one tile without ranges: none drawn") << head + one + "2    4     1- 40\r\n" << QStringList();
     QTest::newRow("no header") << one + two << QStringList();
     QTest::newRow("an empty line ends the table") << head + one + "\r\n" + two << QStringList{"3"};

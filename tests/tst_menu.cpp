@@ -1,102 +1,62 @@
-#include "app/frmmain.h"
-#include "support/recordingmessages.h"
-#include "support/recordingpointer.h"
-#include "support/recordingshell.h"
-#include "support/testfolders.h"
-#include "support/userclicks.h"
+#include "support/shownwindow.h"
 #include "ui/qtmessages.h"
 #include "ui/qtmousepointer.h"
 #include "ui/qtshell.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QtTest>
 
-// The menu commands, the About box, View output file and the map link, with
-// the shell's requests recorded instead of made.
+// The menu commands, the About box and View output file, with the shell's
+// requests recorded instead of made.
 class TestMenu : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
+    void init() { QVERIFY(m_shown.open()); }
     void cleanup();
     void helpOpensTheDocumentOnceItExists();
     void aboutBoxIsModalCentredAndLinksToTheMainPage();
-    void mapOfTheDomainChosenLast();
     void viewOutputFileOfTheWorkingFolder();
     void exitEndsTheProcess();
 
 private:
     void trigger(const char *action);
-    void pickDomain(const QString &number);
-    void pressMap()
-    {
-        QTest::mouseClick(m_window->controls().button(QStringLiteral("DownloadMapButton")), Qt::LeftButton);
-    }
 
-    QTemporaryDir m_appFolder;
-    RecordingMessages m_messages;
-    RecordingPointer m_pointer;
-    RecordingShell m_shell;
-    std::unique_ptr<frmMain> m_window;
+    ShownWindow m_shown;
 };
-
-void TestMenu::initTestCase()
-{
-    QVERIFY(QFile::copy(TestFolders::sampleCatalogue(), m_appFolder.filePath(QStringLiteral("tiles.cfg"))));
-}
-
-void TestMenu::init()
-{
-    m_shell = RecordingShell();
-    m_messages = RecordingMessages();
-    m_window = std::make_unique<frmMain>(ui::Services{&m_messages, &m_pointer, &m_shell}, m_appFolder.path());
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-}
 
 void TestMenu::cleanup()
 {
-    m_window.reset();
+    m_shown.window.reset();
+    m_shown.shell = RecordingShell();
     // None of these commands has anything to say.
-    QCOMPARE(m_messages.texts(), QStringList());
+    QCOMPARE(m_shown.messages.texts(), QStringList());
 }
 
 void TestMenu::trigger(const char *action)
 {
-    m_window->findChild<QAction *>(QLatin1String(action))->trigger();
-}
-
-void TestMenu::pickDomain(const QString &number)
-{
-    QListWidget *list = m_window->controls().listWidget(QStringLiteral("DomainsAvailableBox"));
-    const QList<QListWidgetItem *> found = list->findItems("Domain " + number + ',', Qt::MatchStartsWith);
-    QVERIFY2(!found.isEmpty(), qPrintable(number));
-    UserClicks::pickListRow(list, list->row(found.first()));
+    m_shown.window->findChild<QAction *>(QLatin1String(action))->trigger();
 }
 
 void TestMenu::helpOpensTheDocumentOnceItExists()
 {
     // Without the document Help does nothing visible, and the window goes on.
     trigger("mnuManual");
-    QCOMPARE(m_shell.documents, QStringList());
+    QCOMPARE(m_shown.shell.documents, QStringList());
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    QVERIFY(m_window->isVisible());
+    QVERIFY(m_shown.window->isVisible());
 
-    const QString help = m_appFolder.filePath(QStringLiteral("Quorvantix help.pdf"));
+    const QString help = m_shown.appFolder.filePath(QStringLiteral("Quorvantix help.pdf"));
     TestFolders::writeFile(help, "%PDF-1.4\n");
     trigger("mnuManual");
     trigger("mnuManual");
-    QCOMPARE(m_shell.documents, (QStringList{help, help}));
+    QCOMPARE(m_shown.shell.documents, (QStringList{help, help}));
 
     // The build renders the guide into its application folder.
     const QByteArray built = TestFolders::readFile(TestFolders::buildAppFolder() + "/Quorvantix help.pdf");
@@ -131,7 +91,7 @@ void TestMenu::aboutBoxIsModalCentredAndLinksToTheMainPage()
         box->reject(); // never leave the test waiting in exec()
     });
     poll.start(10);
-    m_window->move(0, 0); // the box is centred on the screen, not over its parent
+    m_shown.window->move(0, 0); // the box is centred on the screen, not over its parent
     trigger("mnuAbout"); // returns once the modal box has closed
 
     QVERIFY(seen);
@@ -141,27 +101,7 @@ void TestMenu::aboutBoxIsModalCentredAndLinksToTheMainPage()
              qPrintable(notice));
     QVERIFY(openAfterLink);
     QVERIFY(!openAfterOk);
-    QCOMPARE(m_shell.urls, QStringList(2, QStringLiteral("https://www.qmt.example/mm5/MM5_Main_Page.html")));
-}
-
-void TestMenu::mapOfTheDomainChosenLast()
-{
-    const auto mapOf = [](int number) {
-        return QStringLiteral("https://www.qmt.example/mm5/Files/MM5_D%1.pdf").arg(number);
-    };
-    QComboBox *countries = m_window->controls().comboBox(QStringLiteral("CountriesListBox"));
-    pressMap(); // no domain yet
-    UserClicks::pickComboText(countries, QStringLiteral("France"));
-    pickDomain(QStringLiteral("7"));
-    pressMap();
-    pressMap();
-    pickDomain(QStringLiteral("45"));
-    pressMap();
-    pickDomain(QStringLiteral("120"));
-    // Another country without a domain choice keeps domain 120.
-    UserClicks::pickComboText(countries, QStringLiteral("Chile"));
-    pressMap();
-    QCOMPARE(m_shell.urls, (QStringList{mapOf(7), mapOf(7), mapOf(45), mapOf(120)}));
+    QCOMPARE(m_shown.shell.urls, QStringList(2, QStringLiteral("https://www.qmt.example/mm5/MM5_Main_Page.html")));
 }
 
 void TestMenu::viewOutputFileOfTheWorkingFolder()
@@ -173,10 +113,10 @@ void TestMenu::viewOutputFileOfTheWorkingFolder()
     const QString saved = QDir::currentPath();
     QVERIFY(QDir::setCurrent(work.path()));
     TestFolders::writeFile(work.filePath(QStringLiteral("quorvantix.dat")), "tiles\r\n");
-    m_window->controls().setEnabled(QStringLiteral("ShowFileButton"), true); // as after a run
-    QTest::mouseClick(m_window->controls().button(QStringLiteral("ShowFileButton")), Qt::LeftButton);
+    m_shown.controls().setEnabled(QStringLiteral("ShowFileButton"), true); // as after a run
+    QTest::mouseClick(m_shown.controls().button(QStringLiteral("ShowFileButton")), Qt::LeftButton);
     QDir::setCurrent(saved);
-    QCOMPARE(m_shell.documents, QStringList{QDir(work.path()).filePath(QStringLiteral("quorvantix.dat"))});
+    QCOMPARE(m_shown.shell.documents, QStringList{QDir(work.path()).filePath(QStringLiteral("quorvantix.dat"))});
 }
 
 void TestMenu::exitEndsTheProcess()

@@ -165,7 +165,7 @@ void TestRunFaults::listFileNotUsed()
     qputenv("QUORVANTIX_ENGINE_TEST_CRASH_AFTER", crashAfter);
     const auto unset = qScopeGuard([] { qunsetenv("QUORVANTIX_ENGINE_TEST_CRASH_AFTER"); });
     QVERIFY(run.open(replay.isEmpty() ? RunWindow::standInEngine() : RunWindow::replayEngine()));
-    ui::Controls &c = run.window->controls();
+    const ui::Controls c = run.controls();
     c.addItem("TilesListBox", "Tile number: 99");
     c.setText("TilesCountLabel", "7");
     c.setText("WarningLabel", "earlier order text");
@@ -195,7 +195,7 @@ void TestRunFaults::focusChoosesNoDomain()
     QVERIFY(run.open(RunWindow::replayEngine()));
     run.clickShow();
     QCOMPARE(run.shown(), QStringList());
-    ui::Controls &c = run.window->controls();
+    const ui::Controls c = run.controls();
     QComboBox *countries = c.comboBox("CountriesListBox");
     UserClicks::pickComboText(countries, "Chile");
     QListWidget *domains = c.listWidget("DomainsAvailableBox");

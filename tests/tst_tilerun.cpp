@@ -1,10 +1,4 @@
-#include "app/frmmain.h"
-#include "run/tilerun.h"
-#include "support/recordingmessages.h"
-#include "support/recordingpointer.h"
-#include "support/recordingshell.h"
-#include "support/testfolders.h"
-#include "support/userclicks.h"
+#include "support/shownwindow.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -33,14 +27,10 @@ private slots:
 private:
     void start(const QString &engine);
     void pickDomain();
-    void clickShow() { QTest::mouseClick(m_window->controls().button("cmdShow"), Qt::LeftButton); }
+    void clickShow() { QTest::mouseClick(m_shown->controls().button("cmdShow"), Qt::LeftButton); }
 
-    std::unique_ptr<QTemporaryDir> m_app;
+    std::unique_ptr<ShownWindow> m_shown;
     std::unique_ptr<QTemporaryDir> m_work;
-    RecordingMessages m_messages;
-    RecordingPointer m_pointer;
-    RecordingShell m_shell;
-    std::unique_ptr<frmMain> m_window;
 };
 
 namespace {
@@ -81,17 +71,15 @@ const Entries Typical[] = {
 
 void TestTileRun::init()
 {
-    m_app = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/quorvantix app XXXXXX"));
+    m_shown = std::make_unique<ShownWindow>();
     m_work = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_app->isValid() && m_work->isValid());
-    QVERIFY(QFile::copy(TestFolders::sampleCatalogue(), m_app->filePath("tiles.cfg")));
+    QVERIFY(m_shown->appFolder.isValid() && m_work->isValid());
     QVERIFY(QDir::setCurrent(m_work->path()));
-    m_messages.clear();
 }
 
 void TestTileRun::cleanup()
 {
-    m_window.reset();
+    m_shown.reset();
     QDir::setCurrent(QDir::tempPath()); // the working folder is removed next
 }
 
@@ -99,21 +87,19 @@ void TestTileRun::cleanup()
 // and France picked by clicks.
 void TestTileRun::start(const QString &engine)
 {
-    QVERIFY(engine.isEmpty() || QFile::copy(engine, m_app->filePath("Quorvantix.exe")));
-    m_window = std::make_unique<frmMain>(ui::Services{&m_messages, &m_pointer, &m_shell}, m_app->path());
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    UserClicks::pickComboText(m_window->controls().comboBox("CountriesListBox"), "France");
+    QVERIFY(engine.isEmpty() || QFile::copy(engine, m_shown->appFolder.filePath("Quorvantix.exe")));
+    QVERIFY(m_shown->open());
+    m_shown->pickCountry("France");
 }
 
 void TestTileRun::pickDomain()
 {
-    QListWidget *domains = m_window->controls().listWidget("DomainsAvailableBox");
+    QListWidget *domains = m_shown->controls().listWidget("DomainsAvailableBox");
     const QList<QListWidgetItem *> found = domains->findItems("Domain 7,*2001", Qt::MatchWildcard);
     QCOMPARE(found.size(), 1);
     UserClicks::pickListRow(domains, domains->row(found.first()));
-    QCOMPARE(m_messages.texts(), QStringList());
-    m_pointer.changes.clear();
+    QCOMPARE(m_shown->messages.texts(), QStringList());
+    m_shown->pointer.changes.clear();
 }
 
 void TestTileRun::showTiles_data()
@@ -209,15 +195,15 @@ void TestTileRun::showTiles()
     QFETCH(QString, message);
     QFETCH(QStringList, tiles);
     if (!replay.isNull())
-        TestFolders::writeFile(m_app->filePath("replay.lst"), replay);
+        TestFolders::writeFile(m_shown->appFolder.filePath("replay.lst"), replay);
     TestFolders::writeFile("quorvantix.inp", OldControlFile);
     TestFolders::writeFile("quorvantix.lst", crlf({Header, "1    99     earlier"}));
     QVERIFY(inTheWay.isEmpty() || (QFile::remove(inTheWay) && QDir::current().mkpath(inTheWay + "/inside")));
     start(engine ? QStandardPaths::findExecutable("quorvantix-replay-engine", {QCoreApplication::applicationDirPath()})
                  : QString());
     pickDomain();
-    UserClicks::pickComboItem(m_window->controls().comboBox("cboChoice1"), method - 1);
-    ui::Controls &c = m_window->controls();
+    m_shown->pickMethod(method - 1);
+    const ui::Controls c = m_shown->controls();
     for (const auto &[name, value] : Typical[method - 1] + changes)
         c.setText(name, value);
     c.addItem("TilesListBox", "Tile number: 99");
@@ -229,25 +215,25 @@ void TestTileRun::showTiles()
 
     QCOMPARE(TestFolders::readFile("quorvantix.inp"), controlFile);
     // Each run of the replay engine is logged as "working folder|argument count".
-    const QString log = QString::fromLocal8Bit(TestFolders::readFile(m_app->filePath("replay.log")));
+    const QString log = QString::fromLocal8Bit(TestFolders::readFile(m_shown->appFolder.filePath("replay.log")));
     QCOMPARE(log.split(u'\n', Qt::SkipEmptyParts), QStringList(runs, m_work->path() + QStringLiteral("|0")));
-    QCOMPARE(TestFolders::readFile(m_app->filePath("replay-seen.inp")), runs ? controlFile : QByteArray());
+    QCOMPARE(TestFolders::readFile(m_shown->appFolder.filePath("replay-seen.inp")), runs ? controlFile : QByteArray());
     QStringList shown;
-    for (const RecordingMessages::Shown &box : std::as_const(m_messages.shown)) {
+    for (const RecordingMessages::Shown &box : std::as_const(m_shown->messages.shown)) {
         QCOMPARE(box.icon, ui::MessageIcon::Critical);
         shown << box.title + QStringLiteral(": ") + box.text;
     }
     message.replace("%1", QDir::toNativeSeparators(m_work->path()));
-    message.replace("%2", QDir::toNativeSeparators(m_app->path()));
+    message.replace("%2", QDir::toNativeSeparators(m_shown->appFolder.path()));
     QCOMPARE(shown, message.isEmpty() ? QStringList() : QStringList{message});
     QCOMPARE(c.items("TilesListBox"), tiles);
     QCOMPARE(c.text("TilesCountLabel"), message.isEmpty() ? QString::number(tiles.size()) : QStringLiteral("7"));
     QCOMPARE(c.text("WarningLabel"), message.isEmpty() ? OrderText : QStringLiteral("earlier order text"));
     QCOMPARE(c.isEnabled("ShowFileButton"), message.isEmpty());
-    QCOMPARE(m_pointer.changes.size(), 2);
-    QCOMPARE(m_pointer.changes.at(0).shape, ui::MousePointer::Shape::Hourglass);
-    QCOMPARE(m_pointer.changes.at(1).shape, ui::MousePointer::Shape::Default);
-    QCOMPARE(m_pointer.changes.at(1).over, m_window.get());
+    QCOMPARE(m_shown->pointer.changes.size(), 2);
+    QCOMPARE(m_shown->pointer.changes.at(0).shape, ui::MousePointer::Shape::Hourglass);
+    QCOMPARE(m_shown->pointer.changes.at(1).shape, ui::MousePointer::Shape::Default);
+    QCOMPARE(m_shown->pointer.changes.at(1).over, m_shown->window.get());
 }
 
 // Show before any domain is picked, then each method in turn with the
@@ -255,12 +241,14 @@ void TestTileRun::showTiles()
 void TestTileRun::endToEnd()
 {
     start(TestFolders::buildAppFolder() + QStringLiteral("/Quorvantix.exe"));
-    m_pointer.changes.clear();
-    m_window->tileRun().ShowTiles();
-    QCOMPARE(m_messages.texts(), QStringList{"No domain has been selected"});
-    QCOMPARE(m_messages.shown.first().title, QStringLiteral("Quorvantix GUI"));
-    QVERIFY(m_pointer.changes.isEmpty());
-    m_messages.clear();
+    m_shown->pointer.changes.clear();
+    // The button is enabled only by a domain pick: enabled here, it shows the check behind it.
+    m_shown->controls().setEnabled("cmdShow", true);
+    clickShow();
+    QCOMPARE(m_shown->messages.texts(), QStringList{"No domain has been selected"});
+    QCOMPARE(m_shown->messages.shown.first().title, QStringLiteral("Quorvantix GUI"));
+    QVERIFY(m_shown->pointer.changes.isEmpty());
+    m_shown->messages.clear();
     pickDomain();
     const std::tuple<int, Entries, QString> steps[] = {
         {1, {}, "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20"}, // the whole domain, as loaded
@@ -268,14 +256,14 @@ void TestTileRun::endToEnd()
         {3, {{"txtEMRLAT01", "46"}, {"txtEMRLON01", "2"}, {"txtRadius1", "50"}}, "7 8 12 13"},
     };
     for (const auto &[method, typed, tiles] : steps) {
-        ui::Controls &c = m_window->controls();
-        UserClicks::pickComboItem(c.comboBox("cboChoice1"), method - 1);
+        const ui::Controls c = m_shown->controls();
+        m_shown->pickMethod(method - 1);
         for (const auto &[name, value] : typed) {
             c.lineEdit(name)->selectAll();
             QTest::keyClicks(c.lineEdit(name), value);
         }
         clickShow();
-        QCOMPARE(m_messages.texts(), QStringList());
+        QCOMPARE(m_shown->messages.texts(), QStringList());
         // The prefix of each item is checked with the prepared list files.
         QCOMPARE(c.items("TilesListBox").replaceInStrings("Tile number: ", ""), tiles.split(u' '));
         QCOMPARE(c.text("TilesCountLabel"), QString::number(tiles.count(u' ') + 1));

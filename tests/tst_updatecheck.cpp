@@ -1,9 +1,5 @@
-#include "app/frmmain.h"
 #include "support/loopbackhttpserver.h"
-#include "support/recordingmessages.h"
-#include "support/recordingpointer.h"
-#include "support/recordingshell.h"
-#include "support/testfolders.h"
+#include "support/shownwindow.h"
 #include "update/downloadscontrol.h"
 
 #include <QLabel>
@@ -50,7 +46,6 @@ class TestUpdateCheck : public QObject
 
 private slots:
     void initTestCase();
-    void init();
     void cleanup();
     void checkAndReplace_data();
     void checkAndReplace();
@@ -60,15 +55,12 @@ private slots:
 private:
     void openWindow(bool withCatalogue);
     void clickLabel();
-    QString cataloguePath() const { return m_appFolder.filePath(QStringLiteral("tiles.cfg")); }
+    QString cataloguePath() const { return m_shown.appFolder.filePath(QStringLiteral("tiles.cfg")); }
+    DownloadsControl &control() const { return *m_shown.window->findChild<DownloadsControl *>(); }
 
     LoopbackHttpServer m_server;
     QString m_refusing;
-    QTemporaryDir m_appFolder;
-    RecordingMessages m_messages;
-    RecordingPointer m_pointer;
-    RecordingShell m_shell;
-    std::unique_ptr<frmMain> m_window;
+    ShownWindow m_shown;
 };
 
 void TestUpdateCheck::initTestCase()
@@ -78,41 +70,31 @@ void TestUpdateCheck::initTestCase()
     m_refusing = LoopbackHttpServer::refusingAddress();
 }
 
-void TestUpdateCheck::init()
-{
-    QFile::remove(cataloguePath());
-    m_messages = RecordingMessages();
-}
-
 void TestUpdateCheck::cleanup()
 {
-    m_window.reset();
+    m_shown.window.reset();
 }
 
 void TestUpdateCheck::openWindow(bool withCatalogue)
 {
-    if (withCatalogue)
-        QVERIFY(QFile::copy(TestFolders::sampleCatalogue(), cataloguePath()));
-    m_window = std::make_unique<frmMain>(ui::Services{&m_messages, &m_pointer, &m_shell}, m_appFolder.path());
-    m_window->downloadsControl().setBaseAddress(m_server.baseAddress());
-    m_window->downloadsControl().setTimeout(300ms);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    m_messages.clear();
+    QVERIFY(m_shown.open(withCatalogue ? sample() : QByteArray()));
+    control().setBaseAddress(m_server.baseAddress());
+    control().setTimeout(300ms);
+    m_shown.messages.clear();
 }
 
 // Clicks the control's link (its "Label1", not the window's label of that
 // name); the hourglass stands over it for the whole check.
 void TestUpdateCheck::clickLabel()
 {
-    auto *label = m_window->downloadsControl().findChild<QLabel *>(QStringLiteral("Label1"));
-    m_pointer.changes.clear();
+    auto *label = control().findChild<QLabel *>(QStringLiteral("Label1"));
+    m_shown.pointer.changes.clear();
     QTest::mouseClick(label, Qt::LeftButton);
-    QCOMPARE(m_pointer.changes.size(), 2);
-    QCOMPARE(m_pointer.changes.first().over, label);
-    QCOMPARE(m_pointer.changes.first().shape, ui::MousePointer::Shape::Hourglass);
-    QCOMPARE(m_pointer.changes.last().over, label);
-    QCOMPARE(m_pointer.changes.last().shape, ui::MousePointer::Shape::Default);
+    QCOMPARE(m_shown.pointer.changes.size(), 2);
+    QCOMPARE(m_shown.pointer.changes.first().over, label);
+    QCOMPARE(m_shown.pointer.changes.first().shape, ui::MousePointer::Shape::Hourglass);
+    QCOMPARE(m_shown.pointer.changes.last().over, label);
+    QCOMPARE(m_shown.pointer.changes.last().shape, ui::MousePointer::Shape::Default);
 }
 
 void TestUpdateCheck::checkAndReplace_data()
@@ -152,16 +134,16 @@ void TestUpdateCheck::checkAndReplace()
 
     m_server.respond(served);
     openWindow(local);
-    ui::Controls &c = m_window->controls();
+    const ui::Controls c = m_shown.controls();
     QCOMPARE(c.itemCount(QStringLiteral("CountriesListBox")) > 0, local);
-    m_messages.answers = {yes ? ui::MessageAnswer::Yes : ui::MessageAnswer::No};
-    m_messages.onShow = [this](const RecordingMessages::Shown &) {
-        QCOMPARE(m_pointer.current, ui::MousePointer::Shape::Hourglass);
+    m_shown.messages.answers = {yes ? ui::MessageAnswer::Yes : ui::MessageAnswer::No};
+    m_shown.messages.onShow = [this](const RecordingMessages::Shown &) {
+        QCOMPARE(m_shown.pointer.current, ui::MousePointer::Shape::Hourglass);
     };
     clickLabel();
 
-    QCOMPARE(m_messages.texts(), messages);
-    for (const RecordingMessages::Shown &shown : std::as_const(m_messages.shown)) {
+    QCOMPARE(m_shown.messages.texts(), messages);
+    for (const RecordingMessages::Shown &shown : std::as_const(m_shown.messages.shown)) {
         const bool question = shown.text == Question;
         QCOMPARE(shown.title, QStringLiteral("Quorvantix GUI"));
         QCOMPARE(shown.buttons, question ? ui::MessageButtons::YesNo : ui::MessageButtons::Ok);
@@ -176,19 +158,15 @@ void TestUpdateCheck::failuresChangeNothing_data()
 {
     QTest::addColumn<Serve>("serve");
     QTest::addColumn<QByteArray>("body");
-    // The error number GetContent passes on; 0 when it delivers the body.
-    QTest::addColumn<int>("number");
     QTest::addColumn<QString>("message");
 
     const QString failed = "Error when downloading from " + m_server.baseAddress() + "/quorvantix/tiles_cfg.txt\n";
-    QTest::newRow("empty body") << Serve::Reply << QByteArray() << 5 << failed + "Download did not contain content";
+    QTest::newRow("empty body") << Serve::Reply << QByteArray() << failed + "Download did not contain content";
     // A failure is reported as one even when nothing came with it.
-    QTest::newRow("HTTP 500, no body") << Serve::Error500 << QByteArray() << 5
-                                       << failed + "Download error. Status: 500 Internal Server Error";
-    QTest::newRow("refused") << Serve::Refused << QByteArray() << 5
-                             << "Error when downloading from " + m_refusing
+    QTest::newRow("HTTP 500, no body") << Serve::Error500 << QByteArray() << failed + "Download error. Status: 500 Internal Server Error";
+    QTest::newRow("refused") << Serve::Refused << QByteArray() << "Error when downloading from " + m_refusing
                                     + "/quorvantix/tiles_cfg.txt\nDownload error. Status: Connection refused";
-    QTest::newRow("no answer") << Serve::Silent << QByteArray() << 5
+    QTest::newRow("no answer") << Serve::Silent << QByteArray()
                                << failed + "Download error. Status: Timed out: the download did not end within 300 milliseconds";
 
     const QString noDate = QStringLiteral("The downloaded configuration file does not start with its date "
@@ -196,13 +174,13 @@ void TestUpdateCheck::failuresChangeNothing_data()
                                           "Your configuration file was not changed.");
     const QString notADate = QStringLiteral("The date \"%1\" of the downloaded configuration file is not a "
                                             "calendar date (YYYYMMDD).\nYour configuration file was not changed.");
-    QTest::newRow("no colon") << Serve::Reply << QByteArray("Catalogue date 20990101\r\n3\r\n") << 0 << noDate;
-    QTest::newRow("30 February") << Serve::Reply << QByteArray("Date: 20990230\r\n") << 0 << notADate.arg("20990230");
+    QTest::newRow("no colon") << Serve::Reply << QByteArray("Catalogue date 20990101\r\n3\r\n") << noDate;
+    QTest::newRow("30 February") << Serve::Reply << QByteArray("Date: 20990230\r\n") << notADate.arg("20990230");
     // LF-only line ends run the whole catalogue into its first line.
-    QTest::newRow("LF line ends") << Serve::Reply << sample().replace("\r\n", "\n") << 0
+    QTest::newRow("LF line ends") << Serve::Reply << sample().replace("\r\n", "\n")
                                   << notADate.arg("201104193QMT tiled MM5 data catalogue (s...");
 #ifdef Q_OS_UNIX
-    QTest::newRow("folder cannot take the file") << Serve::DiskFull << catalogueDated("20990101") << 0
+    QTest::newRow("folder cannot take the file") << Serve::DiskFull << catalogueDated("20990101")
                                                  << "The configuration file "
                                                         + QDir::toNativeSeparators(cataloguePath())
                                                         + " could not be written: File too large\n"
@@ -214,13 +192,11 @@ void TestUpdateCheck::failuresChangeNothing()
 {
     QFETCH(Serve, serve);
     QFETCH(QByteArray, body);
-    QFETCH(int, number);
     QFETCH(QString, message);
 
     openWindow(true);
-    DownloadsControl &control = m_window->downloadsControl();
     if (serve == Serve::Refused)
-        control.setBaseAddress(m_refusing);
+        control().setBaseAddress(m_refusing);
     if (serve == Serve::Silent)
         m_server.neverAnswer();
     else
@@ -243,26 +219,11 @@ void TestUpdateCheck::failuresChangeNothing()
     std::signal(SIGXFSZ, oldHandler);
 #endif
 
-    QCOMPARE(m_messages.texts(), (serve == Serve::DiskFull ? QStringList{Question, message} : QStringList{message}));
-    QCOMPARE(m_messages.shown.last().icon, ui::MessageIcon::Critical);
+    QCOMPARE(m_shown.messages.texts(), (serve == Serve::DiskFull ? QStringList{Question, message} : QStringList{message}));
+    QCOMPARE(m_shown.messages.shown.last().icon, ui::MessageIcon::Critical);
     QCOMPARE(TestFolders::readFile(cataloguePath()), sample());
-    QCOMPARE(QDir(m_appFolder.path()).entryList(QDir::Files), QStringList{"tiles.cfg"});
-    QCOMPARE(m_window->controls().text(QStringLiteral("ConfigDate")), QStringLiteral("19 April 2011"));
-
-    // The same read again: each level that passes the error on adds its name
-    // and sentence, joined by CR LF; afterwards the members are empty.
-    const DownloadResult result = control.GetContent(control.catalogueAddress());
-    QCOMPARE(result.error ? result.error->number : 0, number);
-    if (result.error) {
-        QCOMPARE(result.error->source, QStringLiteral("UDownload.GetContent\r\nAsyncReadComplete"));
-        QCOMPARE(result.error->description, message.replace(u'\n', QStringLiteral("\r\n")));
-    } else {
-        QCOMPARE(result.content, body);
-    }
-    QCOMPARE(control.downloadState().ErrorNumber, 0);
-    QCOMPARE(control.downloadState().ErrorSource, QString());
-    QCOMPARE(control.downloadState().ErrorDescription, QString());
-    QCOMPARE(control.downloadState().ContentBytes, QByteArray());
+    QCOMPARE(QDir(m_shown.appFolder.path()).entryList(QDir::Files), QStringList{"tiles.cfg"});
+    QCOMPARE(m_shown.controls().text(QStringLiteral("ConfigDate")), QStringLiteral("19 April 2011"));
 }
 
 QTEST_MAIN(TestUpdateCheck)

@@ -66,16 +66,16 @@ void TestUpdateSafety::initTestCase()
 
 void TestUpdateSafety::clickLabel()
 {
-    DownloadsControl &control = m_shown.window->downloadsControl();
+    DownloadsControl &control = (*m_shown.window->findChild<DownloadsControl *>());
     QTest::mouseClick(control.findChild<QLabel *>(QStringLiteral("Label1")), Qt::LeftButton);
 }
 
 // Picks France as the user does and returns the domains then offered.
 QStringList TestUpdateSafety::domainsOfFrance()
 {
-    UserClicks::pickComboText(m_shown.window->controls().comboBox(QStringLiteral("CountriesListBox")),
+    UserClicks::pickComboText(m_shown.controls().comboBox(QStringLiteral("CountriesListBox")),
                               QStringLiteral("France"));
-    return m_shown.window->controls().items(QStringLiteral("DomainsAvailableBox"));
+    return m_shown.controls().items(QStringLiteral("DomainsAvailableBox"));
 }
 
 void TestUpdateSafety::badCatalogueKeepsTheOneInUse_data()
@@ -130,9 +130,9 @@ void TestUpdateSafety::badCatalogueKeepsTheOneInUse()
     QFETCH(QString, reason);
 
     QVERIFY(m_shown.open());
-    m_shown.window->downloadsControl().setBaseAddress(m_server.baseAddress());
+    (*m_shown.window->findChild<DownloadsControl *>()).setBaseAddress(m_server.baseAddress());
     const QString cataloguePath = m_shown.appFolder.filePath(QStringLiteral("tiles.cfg"));
-    const QStringList countries = m_shown.window->controls().items(QStringLiteral("CountriesListBox"));
+    const QStringList countries = m_shown.controls().items(QStringLiteral("CountriesListBox"));
     const QStringList offered = domainsOfFrance();
     QVERIFY(!offered.isEmpty());
     m_shown.messages.clear();
@@ -147,7 +147,7 @@ void TestUpdateSafety::badCatalogueKeepsTheOneInUse()
                                                                           : LoopbackHttpServer::Cut::Reset);
         break;
     case Ending::RedirectLoop:
-        m_server.redirect(m_shown.window->downloadsControl().catalogueAddress());
+        m_server.redirect((*m_shown.window->findChild<DownloadsControl *>()).catalogueAddress());
         break;
     case Ending::RedirectRefused:
         m_server.redirect(LoopbackHttpServer::refusingAddress());
@@ -160,8 +160,8 @@ void TestUpdateSafety::badCatalogueKeepsTheOneInUse()
     QCOMPARE(m_shown.messages.shown.last().icon, ui::MessageIcon::Critical);
     QCOMPARE(m_shown.messages.shown.last().details, reason);
     QCOMPARE(TestFolders::readFile(cataloguePath), sample());
-    QCOMPARE(m_shown.window->controls().text(QStringLiteral("ConfigDate")), QStringLiteral("19 April 2011"));
-    QCOMPARE(m_shown.window->controls().items(QStringLiteral("CountriesListBox")), countries);
+    QCOMPARE(m_shown.controls().text(QStringLiteral("ConfigDate")), QStringLiteral("19 April 2011"));
+    QCOMPARE(m_shown.controls().items(QStringLiteral("CountriesListBox")), countries);
     QCOMPARE(domainsOfFrance(), offered);
 
     // Tried again later against a good catalogue, the update goes through.
@@ -170,7 +170,7 @@ void TestUpdateSafety::badCatalogueKeepsTheOneInUse()
     clickLabel();
     QCOMPARE(m_shown.messages.texts(), (QStringList{Question, NowUpToDate}));
     QCOMPARE(TestFolders::readFile(cataloguePath), newer() + "\r\n");
-    QCOMPARE(m_shown.window->controls().text(QStringLiteral("ConfigDate")), QStringLiteral("20 April 2011"));
+    QCOMPARE(m_shown.controls().text(QStringLiteral("ConfigDate")), QStringLiteral("20 April 2011"));
 }
 
 QTEST_MAIN(TestUpdateSafety)

@@ -1,10 +1,9 @@
 #include "app/frmabout.h"
 
-#include "app/basmodule.h"
 #include "app/centerform.h"
 #include "app/makerlogo.h"
-#include "app/shellroutines.h"
 #include "common/makerinfo.h"
+#include "ui/shell.h"
 #include "ui/linklook.h"
 
 #include <QDate>
@@ -31,7 +30,6 @@ QLabel *label(QWidget *parent, const char *name, const QString &caption = {})
 frmAbout::frmAbout(ui::Shell &shell, QWidget *parent)
     : QDialog(parent)
     , m_shell(shell)
-    , m_controls(this)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About "));
@@ -43,19 +41,19 @@ frmAbout::frmAbout(ui::Shell &shell, QWidget *parent)
 QString frmAbout::VersionText()
 {
     return QString::number(QUORVANTIX_VERSION_MAJOR) + u'.' + QString::number(QUORVANTIX_VERSION_MINOR) + u'.'
-        + basModule::VersionDate;
+        + QLatin1String(VersionDate);
 }
 
 void frmAbout::buildForm()
 {
-    auto *logo = label(this, "imgLogo");
+    QLabel *logo = imgLogo = label(this, "imgLogo");
     const qreal ratio = devicePixelRatioF();
     QPixmap picture = QPixmap::fromImage(MakerLogo::image(qRound(72 * ratio)));
     picture.setDevicePixelRatio(ratio);
     logo->setPixmap(picture);
     logo->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
-    QLabel *desc = label(this, "lblDesc");
+    QLabel *desc = lblDesc = label(this, "lblDesc");
     QFont big = desc->font();
     big.setPointSizeF(big.pointSizeF() * 1.6);
     big.setBold(true);
@@ -63,13 +61,13 @@ void frmAbout::buildForm()
 
     auto *head = new QVBoxLayout;
     head->addWidget(desc);
-    head->addWidget(label(this, "lblDesc2", QStringLiteral(" Graphical User Interface")));
-    head->addWidget(label(this, "lblVer"));
-    head->addWidget(label(this, "lblCopyright"));
+    head->addWidget(lblDesc2 = label(this, "lblDesc2", QStringLiteral(" Graphical User Interface")));
+    head->addWidget(lblVer = label(this, "lblVer"));
+    head->addWidget(lblCopyright = label(this, "lblCopyright"));
     head->addSpacing(8);
-    head->addWidget(label(this, "Label8", QStringLiteral("For updates, please visit")));
+    head->addWidget(Label8 = label(this, "Label8", QStringLiteral("For updates, please visit")));
 
-    QLabel *site = label(this, "lblQMT_Web_Site", MakerInfo::WebSiteCaption);
+    QLabel *site = lblQMT_Web_Site = label(this, "lblQMT_Web_Site", MakerInfo::WebSiteCaption);
     ui::giveLinkLook(site);
     site->setToolTip(MakerInfo::WebSite);
     site->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -77,13 +75,14 @@ void frmAbout::buildForm()
     head->addWidget(site);
     head->addSpacing(8);
 
-    const std::pair<const char *, const QString &> maker[] = {
-        {"Label1", MakerInfo::Name},      {"Label2", MakerInfo::Street}, {"Label3", MakerInfo::City},
-        {"Label5", MakerInfo::Telephone}, {"Label6", MakerInfo::Fax},    {"Label7", MakerInfo::InfoAddress}};
-    for (const auto &[name, text] : maker)
-        head->addWidget(label(this, name, text));
+    head->addWidget(Label1 = label(this, "Label1", MakerInfo::Name));
+    head->addWidget(Label2 = label(this, "Label2", MakerInfo::Street));
+    head->addWidget(Label3 = label(this, "Label3", MakerInfo::City));
+    head->addWidget(Label5 = label(this, "Label5", MakerInfo::Telephone));
+    head->addWidget(Label6 = label(this, "Label6", MakerInfo::Fax));
+    head->addWidget(Label7 = label(this, "Label7", MakerInfo::InfoAddress));
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = cmdOK = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
@@ -101,9 +100,9 @@ void frmAbout::buildForm()
 
 void frmAbout::Form_Load()
 {
-    m_controls.setText(QStringLiteral("lblDesc"), QStringLiteral("QUORVANTIX"));
-    m_controls.setText(QStringLiteral("lblVer"), VersionText());
-    m_controls.setText(QStringLiteral("lblCopyright"), MakerInfo::Notice(QDate::currentDate().year()));
+    lblDesc->setText(QStringLiteral("QUORVANTIX"));
+    lblVer->setText(VersionText());
+    lblCopyright->setText(MakerInfo::Notice(QDate::currentDate().year()));
     // The box takes its size from its texts, so it is centred once they are in.
     adjustSize();
     CenterForm(this);
@@ -116,16 +115,15 @@ void frmAbout::cmdOK_Click()
 
 void frmAbout::lblQMT_Web_Site_Click()
 {
-    OpenUrl(m_shell, MakerInfo::WebSite + QStringLiteral("/mm5/MM5_Main_Page.html"));
+    m_shell.openUrl(MakerInfo::WebSite + QStringLiteral("/mm5/MM5_Main_Page.html"));
 }
 
 bool frmAbout::eventFilter(QObject *watched, QEvent *event)
 {
     // The web site label acts as a link: a left click on it opens the page.
-    if (watched->objectName() == QLatin1String("lblQMT_Web_Site") && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == lblQMT_Web_Site && event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        const auto *site = static_cast<QWidget *>(watched);
-        if (mouse->button() == Qt::LeftButton && site->rect().contains(mouse->position().toPoint())) {
+        if (mouse->button() == Qt::LeftButton && lblQMT_Web_Site->rect().contains(mouse->position().toPoint())) {
             lblQMT_Web_Site_Click();
             return true;
         }

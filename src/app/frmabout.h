@@ -1,8 +1,9 @@
 #pragma once
 
-#include "ui/controls.h"
-
 #include <QDialog>
+
+class QLabel;
+class QPushButton;
 
 namespace ui {
 class Shell;
@@ -16,6 +17,9 @@ class frmAbout : public QDialog
 
 public:
     explicit frmAbout(ui::Shell &shell, QWidget *parent = nullptr);
+
+    // The date part of the version text.
+    static constexpr const char *VersionDate = "04_19_2011";
 
     // Major and minor version and the version date: 1.7.04_19_2011.
     static QString VersionText();
@@ -31,5 +35,19 @@ private:
     void Form_Load();
 
     ui::Shell &m_shell;
-    ui::Controls m_controls;
+
+    QLabel *imgLogo;
+    QLabel *lblDesc;
+    QLabel *lblDesc2;
+    QLabel *lblVer;
+    QLabel *lblCopyright;
+    QLabel *Label8;
+    QLabel *lblQMT_Web_Site;
+    QLabel *Label1;
+    QLabel *Label2;
+    QLabel *Label3;
+    QLabel *Label5;
+    QLabel *Label6;
+    QLabel *Label7;
+    QPushButton *cmdOK;
 };

@@ -1,8 +1,6 @@
 #include "app/frmmain.h"
 
-#include "app/basmodule.h"
 #include "app/centerform.h"
-#include "app/mainwindowform.h"
 #include "app/menucommands.h"
 #include "catalogue/cataloguetext.h"
 #include "catalogue/configreader.h"
@@ -20,19 +18,21 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 
 frmMain::frmMain(ui::Services services, const QString &appFolder, QWidget *parent)
     : QMainWindow(parent)
-    , m_downloadsControl(new DownloadsControl)
-    , m_controls(this)
-    , m_context{m_controls, m_state, services, [this] { InitMainForm(); }}
+    , m_form{}
+    , m_context{m_form, m_state, services}
+    , m_downloadsControl(new DownloadsControl(m_context))
 {
     m_state.appFolder = appFolder;
-    // One window per process: it starts from the process's initial state.
-    basModule::ConfigFileDate = QDate();
 
-    MainWindowForm::setup(this, m_downloadsControl);
-    m_downloadsControl->setObjectName(QStringLiteral("DownloadsControl1"));
+    m_form.setupUi(this, m_downloadsControl);
+    connect(m_downloadsControl, &DownloadsControl::catalogueReplaced, this, [this] { InitMainForm(); });
 
     m_methodRefresh = std::make_unique<MethodRefresh>(m_context);
     m_domainSelection = std::make_unique<DomainSelection>(m_context, *m_methodRefresh);
@@ -40,22 +40,17 @@ frmMain::frmMain(ui::Services services, const QString &appFolder, QWidget *paren
     m_entry = std::make_unique<EntryController>(m_context);
     m_tileRun = std::make_unique<TileRun>(m_context);
     m_menuCommands = std::make_unique<MenuCommands>(m_context, this);
-    m_downloadsControl->attach(m_context);
     // After the handlers above, so the map shows what they did.
-    const ui::Controls &c = m_controls;
-    const auto combo = [&c](const char *name) { return c.comboBox(QLatin1String(name)); };
-    const auto edit = [&c](const char *name) { return c.lineEdit(QLatin1String(name)); };
-    const DomainMapFeed::Controls mapControls{combo("CountriesListBox"), findChild<ui::PickList *>(QStringLiteral("DomainsAvailableBox")),
-                       combo("cboChoice1"), edit("txtLat1"), edit("txtLon1"), edit("txtLat2"), edit("txtLon2"),
-                       combo("cboLatLL1"), combo("cboLonLL1"), combo("cboLatLL2"), combo("cboLonLL2"),
-                       edit("TextIndexiStart"), edit("TextIndexiEnd"), edit("TextIndexjStart"), edit("TextIndexjEnd"),
-                       edit("txtEMRLAT01"), edit("txtEMRLON01"), edit("txtRadius1"), combo("cboEMRLAT01"),
-                       combo("cboEMRLON01"), c.listWidget(QStringLiteral("TilesListBox")), c.button(QStringLiteral("cmdShow"))};
-    const DomainMapFeed::State mapState{[this]() -> const CatalogueTables & { return m_state.tables; },
-                       [this] { return m_state.SelectedDomain; }, [this] { return m_state.DomainLimits; },
-                       [] { return int(basModule::SelectionMethod); }};
-    m_mapFeed = std::make_unique<DomainMapFeed>(*findChild<DomainMap *>(QStringLiteral("DomainMap")), mapControls,
-                                                mapState);
+    const MainWindowForm &f = m_form;
+    m_mapFeed = std::make_unique<DomainMapFeed>(
+        *f.DomainMap,
+        DomainMapFeed::Controls{f.CountriesListBox, f.DomainsAvailableBox, f.cboChoice1, f.txtLat1, f.txtLon1,
+                                f.txtLat2, f.txtLon2, f.cboLatLL1, f.cboLonLL1, f.cboLatLL2, f.cboLonLL2,
+                                f.TextIndexiStart, f.TextIndexiEnd, f.TextIndexjStart, f.TextIndexjEnd, f.txtEMRLAT01,
+                                f.txtEMRLON01, f.txtRadius1, f.cboEMRLAT01, f.cboEMRLON01, f.TilesListBox, f.cmdShow},
+        DomainMapFeed::State{[this]() -> const CatalogueTables & { return m_state.tables; },
+                             [this] { return m_state.SelectedDomain; }, [this] { return m_state.DomainLimits; },
+                             [this] { return int(m_state.SelectionMethod); }});
 
     Form_Load();
 }
@@ -66,15 +61,14 @@ void frmMain::Form_Load()
 {
     adjustSize();
     CenterForm(this);
-    basModule::VersionDate = QStringLiteral("04_19_2011");
     InitMainForm();
     FillChoiceLists();
-    m_controls.setEnabled(QStringLiteral("txtEMRLAT01"), false);
+    m_form.txtEMRLAT01->setEnabled(false);
     setWindowTitle(QStringLiteral("Quorvantix"));
-    m_controls.setSelectedIndex(QStringLiteral("cboChoice1"), 0);
+    m_form.cboChoice1->setCurrentIndex(0);
     m_methodRefresh->cboChoice1_Click();
-    basModule::SelectionMethod = 1;
-    m_controls.setVisible(QStringLiteral("Geodetic1"), true);
+    m_state.SelectionMethod = CoordinateMethod::LatLonBox;
+    m_form.Geodetic1->setVisible(true);
 }
 
 void frmMain::InitMainForm()
@@ -91,51 +85,52 @@ void frmMain::InitMainForm()
     ConfigReader reader(m_state.tables, *m_context.services.messages);
     const ConfigReadResult read = reader.ReadConfigFile(m_state.appFolder, catalogue);
     if (read.date) {
-        basModule::ConfigFileDate = *read.date;
-        m_controls.setText(QStringLiteral("ConfigDate"), read.dateCaption);
+        m_state.ConfigFileDate = *read.date;
+        m_form.ConfigDate->setText(read.dateCaption);
     }
     if (!m_state.tables.ConfigLoaded)
         return;
 
-    const QString countries = QStringLiteral("CountriesListBox");
-    m_controls.clearItems(countries);
+    QComboBox *countries = m_form.CountriesListBox;
+    countries->clear();
     const QStringList &names = m_state.tables.CountryNames;
     // A table still in its initial state (one empty entry) names no country.
     const bool noCountry = names.size() == 1 && names.first().isEmpty();
     if (!noCountry) {
         for (const QString &name : names)
-            m_controls.addItem(countries, name);
+            countries->addItem(name);
     }
-    m_controls.setSelectedIndex(countries, -1);
-    m_state.tables.CountryDomains =
-        MapCountriesToDomains(m_controls.items(countries), m_state.tables.DomainCountries);
+    countries->setCurrentIndex(-1);
+    QStringList listed;
+    for (int i = 0; i < countries->count(); ++i)
+        listed << countries->itemText(i);
+    m_state.tables.CountryDomains = MapCountriesToDomains(listed, m_state.tables.DomainCountries);
 
     m_state.SelectedDomain = QStringLiteral("-1");
-    m_controls.setText(QStringLiteral("label11"), QStringLiteral("From"));
-    m_controls.setText(QStringLiteral("Label9"), QStringLiteral("From"));
-    m_controls.setText(QStringLiteral("Label8"), QStringLiteral("To"));
-    m_controls.setText(QStringLiteral("Label10"), QStringLiteral("To"));
-    m_controls.setEnabled(QStringLiteral("ShowFileButton"), false);
+    m_form.label11->setText(QStringLiteral("From"));
+    m_form.Label9->setText(QStringLiteral("From"));
+    m_form.Label8->setText(QStringLiteral("To"));
+    m_form.Label10->setText(QStringLiteral("To"));
+    m_form.ShowFileButton->setEnabled(false);
 }
 
 void frmMain::FillChoiceLists()
 {
-    QComboBox *choice = m_controls.comboBox(QStringLiteral("cboChoice1"));
+    QComboBox *choice = m_form.cboChoice1;
     choice->insertItem(0, QStringLiteral("Geodetic (Latitude/Longitude):"));
     choice->insertItem(1, QStringLiteral("Indices (i,j):"));
     choice->insertItem(2, QStringLiteral("Center (Latitude/Longitude) with radius:"));
 
-    const auto fill = [this](const char *name, const char *first, const char *second) {
-        QComboBox *combo = m_controls.comboBox(QLatin1String(name));
+    const auto fill = [](QComboBox *combo, const char *first, const char *second) {
         combo->addItem(QLatin1String(first));
         combo->addItem(QLatin1String(second));
         combo->setCurrentIndex(0);
     };
-    fill("cboLatLL1", "N", "S");
-    fill("cboLonLL1", "E", "W");
-    fill("cboLatLL2", "N", "S");
-    fill("cboLonLL2", "E", "W");
-    fill("cboEMRLAT01", "N", "S");
-    fill("cboEMRLON01", "E", "W");
-    m_controls.setEnabled(QStringLiteral("cboEMRLAT01"), false);
+    fill(m_form.cboLatLL1, "N", "S");
+    fill(m_form.cboLonLL1, "E", "W");
+    fill(m_form.cboLatLL2, "N", "S");
+    fill(m_form.cboLonLL2, "E", "W");
+    fill(m_form.cboEMRLAT01, "N", "S");
+    fill(m_form.cboEMRLON01, "E", "W");
+    m_form.cboEMRLAT01->setEnabled(false);
 }

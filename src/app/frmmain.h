@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/mainstate.h"
-#include "app/windowcontext.h"
-#include "ui/controls.h"
+#include "core/mainstate.h"
+#include "core/mainwindowform.h"
+#include "core/windowcontext.h"
 #include "ui/services.h"
 
 #include <QCoreApplication>
@@ -38,24 +38,14 @@ public:
     // again after the catalogue was updated.
     void InitMainForm();
 
-    ui::Controls &controls() { return m_controls; }
-    MainState &state() { return m_state; }
-    WindowContext &context() { return m_context; }
-    MethodRefresh &methodRefresh() { return *m_methodRefresh; }
-    DomainSelection &domainSelection() { return *m_domainSelection; }
-    EntryController &entry() { return *m_entry; }
-    TileRun &tileRun() { return *m_tileRun; }
-    MenuCommands &menuCommands() { return *m_menuCommands; }
-    DownloadsControl &downloadsControl() { return *m_downloadsControl; }
-
 private:
     void Form_Load();
     void FillChoiceLists();
 
+    MainWindowForm m_form;
     MainState m_state;
-    DownloadsControl *m_downloadsControl;
-    ui::Controls m_controls;
     WindowContext m_context;
+    DownloadsControl *m_downloadsControl;
     std::unique_ptr<MethodRefresh> m_methodRefresh;
     std::unique_ptr<DomainSelection> m_domainSelection;
     std::unique_ptr<MapLink> m_mapLink;

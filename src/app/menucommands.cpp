@@ -1,35 +1,24 @@
 #include "app/menucommands.h"
 
 #include "app/frmabout.h"
-#include "app/shellroutines.h"
-#include "app/windowcontext.h"
+#include "core/mainwindowform.h"
+#include "core/shellroutines.h"
+#include "core/windowcontext.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QDir>
 #include <QMainWindow>
-
-namespace {
-
-QAction *action(QMainWindow *window, const char *name)
-{
-    QAction *found = window->findChild<QAction *>(QLatin1String(name));
-    if (!found)
-        qFatal("The window has no menu entry named %s", name);
-    return found;
-}
-
-} // namespace
+#include <QPushButton>
 
 MenuCommands::MenuCommands(WindowContext &context, QMainWindow *window)
     : m_context(context)
     , m_window(window)
 {
-    QObject::connect(action(window, "mnuClose"), &QAction::triggered, window, [this] { mnuClose_Click(); });
-    QObject::connect(action(window, "mnuManual"), &QAction::triggered, window, [this] { mnuManual_Click(); });
-    QObject::connect(action(window, "mnuAbout"), &QAction::triggered, window, [this] { mnuAbout_Click(); });
-    QObject::connect(m_context.controls.button(QStringLiteral("ShowFileButton")), &QAbstractButton::clicked, window,
-                     [this] { ShowFileButton_Click(); });
+    const MainWindowForm &form = m_context.form;
+    QObject::connect(form.mnuClose, &QAction::triggered, window, [this] { mnuClose_Click(); });
+    QObject::connect(form.mnuManual, &QAction::triggered, window, [this] { mnuManual_Click(); });
+    QObject::connect(form.mnuAbout, &QAction::triggered, window, [this] { mnuAbout_Click(); });
+    QObject::connect(form.ShowFileButton, &QPushButton::clicked, window, [this] { ShowFileButton_Click(); });
 }
 
 QString MenuCommands::HelpDocumentPath(const QString &appFolder)

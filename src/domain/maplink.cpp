@@ -1,17 +1,18 @@
 #include "domain/maplink.h"
 
-#include "app/shellroutines.h"
-#include "app/windowcontext.h"
 #include "common/makerinfo.h"
 #include "common/numbertext.h"
+#include "core/mainwindowform.h"
+#include "core/windowcontext.h"
+#include "ui/shell.h"
 
-#include <QAbstractButton>
+#include <QPushButton>
 
 MapLink::MapLink(WindowContext &context)
     : m_context(context)
 {
-    QObject::connect(m_context.controls.button(QStringLiteral("DownloadMapButton")), &QAbstractButton::clicked,
-                     m_context.controls.window(), [this] { DownloadMapButton_Click(); });
+    QObject::connect(m_context.form.DownloadMapButton, &QPushButton::clicked, m_context.form.centralWidget,
+                     [this] { DownloadMapButton_Click(); });
 }
 
 QString MapLink::MapAddress(const QString &domain)
@@ -27,5 +28,5 @@ void MapLink::DownloadMapButton_Click()
 {
     const QString address = MapAddress(m_context.state.SelectedDomain);
     if (!address.isEmpty())
-        OpenUrl(*m_context.services.shell, address);
+        m_context.services.shell->openUrl(address);
 }

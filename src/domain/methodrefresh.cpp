@@ -1,11 +1,15 @@
 #include "domain/methodrefresh.h"
 
-#include "app/basmodule.h"
-#include "app/windowcontext.h"
 #include "common/numbertext.h"
+#include "core/mainwindowform.h"
+#include "core/windowcontext.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 
 namespace {
 
@@ -25,64 +29,63 @@ QString displayedNumber(const QString &limit, double value)
 MethodRefresh::MethodRefresh(WindowContext &context)
     : m_context(context)
 {
-    QObject::connect(m_context.controls.comboBox(QStringLiteral("cboChoice1")), &QComboBox::activated,
-                     m_context.controls.window(), [this] { cboChoice1_Click(); });
+    QObject::connect(m_context.form.cboChoice1, &QComboBox::activated, m_context.form.centralWidget,
+                     [this] { cboChoice1_Click(); });
 }
 
 void MethodRefresh::cboChoice1_Click()
 {
-    const ui::Controls &c = m_context.controls;
+    const MainWindowForm &f = m_context.form;
     HideEntryPanels();
     EnableEntryFields();
 
-    const QString method = c.text(QStringLiteral("cboChoice1"));
+    const QString method = f.cboChoice1->currentText();
     if (method == Geodetic) {
-        basModule::SelectionMethod = 1;
-        c.setVisible(QStringLiteral("Geodetic1"), true);
-        c.setVisible(QStringLiteral("Geodetic2"), true);
+        m_context.state.SelectionMethod = CoordinateMethod::LatLonBox;
+        f.Geodetic1->setVisible(true);
+        f.Geodetic2->setVisible(true);
         ShowDomainLimits();
     } else if (method == Indices) {
-        basModule::SelectionMethod = 2;
-        c.setVisible(QStringLiteral("Indices"), true);
-        c.setVisible(QStringLiteral("Geodetic2"), false);
+        m_context.state.SelectionMethod = CoordinateMethod::Indices;
+        f.Indices->setVisible(true);
+        f.Geodetic2->setVisible(false);
         const QStringList &limits = m_context.state.DomainLimits;
-        c.setText(QStringLiteral("Label8"), QStringLiteral("To       ") + limits.value(2));
-        c.setText(QStringLiteral("Label10"), QStringLiteral("To       ") + limits.value(3));
-        c.setText(QStringLiteral("label11"), QStringLiteral("Index i from   ") + limits.value(0));
-        c.setText(QStringLiteral("Label9"), QStringLiteral("Index j from    ") + limits.value(1));
-        c.setText(QStringLiteral("TextIndexiStart"), limits.value(0));
-        c.setText(QStringLiteral("TextIndexiEnd"), limits.value(2));
-        c.setText(QStringLiteral("TextIndexjStart"), limits.value(1));
-        c.setText(QStringLiteral("TextIndexjEnd"), limits.value(3));
+        f.Label8->setText(QStringLiteral("To       ") + limits.value(2));
+        f.Label10->setText(QStringLiteral("To       ") + limits.value(3));
+        f.label11->setText(QStringLiteral("Index i from   ") + limits.value(0));
+        f.Label9->setText(QStringLiteral("Index j from    ") + limits.value(1));
+        f.TextIndexiStart->setText(limits.value(0));
+        f.TextIndexiEnd->setText(limits.value(2));
+        f.TextIndexjStart->setText(limits.value(1));
+        f.TextIndexjEnd->setText(limits.value(3));
     } else if (method == Centre) {
-        basModule::SelectionMethod = 3;
-        c.setVisible(QStringLiteral("RangeD"), true);
-        c.setVisible(QStringLiteral("Geodetic2"), false);
+        m_context.state.SelectionMethod = CoordinateMethod::CentreRadius;
+        f.RangeD->setVisible(true);
+        f.Geodetic2->setVisible(false);
         ShowDomainLimits();
     }
 }
 
 void MethodRefresh::HideEntryPanels()
 {
-    const ui::Controls &c = m_context.controls;
-    c.setVisible(QStringLiteral("Geodetic1"), false);
-    c.setVisible(QStringLiteral("RangeD"), false);
-    c.setVisible(QStringLiteral("Indices"), false);
-    c.clearItems(QStringLiteral("TilesListBox"));
+    const MainWindowForm &f = m_context.form;
+    f.Geodetic1->setVisible(false);
+    f.RangeD->setVisible(false);
+    f.Indices->setVisible(false);
+    f.TilesListBox->clear();
 }
 
 void MethodRefresh::EnableEntryFields()
 {
-    static const char *const fields[] = {
-        "txtLat1", "txtLon1", "txtLatD1", "txtLatM1", "txtLatS1", "txtLonD1", "txtLonM1", "txtLonS1",
-        "txtRadius1", "txtEMRLAT01", "cboEMRLAT01", "txtEMRLON01", "cboEMRLON01", "cboChoice1",
-        "cboLatLL1", "cboLonLL1"};
-    const ui::Controls &c = m_context.controls;
-    for (const char *name : fields)
-        c.setEnabled(QLatin1String(name), true);
+    const MainWindowForm &f = m_context.form;
+    QWidget *const fields[] = {
+        f.txtLat1, f.txtLon1, f.txtLatD1, f.txtLatM1, f.txtLatS1, f.txtLonD1, f.txtLonM1, f.txtLonS1,
+        f.txtRadius1, f.txtEMRLAT01, f.cboEMRLAT01, f.txtEMRLON01, f.cboEMRLON01, f.cboChoice1,
+        f.cboLatLL1, f.cboLonLL1};
+    for (QWidget *w : fields)
+        w->setEnabled(true);
     const QColor background = QApplication::palette().color(QPalette::Base);
-    for (const char *name : fields) {
-        QWidget *w = c.widget(QLatin1String(name));
+    for (QWidget *w : fields) {
         QPalette palette = w->palette();
         palette.setColor(QPalette::Base, background);
         w->setPalette(palette);
@@ -91,19 +94,21 @@ void MethodRefresh::EnableEntryFields()
 
 void MethodRefresh::ShowDomainLimits()
 {
-    const ui::Controls &c = m_context.controls;
+    const MainWindowForm &f = m_context.form;
     const QStringList &limits = m_context.state.DomainLimits;
 
     struct Row
     {
         int from, to;
-        const char *fromLabel, *toLabel, *fromField, *toField, *fromList, *toList;
+        QLabel *fromLabel, *toLabel;
+        QLineEdit *fromField, *toField;
+        QComboBox *fromList, *toList;
         const char *fromCaption;
         QChar positive, negative;
     };
-    static const Row rows[] = {
-        {8, 9, "label11", "Label8", "txtLat1", "txtLat2", "cboLatLL1", "cboLatLL2", "Lat from  ", u'N', u'S'},
-        {6, 7, "Label9", "Label10", "txtLon1", "txtLon2", "cboLonLL1", "cboLonLL2", "Lon from  ", u'E', u'W'},
+    const Row rows[] = {
+        {8, 9, f.label11, f.Label8, f.txtLat1, f.txtLat2, f.cboLatLL1, f.cboLatLL2, "Lat from  ", u'N', u'S'},
+        {6, 7, f.Label9, f.Label10, f.txtLon1, f.txtLon2, f.cboLonLL1, f.cboLonLL2, "Lon from  ", u'E', u'W'},
     };
 
     for (const Row &row : rows) {
@@ -119,13 +124,13 @@ void MethodRefresh::ShowDomainLimits()
         const double firstValue = swap ? *to : *from;
         const double secondValue = swap ? *from : *to;
 
-        const auto show = [&](const char *label, const QString &caption, const char *field,
-                              const char *list, int position, double value) {
+        const auto show = [&](QLabel *label, const QString &caption, QLineEdit *field, QComboBox *list,
+                              int position, double value) {
             const QString number = displayedNumber(limits.at(position), value);
             const QChar hemisphere = value >= 0 ? row.positive : row.negative;
-            c.setText(QLatin1String(label), caption + number + u' ' + hemisphere);
-            c.setText(QLatin1String(field), number);
-            c.setText(QLatin1String(list), QString(hemisphere));
+            label->setText(caption + number + u' ' + hemisphere);
+            field->setText(number);
+            list->setCurrentIndex(list->findText(QString(hemisphere), Qt::MatchExactly | Qt::MatchCaseSensitive));
         };
         show(row.fromLabel, QLatin1String(row.fromCaption), row.fromField, row.fromList, first, firstValue);
         show(row.toLabel, QStringLiteral("To     "), row.toField, row.toList, second, secondValue);

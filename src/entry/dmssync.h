@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QString>
+#include <QHash>
 
-namespace ui {
-class Controls;
-}
+#include <memory>
+
+class QObject;
+struct MainWindowForm;
 
 // Keeps the two forms of the four box coordinates in step: a change of a
 // decimal field rewrites its degree, minute and second fields; leaving one
@@ -13,7 +14,8 @@ class Controls;
 class DmsSync
 {
 public:
-    explicit DmsSync(const ui::Controls &controls);
+    explicit DmsSync(const MainWindowForm &form);
+    ~DmsSync();
 
     // Run on every change of the decimal field's text, also inside a write
     // by the program.
@@ -35,9 +37,9 @@ public:
     void txtLonM2_LostFocus();
     void txtLonS2_LostFocus();
 
-    // Runs the focus-loss handler of the named field; false when it has none.
-    bool LostFocus(const QString &control);
-    static bool hasLostFocusHandler(const QString &control);
+    // Runs the focus-loss handler of the field; false when it has none.
+    bool LostFocus(const QObject *control);
+    bool hasLostFocusHandler(const QObject *control) const;
 
     struct Coordinate;
 
@@ -48,5 +50,8 @@ private:
     void secondsLeft(const Coordinate &c);
     void writeDecimal(const Coordinate &c, int degrees, int minutes, double seconds);
 
-    const ui::Controls &m_controls;
+    using Handler = void (DmsSync::*)();
+
+    std::unique_ptr<Coordinate> m_startLatitude, m_startLongitude, m_endLatitude, m_endLongitude;
+    QHash<const QObject *, Handler> m_lostFocusHandlers;
 };

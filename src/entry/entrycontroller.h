@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class QObject;
 struct WindowContext;
 class DmsSync;
 class EntryEventFilter;
@@ -18,21 +19,10 @@ public:
     explicit EntryController(WindowContext &context);
     ~EntryController();
 
-    // Change handling of the decimal fields; each runs inside every change
-    // of its field's text, a write by the program included.
-    void txtLat1_Change();
-    void txtLon1_Change();
-    void txtLat2_Change();
-    void txtLon2_Change();
-
-    EntryKeys &keys() { return *m_keys; }
-    DmsSync &dms() { return *m_dms; }
-    IndexChecks &indexChecks() { return *m_indexChecks; }
-
 private:
     // Queues a Tab keystroke to the window, handled after the current key.
     void moveOn();
-    void lostFocus(const QString &control);
+    void lostFocus(const QObject *control);
 
     WindowContext &m_context;
     std::unique_ptr<EntryKeys> m_keys;

@@ -1,6 +1,5 @@
 #include "entry/entryeventfilter.h"
 
-#include "entry/entrykeys.h"
 #include "entry/keycode.h"
 
 #include <QFocusEvent>
@@ -31,16 +30,14 @@ bool EntryEventFilter::keyPress(QObject *watched, QEvent *event)
     if (!code)
         return false;
     qint16 KeyAscii = *code;
-    const QString control = watched->objectName();
-    if (!m_handlers.keyPress(control, KeyAscii))
+    if (!m_handlers.keyPress(watched, KeyAscii))
         return false;
     if (KeyAscii == 0)
         return true;
     // The typing limit of a field counts characters, not control keys.
     if (KeyAscii >= 32) {
         if (auto *edit = qobject_cast<QLineEdit *>(watched)) {
-            const int limit = EntryKeys::typingLimit(control);
-            if (EntryKeys::exceedsTypingLimit(limit, edit->text().size(), edit->selectedText().size()))
+            if (m_handlers.exceedsTypingLimit(watched, edit->text().size(), edit->selectedText().size()))
                 return true;
         }
     }
@@ -51,7 +48,7 @@ bool EntryEventFilter::keyPress(QObject *watched, QEvent *event)
 
 bool EntryEventFilter::focusOut(QObject *watched, QEvent *event)
 {
-    if (!m_handlers.hasLostFocus(watched->objectName()))
+    if (!m_handlers.hasLostFocus(watched))
         return false;
     // A message box, a popup (a drop-down's list, a context menu), the menu
     // bar or another window taking the focus is not the user leaving the
@@ -69,6 +66,6 @@ bool EntryEventFilter::focusOut(QObject *watched, QEvent *event)
     // cursor); a handler that gives it the focus back then leaves it with a
     // working cursor instead of having that undone after it.
     watched->event(event);
-    m_handlers.lostFocus(watched->objectName());
+    m_handlers.lostFocus(watched);
     return true;
 }

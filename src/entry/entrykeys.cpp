@@ -1,77 +1,64 @@
 #include "entry/entrykeys.h"
 
+#include "core/mainwindowform.h"
 #include "entry/keyfilters.h"
-#include "ui/controls.h"
 
-#include <QHash>
+#include <QComboBox>
+#include <QLineEdit>
 
 namespace {
 
 constexpr qint16 EnterCode = 13;
 constexpr qint16 MinusCode = 45;
 
-using Handler = void (EntryKeys::*)(qint16 &);
-
-const QHash<QString, Handler> &handlers()
-{
-    static const QHash<QString, Handler> table = {
-        {QStringLiteral("txtLat1"), &EntryKeys::txtLat1_KeyPress},
-        {QStringLiteral("txtLat2"), &EntryKeys::txtLat2_KeyPress},
-        {QStringLiteral("txtLon1"), &EntryKeys::txtLon1_KeyPress},
-        {QStringLiteral("txtLon2"), &EntryKeys::txtLon2_KeyPress},
-        {QStringLiteral("txtEMRLAT01"), &EntryKeys::txtEMRLAT01_KeyPress},
-        {QStringLiteral("txtEMRLON01"), &EntryKeys::txtEMRLON01_KeyPress},
-        {QStringLiteral("txtRadius1"), &EntryKeys::txtRadius1_KeyPress},
-        {QStringLiteral("cboEMRLAT01"), &EntryKeys::cboEMRLAT01_KeyPress},
-        {QStringLiteral("txtLatS1"), &EntryKeys::txtLatS1_KeyPress},
-        {QStringLiteral("txtLatS2"), &EntryKeys::txtLatS2_KeyPress},
-        {QStringLiteral("txtLonS1"), &EntryKeys::txtLonS1_KeyPress},
-        {QStringLiteral("txtLonS2"), &EntryKeys::txtLonS2_KeyPress},
-        {QStringLiteral("txtLatD1"), &EntryKeys::txtLatD1_KeyPress},
-        {QStringLiteral("txtLatM1"), &EntryKeys::txtLatM1_KeyPress},
-        {QStringLiteral("txtLatD2"), &EntryKeys::txtLatD2_KeyPress},
-        {QStringLiteral("txtLatM2"), &EntryKeys::txtLatM2_KeyPress},
-        {QStringLiteral("txtLonD1"), &EntryKeys::txtLonD1_KeyPress},
-        {QStringLiteral("txtLonM1"), &EntryKeys::txtLonM1_KeyPress},
-        {QStringLiteral("txtLonD2"), &EntryKeys::txtLonD2_KeyPress},
-        {QStringLiteral("txtLonM2"), &EntryKeys::txtLonM2_KeyPress},
-        {QStringLiteral("TextIndexiStart"), &EntryKeys::TextIndexiStart_KeyPress},
-        {QStringLiteral("TextIndexjStart"), &EntryKeys::TextIndexjStart_KeyPress},
-        {QStringLiteral("TextIndexiEnd"), &EntryKeys::TextIndexiEnd_KeyPress},
-        {QStringLiteral("TextIndexjEnd"), &EntryKeys::TextIndexjEnd_KeyPress},
-    };
-    return table;
-}
-
 } // namespace
 
-EntryKeys::EntryKeys(const ui::Controls &controls, std::function<void()> moveOn)
-    : m_controls(controls)
+EntryKeys::EntryKeys(const MainWindowForm &form, std::function<void()> moveOn)
+    : m_form(form)
     , m_moveOn(std::move(moveOn))
+    , m_handlers{
+          {form.txtLat1, &EntryKeys::txtLat1_KeyPress},
+          {form.txtLat2, &EntryKeys::txtLat2_KeyPress},
+          {form.txtLon1, &EntryKeys::txtLon1_KeyPress},
+          {form.txtLon2, &EntryKeys::txtLon2_KeyPress},
+          {form.txtEMRLAT01, &EntryKeys::txtEMRLAT01_KeyPress},
+          {form.txtEMRLON01, &EntryKeys::txtEMRLON01_KeyPress},
+          {form.txtRadius1, &EntryKeys::txtRadius1_KeyPress},
+          {form.cboEMRLAT01, &EntryKeys::cboEMRLAT01_KeyPress},
+          {form.txtLatS1, &EntryKeys::txtLatS1_KeyPress},
+          {form.txtLatS2, &EntryKeys::txtLatS2_KeyPress},
+          {form.txtLonS1, &EntryKeys::txtLonS1_KeyPress},
+          {form.txtLonS2, &EntryKeys::txtLonS2_KeyPress},
+          {form.txtLatD1, &EntryKeys::txtLatD1_KeyPress},
+          {form.txtLatM1, &EntryKeys::txtLatM1_KeyPress},
+          {form.txtLatD2, &EntryKeys::txtLatD2_KeyPress},
+          {form.txtLatM2, &EntryKeys::txtLatM2_KeyPress},
+          {form.txtLonD1, &EntryKeys::txtLonD1_KeyPress},
+          {form.txtLonM1, &EntryKeys::txtLonM1_KeyPress},
+          {form.txtLonD2, &EntryKeys::txtLonD2_KeyPress},
+          {form.txtLonM2, &EntryKeys::txtLonM2_KeyPress},
+          {form.TextIndexiStart, &EntryKeys::TextIndexiStart_KeyPress},
+          {form.TextIndexjStart, &EntryKeys::TextIndexjStart_KeyPress},
+          {form.TextIndexiEnd, &EntryKeys::TextIndexiEnd_KeyPress},
+          {form.TextIndexjEnd, &EntryKeys::TextIndexjEnd_KeyPress}}
+    , m_typingLimits{
+          {form.txtLatD1, 2}, {form.txtLatM1, 2}, {form.txtLatS1, 5},
+          {form.txtLatD2, 2}, {form.txtLatM2, 2}, {form.txtLatS2, 5}}
 {
 }
 
-bool EntryKeys::KeyPress(const QString &control, qint16 &KeyAscii)
+bool EntryKeys::KeyPress(const QObject *control, qint16 &KeyAscii)
 {
-    const Handler handler = handlers().value(control);
+    const Handler handler = m_handlers.value(control);
     if (!handler)
         return false;
     (this->*handler)(KeyAscii);
     return true;
 }
 
-bool EntryKeys::hasKeyHandler(const QString &control)
+int EntryKeys::typingLimit(const QObject *control) const
 {
-    return handlers().contains(control);
-}
-
-int EntryKeys::typingLimit(const QString &control)
-{
-    static const QHash<QString, int> limits = {
-        {QStringLiteral("txtLatD1"), 2}, {QStringLiteral("txtLatM1"), 2}, {QStringLiteral("txtLatS1"), 5},
-        {QStringLiteral("txtLatD2"), 2}, {QStringLiteral("txtLatM2"), 2}, {QStringLiteral("txtLatS2"), 5},
-    };
-    return limits.value(control, 0);
+    return m_typingLimits.value(control, 0);
 }
 
 bool EntryKeys::exceedsTypingLimit(int limit, qsizetype textLength, qsizetype selectedLength)
@@ -79,11 +66,11 @@ bool EntryKeys::exceedsTypingLimit(int limit, qsizetype textLength, qsizetype se
     return limit > 0 && textLength - selectedLength + 1 > limit;
 }
 
-void EntryKeys::decimalField(qint16 &KeyAscii, const QString &field, const QString &hemisphere,
+void EntryKeys::decimalField(qint16 &KeyAscii, const QLineEdit *field, QComboBox *hemisphere,
                              Hemisphere kind, OnEnter enter)
 {
     FilterDecimalKey(KeyAscii);
-    FilterSecondPoint(KeyAscii, m_controls.text(field));
+    FilterSecondPoint(KeyAscii, field->text());
     if (KeyAscii == EnterCode) {
         KeyAscii = 0;
         if (enter == OnEnter::MovesOn)
@@ -96,55 +83,55 @@ void EntryKeys::decimalField(qint16 &KeyAscii, const QString &field, const QStri
     }
 }
 
-void EntryKeys::secondsField(qint16 &KeyAscii, const QString &field)
+void EntryKeys::secondsField(qint16 &KeyAscii, const QLineEdit *field)
 {
     FilterDecimalKey(KeyAscii);
-    FilterSecondPoint(KeyAscii, m_controls.text(field));
+    FilterSecondPoint(KeyAscii, field->text());
 }
 
-void EntryKeys::flip(const QString &hemisphere, Hemisphere kind)
+void EntryKeys::flip(QComboBox *hemisphere, Hemisphere kind)
 {
-    const QString text = m_controls.text(hemisphere);
+    const QString text = hemisphere->currentText();
     const QString flipped = FlipHemisphere(text, kind == Hemisphere::Latitude);
     if (flipped != text)
-        m_controls.setText(hemisphere, flipped);
+        hemisphere->setCurrentIndex(hemisphere->findText(flipped, Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
 void EntryKeys::txtLat1_KeyPress(qint16 &KeyAscii)
 {
-    decimalField(KeyAscii, QStringLiteral("txtLat1"), QStringLiteral("cboLatLL1"), Hemisphere::Latitude);
+    decimalField(KeyAscii, m_form.txtLat1, m_form.cboLatLL1, Hemisphere::Latitude);
 }
 
 void EntryKeys::txtLat2_KeyPress(qint16 &KeyAscii)
 {
-    decimalField(KeyAscii, QStringLiteral("txtLat2"), QStringLiteral("cboLatLL2"), Hemisphere::Latitude);
+    decimalField(KeyAscii, m_form.txtLat2, m_form.cboLatLL2, Hemisphere::Latitude);
 }
 
 void EntryKeys::txtLon1_KeyPress(qint16 &KeyAscii)
 {
-    decimalField(KeyAscii, QStringLiteral("txtLon1"), QStringLiteral("cboLonLL1"), Hemisphere::Longitude);
+    decimalField(KeyAscii, m_form.txtLon1, m_form.cboLonLL1, Hemisphere::Longitude);
 }
 
 void EntryKeys::txtLon2_KeyPress(qint16 &KeyAscii)
 {
-    decimalField(KeyAscii, QStringLiteral("txtLon2"), QStringLiteral("cboLonLL2"), Hemisphere::Longitude);
+    decimalField(KeyAscii, m_form.txtLon2, m_form.cboLonLL2, Hemisphere::Longitude);
 }
 
 void EntryKeys::txtEMRLAT01_KeyPress(qint16 &KeyAscii)
 {
-    decimalField(KeyAscii, QStringLiteral("txtEMRLAT01"), QStringLiteral("cboEMRLAT01"), Hemisphere::Latitude,
+    decimalField(KeyAscii, m_form.txtEMRLAT01, m_form.cboEMRLAT01, Hemisphere::Latitude,
                  OnEnter::Stays);
 }
 
 void EntryKeys::txtEMRLON01_KeyPress(qint16 &KeyAscii)
 {
-    decimalField(KeyAscii, QStringLiteral("txtEMRLON01"), QStringLiteral("cboEMRLON01"), Hemisphere::Longitude);
+    decimalField(KeyAscii, m_form.txtEMRLON01, m_form.cboEMRLON01, Hemisphere::Longitude);
 }
 
 void EntryKeys::txtRadius1_KeyPress(qint16 &KeyAscii)
 {
     FilterDecimalKey(KeyAscii);
-    FilterSecondPoint(KeyAscii, m_controls.text(QStringLiteral("txtRadius1")));
+    FilterSecondPoint(KeyAscii, m_form.txtRadius1->text());
     // A radius has no sign: minus only moves on, as Enter does.
     if (KeyAscii == EnterCode || KeyAscii == MinusCode) {
         KeyAscii = 0;
@@ -159,16 +146,16 @@ void EntryKeys::cboEMRLAT01_KeyPress(qint16 &KeyAscii)
         KeyAscii = 0;
         m_moveOn();
     } else if (KeyAscii == MinusCode) {
-        flip(QStringLiteral("cboEMRLAT01"), Hemisphere::Latitude);
+        flip(m_form.cboEMRLAT01, Hemisphere::Latitude);
         m_moveOn();
         KeyAscii = 0;
     }
 }
 
-void EntryKeys::txtLatS1_KeyPress(qint16 &KeyAscii) { secondsField(KeyAscii, QStringLiteral("txtLatS1")); }
-void EntryKeys::txtLatS2_KeyPress(qint16 &KeyAscii) { secondsField(KeyAscii, QStringLiteral("txtLatS2")); }
-void EntryKeys::txtLonS1_KeyPress(qint16 &KeyAscii) { secondsField(KeyAscii, QStringLiteral("txtLonS1")); }
-void EntryKeys::txtLonS2_KeyPress(qint16 &KeyAscii) { secondsField(KeyAscii, QStringLiteral("txtLonS2")); }
+void EntryKeys::txtLatS1_KeyPress(qint16 &KeyAscii) { secondsField(KeyAscii, m_form.txtLatS1); }
+void EntryKeys::txtLatS2_KeyPress(qint16 &KeyAscii) { secondsField(KeyAscii, m_form.txtLatS2); }
+void EntryKeys::txtLonS1_KeyPress(qint16 &KeyAscii) { secondsField(KeyAscii, m_form.txtLonS1); }
+void EntryKeys::txtLonS2_KeyPress(qint16 &KeyAscii) { secondsField(KeyAscii, m_form.txtLonS2); }
 
 void EntryKeys::txtLatD1_KeyPress(qint16 &KeyAscii) { FilterDigitKey(KeyAscii); }
 void EntryKeys::txtLatM1_KeyPress(qint16 &KeyAscii) { FilterDigitKey(KeyAscii); }

@@ -1,13 +1,14 @@
 #pragma once
 
-#include <QString>
+#include <QHash>
 #include <QtGlobal>
 
 #include <functional>
 
-namespace ui {
-class Controls;
-}
+class QComboBox;
+class QLineEdit;
+class QObject;
+struct MainWindowForm;
 
 // The key handlers of the entry controls. Each takes the key's character
 // code by reference and sets it to 0 to swallow the key; a code left as it
@@ -16,16 +17,15 @@ class EntryKeys
 {
 public:
     // moveOn queues the move to the next control in the tab order.
-    EntryKeys(const ui::Controls &controls, std::function<void()> moveOn);
+    EntryKeys(const MainWindowForm &form, std::function<void()> moveOn);
 
-    // Runs the key handler of the named control; false when the control has
-    // none and its keys go to it unfiltered.
-    bool KeyPress(const QString &control, qint16 &KeyAscii);
-    static bool hasKeyHandler(const QString &control);
+    // Runs the key handler of the control; false when the control has none
+    // and its keys go to it unfiltered.
+    bool KeyPress(const QObject *control, qint16 &KeyAscii);
 
     // The latitude degree, minute and second fields take at most 2, 2 and 5
     // typed characters; a program may write longer texts into them.
-    static int typingLimit(const QString &control);
+    int typingLimit(const QObject *control) const;
     // Whether typing one more character into a field holding textLength
     // characters, selectedLength of them selected (and so replaced), would
     // exceed its limit.
@@ -64,12 +64,16 @@ private:
     enum class Hemisphere { Latitude, Longitude };
 
     // A decimal coordinate field: minus flips its hemisphere list and moves on.
-    void decimalField(qint16 &KeyAscii, const QString &field, const QString &hemisphere,
+    void decimalField(qint16 &KeyAscii, const QLineEdit *field, QComboBox *hemisphere,
                       Hemisphere kind, OnEnter enter = OnEnter::MovesOn);
     // A seconds field: a decimal number, minus typed as it is.
-    void secondsField(qint16 &KeyAscii, const QString &field);
-    void flip(const QString &hemisphere, Hemisphere kind);
+    void secondsField(qint16 &KeyAscii, const QLineEdit *field);
+    void flip(QComboBox *hemisphere, Hemisphere kind);
 
-    const ui::Controls &m_controls;
+    using Handler = void (EntryKeys::*)(qint16 &);
+
+    const MainWindowForm &m_form;
     std::function<void()> m_moveOn;
+    QHash<const QObject *, Handler> m_handlers;
+    QHash<const QObject *, int> m_typingLimits;
 };

@@ -1,87 +1,72 @@
 #include "entry/indexchecks.h"
 
-#include "app/mainstate.h"
+#include "core/mainstate.h"
+#include "core/mainwindowform.h"
 #include "entry/indexrange.h"
-#include "ui/controls.h"
 #include "ui/messages.h"
 
+#include <QLineEdit>
 #include <QScopedValueRollback>
-#include <QWidget>
 
-namespace {
-
-struct Field
+struct IndexChecks::Field
 {
-    QString name;
+    QLineEdit *edit;
     int limitEntry; // position in DomainLimits
     IndexRange::Bound bound;
     QString prefix;
 };
 
-const Field &field(int which)
-{
-    using IndexRange::Bound;
-    static const Field fields[] = {
-        {QStringLiteral("TextIndexiStart"), 0, Bound::Lowest,
-         QStringLiteral("Starting index for I must be greater than ")},
-        {QStringLiteral("TextIndexjStart"), 1, Bound::Lowest,
-         QStringLiteral("Starting index for J must be greater than ")},
-        {QStringLiteral("TextIndexiEnd"), 2, Bound::Highest,
-         QStringLiteral("Ending index for I must be smaller than ")},
-        {QStringLiteral("TextIndexjEnd"), 3, Bound::Highest,
-         QStringLiteral("Ending index for J must be smaller than ")},
-    };
-    return fields[which];
-}
-
-int fieldNumber(const QString &control)
-{
-    for (int which = 0; which < 4; ++which) {
-        if (field(which).name == control)
-            return which;
-    }
-    return -1;
-}
-
-} // namespace
-
-IndexChecks::IndexChecks(const ui::Controls &controls, const MainState &state, ui::Messages &messages)
-    : m_controls(controls)
-    , m_state(state)
+IndexChecks::IndexChecks(const MainWindowForm &form, const MainState &state, ui::Messages &messages)
+    : m_state(state)
     , m_messages(messages)
 {
+    using IndexRange::Bound;
+    m_fields = {
+        {form.TextIndexiStart, 0, Bound::Lowest, QStringLiteral("Starting index for I must be greater than ")},
+        {form.TextIndexjStart, 1, Bound::Lowest, QStringLiteral("Starting index for J must be greater than ")},
+        {form.TextIndexiEnd, 2, Bound::Highest, QStringLiteral("Ending index for I must be smaller than ")},
+        {form.TextIndexjEnd, 3, Bound::Highest, QStringLiteral("Ending index for J must be smaller than ")},
+    };
+    m_lostFocusHandlers = {
+        {form.TextIndexiStart, &IndexChecks::TextIndexiStart_LostFocus},
+        {form.TextIndexjStart, &IndexChecks::TextIndexjStart_LostFocus},
+        {form.TextIndexiEnd, &IndexChecks::TextIndexiEnd_LostFocus},
+        {form.TextIndexjEnd, &IndexChecks::TextIndexjEnd_LostFocus},
+    };
 }
+
+IndexChecks::~IndexChecks() = default;
 
 void IndexChecks::TextIndexiStart_LostFocus() { check(0); }
 void IndexChecks::TextIndexjStart_LostFocus() { check(1); }
 void IndexChecks::TextIndexiEnd_LostFocus() { check(2); }
 void IndexChecks::TextIndexjEnd_LostFocus() { check(3); }
 
-bool IndexChecks::LostFocus(const QString &control)
+bool IndexChecks::LostFocus(const QObject *control)
 {
-    const int which = fieldNumber(control);
-    if (which < 0)
+    const Handler handler = m_lostFocusHandlers.value(control);
+    if (!handler)
         return false;
-    check(which);
+    (this->*handler)();
     return true;
 }
 
-bool IndexChecks::hasLostFocusHandler(const QString &control)
+bool IndexChecks::hasLostFocusHandler(const QObject *control) const
 {
-    return fieldNumber(control) >= 0;
+    return m_lostFocusHandlers.contains(control);
 }
 
 void IndexChecks::check(int which)
 {
-    const Field &f = field(which);
-    if (!IndexRange::checksApply(m_controls.selectedIndex(QStringLiteral("cboChoice1")), m_state.SelectedDomain))
+    const Field &f = m_fields[which];
+    if (!IndexRange::checksApply(m_state.SelectionMethod, m_state.SelectedDomain))
         return;
     const std::optional<QString> complaint = IndexRange::message(
-        f.prefix, f.bound, m_controls.text(f.name), m_state.DomainLimits.value(f.limitEntry));
+        f.prefix, f.bound, f.edit->text(), m_state.DomainLimits.value(f.limitEntry));
     if (!complaint)
         return;
     m_messages.critical(*complaint);
     // The text stays as typed; the user corrects it in place.
     const QScopedValueRollback<bool> givingBack(m_givingFocusBack, true);
-    m_controls.widget(f.name)->setFocus(Qt::OtherFocusReason);
+    f.edit->setFocus(Qt::OtherFocusReason);
 }

@@ -1,11 +1,14 @@
 #pragma once
 
-#include <QString>
+#include <QHash>
 
+#include <vector>
+
+class QObject;
 struct MainState;
+struct MainWindowForm;
 
 namespace ui {
-class Controls;
 class Messages;
 }
 
@@ -16,16 +19,17 @@ class Messages;
 class IndexChecks
 {
 public:
-    IndexChecks(const ui::Controls &controls, const MainState &state, ui::Messages &messages);
+    IndexChecks(const MainWindowForm &form, const MainState &state, ui::Messages &messages);
+    ~IndexChecks();
 
     void TextIndexiStart_LostFocus();
     void TextIndexjStart_LostFocus();
     void TextIndexiEnd_LostFocus();
     void TextIndexjEnd_LostFocus();
 
-    // Runs the focus-loss handler of the named field; false when it has none.
-    bool LostFocus(const QString &control);
-    static bool hasLostFocusHandler(const QString &control);
+    // Runs the focus-loss handler of the field; false when it has none.
+    bool LostFocus(const QObject *control);
+    bool hasLostFocusHandler(const QObject *control) const;
 
     // True while a failed field is being given the focus back. The field the
     // focus had moved on to loses it again then without the user leaving it:
@@ -34,9 +38,14 @@ public:
     bool isGivingFocusBack() const { return m_givingFocusBack; }
 
 private:
+    struct Field;
+
     void check(int field);
 
-    const ui::Controls &m_controls;
+    using Handler = void (IndexChecks::*)();
+
+    std::vector<Field> m_fields;
+    QHash<const QObject *, Handler> m_lostFocusHandlers;
     const MainState &m_state;
     ui::Messages &m_messages;
     bool m_givingFocusBack = false;

@@ -4,10 +4,10 @@
 
 namespace IndexRange {
 
-bool checksApply(int selectedMethod, const QString &selectedDomain)
+bool checksApply(CoordinateMethod method, const QString &selectedDomain)
 {
     const std::optional<double> domain = NumberText::toNumber(selectedDomain);
-    return selectedMethod == 1 && domain && *domain >= 0;
+    return method == CoordinateMethod::Indices && domain && *domain >= 0;
 }
 
 std::optional<QString> message(const QString &prefix, Bound bound, const QString &text, const QString &limit)

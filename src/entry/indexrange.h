@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/coordinatemethod.h"
+
 #include <QString>
 
 #include <optional>
@@ -9,10 +11,10 @@ namespace IndexRange {
 
 enum class Bound { Lowest, Highest };
 
-// Whether the checks apply: the index method is the one selected (position 1
-// of the method list) and a domain is chosen (its number reads as 0 or more;
+// Whether the checks apply: the index method is the active one and a domain
+// is chosen (its number reads as 0 or more;
 // an empty or non-numeric number counts as none).
-bool checksApply(int selectedMethod, const QString &selectedDomain);
+bool checksApply(CoordinateMethod method, const QString &selectedDomain);
 
 // The message for an index text against the domain's limit text, or nothing
 // when the value lies within it (a value equal to the limit does). prefix

@@ -21,8 +21,8 @@ int wholeOnGrid(double index, double first, double last)
 
 } // namespace
 
-DomainGrid::DomainGrid(double firstI, double firstJ, double lastI, double lastJ,
-                       double lonFrom, double lonTo, double latFrom, double latTo)
+DomainGrid::DomainGrid(double firstI, double firstJ, double lastI, double lastJ, double lonFrom, double lonTo,
+                       double latFrom, double latTo)
     : m_firstI(firstI)
     , m_firstJ(firstJ)
     , m_lastI(lastI)

@@ -13,8 +13,8 @@
 class DomainGrid
 {
 public:
-    DomainGrid(double firstI, double firstJ, double lastI, double lastJ,
-               double lonFrom, double lonTo, double latFrom, double latTo);
+    DomainGrid(double firstI, double firstJ, double lastI, double lastJ, double lonFrom, double lonTo, double latFrom,
+               double latTo);
 
     // The ten limits in catalogue order (0 first I, 1 first J, 2 last I,
     // 3 last J, 6 lon from, 7 lon to, 8 lat from, 9 lat to); nothing when

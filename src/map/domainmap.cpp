@@ -41,7 +41,8 @@ QString boxText(const GeoBox &box)
 {
     return QStringLiteral("latitude %1 to %2, longitude %3 to %4")
         .arg(degreeWords(box.south, 'N', 'S'), degreeWords(box.north, 'N', 'S'),
-             degreeWords(Longitude::normalized(box.west), 'E', 'W'), degreeWords(Longitude::normalized(box.east), 'E', 'W'));
+             degreeWords(Longitude::normalized(box.west), 'E', 'W'),
+             degreeWords(Longitude::normalized(box.east), 'E', 'W'));
 }
 
 } // namespace
@@ -216,7 +217,8 @@ QString DomainMap::statusText() const
             QString where = latText(at.y()) + QStringLiteral("  ") + lonText(at.x());
             if (m_scene.selected && m_scene.selected->grid.box().contains(at.x(), at.y())) {
                 const DomainGrid &grid = m_scene.selected->grid;
-                where += QStringLiteral("  I %1 J %2").arg(grid.wholeI(grid.iOf(at.x()))).arg(grid.wholeJ(grid.jOf(at.y())));
+                where +=
+                    QStringLiteral("  I %1 J %2").arg(grid.wholeI(grid.iOf(at.x()))).arg(grid.wholeJ(grid.jOf(at.y())));
             }
             parts << where;
         }

@@ -76,9 +76,8 @@ DomainMapFeed::DomainMapFeed(DomainMap &map, const Controls &controls, const Sta
     // The entry under the mouse is shown on the map while the mouse is there.
     m_c.domains->setMouseTracking(true);
     m_c.domains->viewport()->installEventFilter(this);
-    connect(m_c.domains, &QListWidget::itemEntered, this, [this](QListWidgetItem *item) {
-        m_map.setEmphasisedDomain(DomainEntries::numberOf(item->text()));
-    });
+    connect(m_c.domains, &QListWidget::itemEntered, this,
+            [this](QListWidgetItem *item) { m_map.setEmphasisedDomain(DomainEntries::numberOf(item->text())); });
     connect(m_c.method, &QComboBox::activated, this, &DomainMapFeed::sync);
     for (QLineEdit *field : {m_c.lat1, m_c.lon1, m_c.lat2, m_c.lon2, m_c.iStart, m_c.iEnd, m_c.jStart, m_c.jEnd,
                              m_c.centreLat, m_c.centreLon, m_c.radius})
@@ -116,8 +115,8 @@ void DomainMapFeed::sync()
         if (number.isEmpty() || numbers.contains(number))
             continue;
         numbers << number;
-        if (const std::optional<MapDomain> domain =
-                domainOf(number, DomainEntries::limitsOf(DomainEntries::padded(number), tables)))
+        if (const std::optional<MapDomain> domain = domainOf(
+                number, DomainEntries::limitsOf(DomainEntries::padded(number), tables)))
             domains << *domain;
     }
     m_map.setDomains(domains);
@@ -168,8 +167,8 @@ void DomainMapFeed::takeTiles(const QString &folder)
         return true;
     };
     const ListFileSource list = ListFileSource::read(QDir(folder).filePath(QStringLiteral("quorvantix.lst")));
-    const QList<TileCells> tiles =
-        list.problem == ListFileSource::Problem::None ? ReadTileCells(list.bytes) : QList<TileCells>();
+    const QList<TileCells> tiles = list.problem == ListFileSource::Problem::None ? ReadTileCells(list.bytes)
+                                                                                 : QList<TileCells>();
     if (m_c.tiles->count() > 0 && matchList(tiles))
         m_map.setTiles(tiles);
     // A run that failed and left the list as it was leaves the map as it was.

@@ -42,8 +42,8 @@ bool GeoBox::contains(double lon, double lat) const
 bool GeoBox::holds(const GeoBox &inner) const
 {
     const double shift = Longitude::near(inner.west, (west + east) / 2) - inner.west;
-    return inner.south >= south - Slack && inner.north <= north + Slack
-           && inner.west + shift >= west - Slack && inner.east + shift <= east + Slack;
+    return inner.south >= south - Slack && inner.north <= north + Slack && inner.west + shift >= west - Slack
+           && inner.east + shift <= east + Slack;
 }
 
 namespace Longitude {

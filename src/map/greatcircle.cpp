@@ -34,8 +34,9 @@ QPointF destination(QPointF from, double bearingDegrees, double distanceKm)
     const double angle = distanceKm / EarthRadiusKm;
     const double sinLat2 = std::sin(lat1) * std::cos(angle) + std::cos(lat1) * std::sin(angle) * std::cos(bearing);
     const double lat2 = std::asin(std::clamp(sinLat2, -1.0, 1.0));
-    const double lon2 = lon1 + std::atan2(std::sin(bearing) * std::sin(angle) * std::cos(lat1),
-                                          std::cos(angle) - std::sin(lat1) * sinLat2);
+    const double lon2 = lon1
+                        + std::atan2(std::sin(bearing) * std::sin(angle) * std::cos(lat1),
+                                     std::cos(angle) - std::sin(lat1) * sinLat2);
     return {Longitude::near(lon2 / Radians, from.x()), lat2 / Radians};
 }
 

@@ -89,9 +89,10 @@ void MapPainter::paintWorld(const WorldOutline &world, int country)
     for (double shift : {-360.0, 0.0, 360.0}) {
         for (int k = 0; k < countries.size(); ++k) {
             if (countries.at(k).bounds.translated(shift, 0).intersects(view))
-                paintCountry(world, k, shift, k == country ? QBrush(mixed(m_colours.land, m_colours.countryTint,
-                                                                        m_colours.countryTint.alphaF()))
-                                                           : QBrush(m_colours.land));
+                paintCountry(world, k, shift,
+                             k == country
+                                 ? QBrush(mixed(m_colours.land, m_colours.countryTint, m_colours.countryTint.alphaF()))
+                                 : QBrush(m_colours.land));
         }
     }
 }

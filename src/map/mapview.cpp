@@ -6,8 +6,8 @@
 
 namespace {
 
-constexpr double MinScale = 0.5;      // the whole world fits a small widget
-constexpr double MaxScale = 20000.0;  // about 5 m a pixel
+constexpr double MinScale = 0.5;     // the whole world fits a small widget
+constexpr double MaxScale = 20000.0; // about 5 m a pixel
 
 } // namespace
 

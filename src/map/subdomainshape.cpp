@@ -9,14 +9,17 @@ namespace {
 
 QPolygonF boxOutline(const GeoBox &box)
 {
-    return QPolygonF({{box.west, box.south}, {box.east, box.south}, {box.east, box.north},
-                      {box.west, box.north}, {box.west, box.south}});
+    return QPolygonF({{box.west, box.south},
+                      {box.east, box.south},
+                      {box.east, box.north},
+                      {box.west, box.north},
+                      {box.west, box.south}});
 }
 
 QString boxSize(const GeoBox &box)
 {
-    return Kilometres::text(GreatCircle::boxWidthKm(box.west, box.east, box.south, box.north))
-           + QStringLiteral(" x ") + Kilometres::text(GreatCircle::boxHeightKm(box.south, box.north));
+    return Kilometres::text(GreatCircle::boxWidthKm(box.west, box.east, box.south, box.north)) + QStringLiteral(" x ")
+           + Kilometres::text(GreatCircle::boxHeightKm(box.south, box.north));
 }
 
 bool onAxis(double index, double first, double last)
@@ -26,12 +29,11 @@ bool onAxis(double index, double first, double last)
 
 } // namespace
 
-std::optional<SubdomainShape> SubdomainShape::of(const MapSubdomain &subdomain,
-                                                 const std::optional<MapDomain> &domain)
+std::optional<SubdomainShape> SubdomainShape::of(const MapSubdomain &subdomain, const std::optional<MapDomain> &domain)
 {
     // Points are taken on the side of the 180th meridian where the domain lies.
-    const std::optional<double> reference =
-        domain ? std::optional<double>(domain->grid.box().centre().x()) : std::nullopt;
+    const std::optional<double> reference = domain ? std::optional<double>(domain->grid.box().centre().x())
+                                                   : std::nullopt;
     SubdomainShape shape;
     switch (subdomain.kind) {
     case MapSubdomain::Kind::None:
@@ -78,8 +80,7 @@ namespace Kilometres {
 
 QString text(double km)
 {
-    return (km < 10 ? QString::number(km, 'f', 1) : QString::number(std::round(km), 'f', 0))
-           + QStringLiteral(" km");
+    return (km < 10 ? QString::number(km, 'f', 1) : QString::number(std::round(km), 'f', 0)) + QStringLiteral(" km");
 }
 
 } // namespace Kilometres

@@ -15,12 +15,11 @@ struct SubdomainShape
     QPolygonF outline; // closed, x longitude, y latitude
     GeoBox box;        // the box that holds the outline
     bool outside = false;
-    QString size;      // "320 km x 210 km" or "radius 150 km"
+    QString size; // "320 km x 210 km" or "radius 150 km"
 
     // Nothing when there is nothing to draw: no sub-domain, or indices
     // without a domain to place them in.
-    static std::optional<SubdomainShape> of(const MapSubdomain &subdomain,
-                                            const std::optional<MapDomain> &domain);
+    static std::optional<SubdomainShape> of(const MapSubdomain &subdomain, const std::optional<MapDomain> &domain);
 };
 
 namespace Kilometres {

@@ -27,8 +27,7 @@ std::optional<IndexRange> rangeOf(const QRegularExpressionMatch &match, int firs
 
 bool inside(const IndexRange &inner, const IndexRange &outer)
 {
-    return inner.iFrom >= outer.iFrom && inner.iTo <= outer.iTo && inner.jFrom >= outer.jFrom
-           && inner.jTo <= outer.jTo;
+    return inner.iFrom >= outer.iFrom && inner.iTo <= outer.iTo && inner.jFrom >= outer.jFrom && inner.jTo <= outer.jTo;
 }
 
 } // namespace
@@ -38,8 +37,8 @@ std::optional<TileCells> TileCellsOf(const QString &field)
     const std::optional<QString> number = TileNumberOf(field);
     if (!number)
         return std::nullopt;
-    static const QRegularExpression ranges(QStringLiteral(
-        "^ *\\d+ {4}\\S+ +I (\\d+)-(\\d+) J (\\d+)-(\\d+) +I (\\d+)-(\\d+) J (\\d+)-(\\d+) *$"));
+    static const QRegularExpression ranges(
+        QStringLiteral("^ *\\d+ {4}\\S+ +I (\\d+)-(\\d+) J (\\d+)-(\\d+) +I (\\d+)-(\\d+) J (\\d+)-(\\d+) *$"));
     const QRegularExpressionMatch match = ranges.match(field);
     if (!match.hasMatch())
         return std::nullopt;

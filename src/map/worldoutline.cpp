@@ -119,8 +119,7 @@ std::optional<WorldOutline> WorldOutline::read(const QByteArray &bytes)
                 y += in.varint();
                 ring << QPointF(double(x) / scale, double(y) / scale);
             }
-            country.bounds = country.bounds.isNull() ? ring.boundingRect()
-                                                     : country.bounds.united(ring.boundingRect());
+            country.bounds = country.bounds.isNull() ? ring.boundingRect() : country.bounds.united(ring.boundingRect());
             country.rings << ring;
         }
         world.m_countries << country;

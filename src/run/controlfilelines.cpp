@@ -17,36 +17,32 @@ QString pair(double first, double second)
 double MinOf(double a, double b) { return a <= b ? a : b; }
 double MaxOf(double a, double b) { return a >= b ? a : b; }
 
-QStringList ControlFileLines(const QString &region, const QString &year, qint16 selectionMethod,
+QStringList ControlFileLines(const QString &region, const QString &year, CoordinateMethod selectionMethod,
                              const LimitArray &limits)
 {
     static const QString line7Comment = QStringLiteral("       ! Beg/End I indices, or longitudes, or center lon/lat");
     static const QString line8Comment = QStringLiteral("       ! Beg/End J indices, or latitudes, or range in km");
     static const QString radiusComment = QStringLiteral("   ! Beg/End J indices, or latitudes, or range in km");
 
-    // The engine numbers the methods its own way: 1 I/J, 2 lon/lat, 3 centre.
-    QString method;
     QString line7;
     QString line8;
     switch (selectionMethod) {
-    case 2:
-        method = QStringLiteral("1");
+    case CoordinateMethod::Indices:
         line7 = pair(limits[1], limits[2]) + line7Comment;
         line8 = pair(limits[3], limits[4]) + line8Comment;
         break;
-    case 1:
-        method = QStringLiteral("2");
+    case CoordinateMethod::LatLonBox:
         line7 = pair(limits[3], limits[4]) + line7Comment;
         line8 = pair(limits[1], limits[2]) + line8Comment;
         break;
-    case 3:
-        method = QStringLiteral("3");
+    case CoordinateMethod::CentreRadius:
         line7 = pair(limits[2], limits[1]) + line7Comment;
         line8 = NumberText::plain(limits[3]) + radiusComment;
         break;
-    default:
+    case CoordinateMethod::None:
         return {};
     }
+    const QString method = QString::number(engineMethodNumber(selectionMethod));
 
     return {
         QStringLiteral("Select a range for decode packed MM5 tiles "),

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/coordinatemethod.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -21,9 +23,9 @@ double MinOf(double a, double b);
 double MaxOf(double a, double b);
 
 // The twelve lines of "quorvantix.inp", without line ends, for the region
-// number, the data year, the selection method as the window numbers it
-// (1 box, 2 indices, 3 centre) and the limits. Empty for another method.
-QStringList ControlFileLines(const QString &region, const QString &year, qint16 selectionMethod,
+// number, the data year, the selection method and the limits. Empty for no
+// method.
+QStringList ControlFileLines(const QString &region, const QString &year, CoordinateMethod selectionMethod,
                              const LimitArray &limits);
 
 // The lines as the file holds them: single-byte text, CR LF after each line.

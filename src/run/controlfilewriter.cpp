@@ -1,12 +1,16 @@
 #include "run/controlfilewriter.h"
 
-#include "app/basmodule.h"
-#include "app/windowcontext.h"
 #include "common/numbertext.h"
 #include "common/safefilewrite.h"
+#include "core/mainwindowform.h"
+#include "core/windowcontext.h"
 #include "ui/messages.h"
+#include "ui/picklist.h"
 
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
 
 #include <algorithm>
 
@@ -25,32 +29,32 @@ bool ControlFileWriter::WriteControlFile()
 {
     const QString region = m_context.state.SelectedDomain;
     // Every domain entry ends with its four-digit year.
-    const QString year = text("DomainsAvailableBox").right(4);
+    const QString year = m_context.form.DomainsAvailableBox->chosenText().right(4);
 
     LimitArray limits{};
-    switch (basModule::SelectionMethod) {
-    case 2:
+    switch (m_context.state.SelectionMethod) {
+    case CoordinateMethod::Indices:
         if (CheckIndexEntries())
             return false;
         ReadIndexLimits(limits);
         break;
-    case 3:
+    case CoordinateMethod::CentreRadius:
         if (CheckCentreEntries())
             return false;
         ReadCentreAndRadius(limits);
         break;
-    case 1:
+    case CoordinateMethod::LatLonBox:
         if (CheckLatLonEntries())
             return false;
         ReadLatLonLimits(limits);
         break;
-    default:
+    case CoordinateMethod::None:
         refuse(QStringLiteral("Please select the type of coordinates first."));
         return false;
     }
 
     const QByteArray bytes =
-        ControlFileBytes(ControlFileLines(region, year, basModule::SelectionMethod, limits));
+        ControlFileBytes(ControlFileLines(region, year, m_context.state.SelectionMethod, limits));
     // All or nothing: a failed write keeps the earlier control file.
     const QString path = QDir::current().filePath(QStringLiteral("quorvantix.inp"));
     if (const std::optional<QString> reason = SafeFileWrite::replaceFile(path, bytes)) {
@@ -62,21 +66,22 @@ bool ControlFileWriter::WriteControlFile()
 
 bool ControlFileWriter::CheckIndexEntries()
 {
-    static const char *const fields[] = {"TextIndexiStart", "TextIndexiEnd", "TextIndexjStart", "TextIndexjEnd"};
-    for (const char *field : fields) {
-        if (text(field).isEmpty())
+    const MainWindowForm &f = m_context.form;
+    const QLineEdit *const fields[] = {f.TextIndexiStart, f.TextIndexiEnd, f.TextIndexjStart, f.TextIndexjEnd};
+    for (const QLineEdit *field : fields) {
+        if (field->text().isEmpty())
             return refuse(QStringLiteral("Please provide starting and ending indices."));
     }
-    for (const char *field : fields) {
-        if (!NumberText::toInt16(text(field))) {
+    for (const QLineEdit *field : fields) {
+        if (!NumberText::toInt16(field->text())) {
             return refuse(QStringLiteral("The index \"%1\" is not a whole number between -32768 and 32767.")
-                              .arg(text(field)));
+                              .arg(field->text()));
         }
     }
-    const qint16 iStart = *NumberText::toInt16(text("TextIndexiStart"));
-    const qint16 iEnd = *NumberText::toInt16(text("TextIndexiEnd"));
-    const qint16 jStart = *NumberText::toInt16(text("TextIndexjStart"));
-    const qint16 jEnd = *NumberText::toInt16(text("TextIndexjEnd"));
+    const qint16 iStart = *NumberText::toInt16(f.TextIndexiStart->text());
+    const qint16 iEnd = *NumberText::toInt16(f.TextIndexiEnd->text());
+    const qint16 jStart = *NumberText::toInt16(f.TextIndexjStart->text());
+    const qint16 jEnd = *NumberText::toInt16(f.TextIndexjEnd->text());
     if (iStart >= iEnd || jStart >= jEnd)
         return refuse(QStringLiteral("Starting indices for i and j must smaller than ending indices"));
     return false;
@@ -84,39 +89,42 @@ bool ControlFileWriter::CheckIndexEntries()
 
 bool ControlFileWriter::CheckLatLonEntries()
 {
-    const auto anyEmpty = [this](std::initializer_list<const char *> names) {
-        return std::any_of(names.begin(), names.end(), [this](const char *name) { return text(name).isEmpty(); });
+    const MainWindowForm &f = m_context.form;
+    const auto anyEmpty = [](std::initializer_list<QString> texts) {
+        return std::any_of(texts.begin(), texts.end(), [](const QString &text) { return text.isEmpty(); });
     };
-    if (anyEmpty({"txtLat1", "txtLon1", "cboLatLL1", "cboLonLL1"}))
+    if (anyEmpty({f.txtLat1->text(), f.txtLon1->text(), f.cboLatLL1->currentText(), f.cboLonLL1->currentText()}))
         return refuse(QStringLiteral("Please provide all the requested latitudes/longitudes ."));
-    if (anyEmpty({"txtLat2", "txtLon2", "cboLatLL2", "cboLonLL2"}))
+    if (anyEmpty({f.txtLat2->text(), f.txtLon2->text(), f.cboLatLL2->currentText(), f.cboLonLL2->currentText()}))
         return refuse(QStringLiteral("Please provide all the requested latitudes/longitudes."));
-    for (const char *field : {"txtLat1", "txtLon1", "txtLat2", "txtLon2"}) {
-        if (!NumberText::toNumber(text(field)))
-            return refuse(QStringLiteral("The latitude or longitude \"%1\" is not a number.").arg(text(field)));
+    for (const QLineEdit *field : {f.txtLat1, f.txtLon1, f.txtLat2, f.txtLon2}) {
+        if (!NumberText::toNumber(field->text()))
+            return refuse(QStringLiteral("The latitude or longitude \"%1\" is not a number.").arg(field->text()));
     }
     return false;
 }
 
 bool ControlFileWriter::CheckCentreEntries()
 {
-    if (text("txtRadius1").isEmpty() || text("txtEMRLON01").isEmpty() || text("txtEMRLAT01").isEmpty())
+    const MainWindowForm &f = m_context.form;
+    if (f.txtRadius1->text().isEmpty() || f.txtEMRLON01->text().isEmpty() || f.txtEMRLAT01->text().isEmpty())
         return refuse(QStringLiteral("Please provide radius and origin coordinnates of the domain."));
-    if (!NumberText::toNumber(text("txtRadius1")))
-        return refuse(QStringLiteral("The radius \"%1\" is not a number.").arg(text("txtRadius1")));
-    for (const char *field : {"txtEMRLON01", "txtEMRLAT01"}) {
-        if (!NumberText::toNumber(text(field)))
-            return refuse(QStringLiteral("The center coordinate \"%1\" is not a number.").arg(text(field)));
+    if (!NumberText::toNumber(f.txtRadius1->text()))
+        return refuse(QStringLiteral("The radius \"%1\" is not a number.").arg(f.txtRadius1->text()));
+    for (const QLineEdit *field : {f.txtEMRLON01, f.txtEMRLAT01}) {
+        if (!NumberText::toNumber(field->text()))
+            return refuse(QStringLiteral("The center coordinate \"%1\" is not a number.").arg(field->text()));
     }
     return false;
 }
 
 void ControlFileWriter::ReadIndexLimits(LimitArray &limits) const
 {
-    const double iStart = NumberText::toInt16(text("TextIndexiStart")).value_or(0);
-    const double iEnd = NumberText::toInt16(text("TextIndexiEnd")).value_or(0);
-    const double jStart = NumberText::toInt16(text("TextIndexjStart")).value_or(0);
-    const double jEnd = NumberText::toInt16(text("TextIndexjEnd")).value_or(0);
+    const MainWindowForm &f = m_context.form;
+    const double iStart = NumberText::toInt16(f.TextIndexiStart->text()).value_or(0);
+    const double iEnd = NumberText::toInt16(f.TextIndexiEnd->text()).value_or(0);
+    const double jStart = NumberText::toInt16(f.TextIndexjStart->text()).value_or(0);
+    const double jEnd = NumberText::toInt16(f.TextIndexjEnd->text()).value_or(0);
     limits[1] = MinOf(iStart, iEnd);
     limits[2] = MaxOf(iStart, iEnd);
     limits[3] = MinOf(jStart, jEnd);
@@ -125,10 +133,11 @@ void ControlFileWriter::ReadIndexLimits(LimitArray &limits) const
 
 void ControlFileWriter::ReadLatLonLimits(LimitArray &limits) const
 {
-    const double lat1 = signedValue("txtLat1", "cboLatLL1", "S");
-    const double lat2 = signedValue("txtLat2", "cboLatLL2", "S");
-    const double lon1 = signedValue("txtLon1", "cboLonLL1", "W");
-    const double lon2 = signedValue("txtLon2", "cboLonLL2", "W");
+    const MainWindowForm &f = m_context.form;
+    const double lat1 = signedValue(f.txtLat1, f.cboLatLL1, "S");
+    const double lat2 = signedValue(f.txtLat2, f.cboLatLL2, "S");
+    const double lon1 = signedValue(f.txtLon1, f.cboLonLL1, "W");
+    const double lon2 = signedValue(f.txtLon2, f.cboLonLL2, "W");
     limits[1] = MinOf(lat1, lat2);
     limits[2] = MaxOf(lat1, lat2);
     limits[3] = MinOf(lon1, lon2);
@@ -137,9 +146,10 @@ void ControlFileWriter::ReadLatLonLimits(LimitArray &limits) const
 
 void ControlFileWriter::ReadCentreAndRadius(LimitArray &limits) const
 {
-    limits[3] = NumberText::toNumber(text("txtRadius1")).value_or(0.0);
-    limits[1] = signedValue("txtEMRLAT01", "cboEMRLAT01", "S");
-    limits[2] = signedValue("txtEMRLON01", "cboEMRLON01", "W");
+    const MainWindowForm &f = m_context.form;
+    limits[3] = NumberText::toNumber(f.txtRadius1->text()).value_or(0.0);
+    limits[1] = signedValue(f.txtEMRLAT01, f.cboEMRLAT01, "S");
+    limits[2] = signedValue(f.txtEMRLON01, f.cboEMRLON01, "W");
 }
 
 bool ControlFileWriter::refuse(const QString &message)
@@ -148,14 +158,9 @@ bool ControlFileWriter::refuse(const QString &message)
     return true;
 }
 
-QString ControlFileWriter::text(const char *name) const
-{
-    return m_context.controls.text(QLatin1String(name));
-}
-
 // The entry's value, negated when its hemisphere list shows exactly `negative`.
-double ControlFileWriter::signedValue(const char *field, const char *hemisphere, const char *negative) const
+double ControlFileWriter::signedValue(const QLineEdit *field, const QComboBox *hemisphere, const char *negative)
 {
-    const double value = NumberText::toNumber(text(field)).value_or(0.0);
-    return text(hemisphere) == QLatin1String(negative) ? -value : value;
+    const double value = NumberText::toNumber(field->text()).value_or(0.0);
+    return hemisphere->currentText() == QLatin1String(negative) ? -value : value;
 }

@@ -2,6 +2,8 @@
 
 #include "run/controlfilelines.h"
 
+class QComboBox;
+class QLineEdit;
 class QString;
 struct WindowContext;
 
@@ -29,8 +31,7 @@ public:
 
 private:
     bool refuse(const QString &message);
-    QString text(const char *name) const;
-    double signedValue(const char *field, const char *hemisphere, const char *negative) const;
+    static double signedValue(const QLineEdit *field, const QComboBox *hemisphere, const char *negative);
 
     WindowContext &m_context;
 };

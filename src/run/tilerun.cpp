@@ -1,17 +1,20 @@
 #include "run/tilerun.h"
 
-#include "app/windowcontext.h"
 #include "common/makerinfo.h"
 #include "common/numbertext.h"
+#include "core/mainwindowform.h"
+#include "core/windowcontext.h"
 #include "run/listfilesource.h"
 #include "run/shortpath.h"
 #include "ui/messages.h"
 #include "ui/mousepointer.h"
 
-#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 
 namespace {
 
@@ -35,8 +38,8 @@ TileRun::TileRun(WindowContext &context)
     : m_context(context)
     , m_writer(context)
 {
-    QObject::connect(m_context.controls.button(QStringLiteral("cmdShow")), &QAbstractButton::clicked,
-                     m_context.controls.window(), [this] { cmdShow_Click(); });
+    QObject::connect(m_context.form.cmdShow, &QPushButton::clicked, m_context.form.centralWidget,
+                     [this] { cmdShow_Click(); });
 }
 
 void TileRun::cmdShow_Click()
@@ -46,14 +49,14 @@ void TileRun::cmdShow_Click()
 
 void TileRun::ShowTiles()
 {
-    const ui::Controls &c = m_context.controls;
+    const MainWindowForm &f = m_context.form;
     if (!domainSelected()) {
         m_context.services.messages->critical(QStringLiteral("No domain has been selected"));
         return;
     }
 
-    std::optional<ui::BusyPointer> busy(std::in_place, *m_context.services.pointer, c.window());
-    c.setEnabled(QStringLiteral("ShowFileButton"), false);
+    std::optional<ui::BusyPointer> busy(std::in_place, *m_context.services.pointer, f.centralWidget->window());
+    f.ShowFileButton->setEnabled(false);
     if (!writeRequest() || !runToEnd())
         return;
     QString words;
@@ -61,9 +64,8 @@ void TileRun::ShowTiles()
     if (!content || !showResult(*content, words))
         return;
     busy.reset();
-    c.setEnabled(QStringLiteral("ShowFileButton"), true);
-    c.setText(QStringLiteral("WarningLabel"),
-              QStringLiteral("To order tiles, please send your order form and Quorvantix output file to ")
+    f.ShowFileButton->setEnabled(true);
+    f.WarningLabel->setText(QStringLiteral("To order tiles, please send your order form and Quorvantix output file to ")
                   + MakerInfo::OrderAddress);
 }
 
@@ -149,16 +151,16 @@ std::optional<ListFileContent> TileRun::readList(QString &words)
 
 bool TileRun::showResult(const ListFileContent &content, const QString &words)
 {
-    const ui::Controls &c = m_context.controls;
+    const MainWindowForm &f = m_context.form;
     m_tileNumbers = content.TileNumbers;
-    c.clearItems(QStringLiteral("TilesListBox"));
+    f.TilesListBox->clear();
     if (m_tileNumbers.isEmpty()) {
         m_context.services.messages->criticalWithDetails(NoTiles, words, EngineTitle);
         return false;
     }
     for (const QString &tile : std::as_const(m_tileNumbers))
-        c.addItem(QStringLiteral("TilesListBox"), QStringLiteral("Tile number: ") + tile);
-    c.setText(QStringLiteral("TilesCountLabel"), QString::number(c.itemCount(QStringLiteral("TilesListBox"))));
+        f.TilesListBox->addItem(QStringLiteral("Tile number: ") + tile);
+    f.TilesCountLabel->setText(QString::number(f.TilesListBox->count()));
     return true;
 }
 
@@ -173,7 +175,7 @@ bool TileRun::RunEngine()
     QString program = GetShortPath(enginePath);
     if (program.isEmpty())
         program = enginePath;
-    m_lastRun = EngineProcess::run(program, QDir::currentPath(), m_context.controls.window());
+    m_lastRun = EngineProcess::run(program, QDir::currentPath(), m_context.form.centralWidget->window());
     return m_lastRun.outcome != EngineProcess::Outcome::NotStarted;
 }
 

@@ -23,9 +23,6 @@ public:
     // and its run is over; how it ended is in lastRun().
     bool RunEngine();
 
-    ControlFileWriter &controlFileWriter() { return m_writer; }
-    // The tiles of the last run that read a tile table, in file order.
-    const QStringList &TileNumbers() const { return m_tileNumbers; }
     const EngineProcess::Result &lastRun() const { return m_lastRun; }
 
 private:

@@ -4,7 +4,6 @@
 #include "common/numbertext.h"
 #include "common/singlebytetext.h"
 
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -50,30 +49,6 @@ QByteArray CatalogueBytes(const QStringList &lines)
     }
     QStringEncoder encode(SingleByteEncoding);
     return encode(text);
-}
-
-std::optional<QString> ReplaceFile(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    // A short write is tried again so that the system names its reason (a
-    // full disk); flushing here rather than inside commit() keeps that reason.
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
-        if (count <= 0)
-            break;
-        written += count;
-    }
-    if (written != bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
 }
 
 QString DecodeSingleByte(const QByteArray &bytes)

@@ -34,10 +34,6 @@ bool IsNewer(const QDate &remote, const QDate &local);
 // removed and followed by CR LF, in the single-byte code page.
 QByteArray CatalogueBytes(const QStringList &lines);
 
-// Replaces the file at path with bytes, all or nothing: on any failure the
-// old file stays as it was. Returns the reason of a failure.
-std::optional<QString> ReplaceFile(const QString &path, const QByteArray &bytes);
-
 // Text decoded from the single-byte code page, byte for byte.
 QString DecodeSingleByte(const QByteArray &bytes);
 

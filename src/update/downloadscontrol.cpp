@@ -1,8 +1,8 @@
 #include "update/downloadscontrol.h"
 
-#include "app/basmodule.h"
-#include "app/windowcontext.h"
 #include "common/makerinfo.h"
+#include "common/safefilewrite.h"
+#include "core/windowcontext.h"
 #include "ui/linklook.h"
 #include "ui/messages.h"
 #include "ui/mousepointer.h"
@@ -71,30 +71,27 @@ QString displayText(const QString &text)
 
 } // namespace
 
-DownloadsControl::DownloadsControl(QWidget *parent)
+DownloadsControl::DownloadsControl(WindowContext &context, QWidget *parent)
     : QWidget(parent)
-    , m_label(new QLabel(this))
+    , m_context(context)
+    , Label1(new QLabel(this))
     , m_baseAddress(MakerInfo::WebSite)
     , m_cursorFile(SystemCursorFile)
 {
-    // Controls::find never reaches into a user control.
+    // Its label shares a name with one of the window's: a lookup by name
+    // from outside (as the tests make) skips the controls inside this one.
     setProperty("userControl", true);
-    m_label->setObjectName(QStringLiteral("Label1"));
+    Label1->setObjectName(QStringLiteral("Label1"));
     m_reader.setProgressParent(this);
-    m_label->setText(MakerInfo::WebSiteCaption);
+    Label1->setText(MakerInfo::WebSiteCaption);
 
-    ui::giveLinkLook(m_label);
-    m_label->setMouseTracking(true);
-    m_label->installEventFilter(this);
+    ui::giveLinkLook(Label1);
+    Label1->setMouseTracking(true);
+    Label1->installEventFilter(this);
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_label);
-}
-
-void DownloadsControl::attach(WindowContext &context)
-{
-    m_context = &context;
+    layout->addWidget(Label1);
 }
 
 QString DownloadsControl::catalogueAddress() const
@@ -104,7 +101,7 @@ QString DownloadsControl::catalogueAddress() const
 
 bool DownloadsControl::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_label)
+    if (watched != Label1)
         return QWidget::eventFilter(watched, event);
 
     switch (event->type()) {
@@ -119,7 +116,7 @@ bool DownloadsControl::eventFilter(QObject *watched, QEvent *event)
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() != Qt::LeftButton)
             break;
-        const bool click = m_pressed && m_label->rect().contains(mouse->position().toPoint());
+        const bool click = m_pressed && Label1->rect().contains(mouse->position().toPoint());
         m_pressed = false;
         if (click)
             Label1_Click();
@@ -196,34 +193,32 @@ void DownloadsControl::Label1_MouseMove()
     if (m_customCursor || m_cursorFile.isEmpty() || !QFileInfo::exists(m_cursorFile))
         return;
     if (const std::optional<QCursor> cursor = loadCursorFile(m_cursorFile)) {
-        m_label->setCursor(*cursor);
+        Label1->setCursor(*cursor);
         m_customCursor = true;
     }
 }
 
 void DownloadsControl::Label1_Click()
 {
-    if (!m_context || m_checking)
+    if (m_checking)
         return;
     const QScopedValueRollback checking(m_checking, true);
 
     DownloadResult download;
     {
-        const ui::BusyPointer busy(*m_context->services.pointer, m_label);
+        const ui::BusyPointer busy(*m_context.services.pointer, Label1);
         download = GetContent(catalogueAddress());
         if (download.ok()) {
             CheckForUpdate(CatalogueUpdate::DecodeSingleByte(download.content));
             return;
         }
     }
-    m_context->services.messages->critical(displayText(download.error->description));
+    m_context.services.messages->critical(displayText(download.error->description));
 }
 
 void DownloadsControl::CheckForUpdate(const QString &text)
 {
-    if (!m_context)
-        return;
-    ui::Messages &messages = *m_context->services.messages;
+    ui::Messages &messages = *m_context.services.messages;
     const QStringList lines = CatalogueUpdate::SplitLines(text);
 
     const CatalogueUpdate::RemoteDate remote = CatalogueUpdate::ReadRemoteDate(lines);
@@ -243,7 +238,7 @@ void DownloadsControl::CheckForUpdate(const QString &text)
         break;
     }
 
-    if (!CatalogueUpdate::IsNewer(remote.date, basModule::ConfigFileDate)) {
+    if (!CatalogueUpdate::IsNewer(remote.date, m_context.state.ConfigFileDate)) {
         messages.information(UpToDate);
         return;
     }
@@ -258,13 +253,13 @@ void DownloadsControl::CheckForUpdate(const QString &text)
                                      *complaint);
         return;
     }
-    const QString path = QDir(m_context->state.appFolder).filePath(CatalogueFile);
-    if (const std::optional<QString> failure = CatalogueUpdate::ReplaceFile(path, catalogue)) {
+    const QString path = QDir(m_context.state.appFolder).filePath(CatalogueFile);
+    if (const std::optional<QString> failure = SafeFileWrite::replaceFile(path, catalogue)) {
         messages.critical(QStringLiteral("The configuration file %1 could not be written: %2\n"
                                          "Your configuration file was not changed.")
                               .arg(QDir::toNativeSeparators(path), *failure));
         return;
     }
     messages.information(NowUpToDate);
-    m_context->initMainForm();
+    emit catalogueReplaced();
 }

@@ -31,9 +31,7 @@ public:
 
     static constexpr qint32 CompletionError = 5;
 
-    explicit DownloadsControl(QWidget *parent = nullptr);
-
-    void attach(WindowContext &context);
+    explicit DownloadsControl(WindowContext &context, QWidget *parent = nullptr);
 
     // The whole resource at URL, or an error naming URL and the cause.
     DownloadResult GetContent(const QString &URL);
@@ -43,7 +41,7 @@ public:
     void Label1_MouseMove();
     void Label1_Click();
     // Compares the downloaded catalogue's date with the one in use and, when
-    // it is newer and the user agrees, replaces "tiles.cfg" and reloads it.
+    // it is newer and the user agrees, replaces "tiles.cfg" and tells so.
     void CheckForUpdate(const QString &text);
 
     // The web site the catalogue is fetched from: the maker's, unless a test
@@ -54,7 +52,9 @@ public:
     // The cursor file the label shows when it exists.
     void setCursorFile(const QString &path) { m_cursorFile = path; }
 
-    const DownloadState &downloadState() const { return m_download; }
+signals:
+    // The catalogue file was replaced by a newer one and is to be read again.
+    void catalogueReplaced();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -64,8 +64,8 @@ private:
     // Passes an error caught during GetContent on to its caller.
     DownloadError passOn(const QString &URL, const DownloadError &caught);
 
-    QLabel *m_label;
-    WindowContext *m_context = nullptr;
+    WindowContext &m_context;
+    QLabel *Label1;
     UrlReader m_reader;
     DownloadState m_download;
     QString m_baseAddress;

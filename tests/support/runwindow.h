@@ -34,7 +34,7 @@ struct RunWindow : ShownWindow
         if (!QFile::copy(engine, installed) || !QDir::setCurrent(workFolder.isEmpty() ? work.path() : workFolder)
             || !ShownWindow::open())
             return false;
-        ui::Controls &c = window->controls();
+        const ui::Controls c = controls();
         UserClicks::pickComboText(c.comboBox(QStringLiteral("CountriesListBox")), QStringLiteral("France"));
         QListWidget *domains = c.listWidget(QStringLiteral("DomainsAvailableBox"));
         const QList<QListWidgetItem *> found = domains->findItems(QStringLiteral("Domain 7,*2001"), Qt::MatchWildcard);
@@ -53,7 +53,7 @@ struct RunWindow : ShownWindow
 
     void clickShow() const
     {
-        QTest::mouseClick(window->controls().button(QStringLiteral("cmdShow")), Qt::LeftButton);
+        QTest::mouseClick(controls().button(QStringLiteral("cmdShow")), Qt::LeftButton);
     }
     // "title: text" of each box shown.
     QStringList shown() const

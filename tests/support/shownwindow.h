@@ -1,37 +1,70 @@
 #pragma once
 
 #include "app/frmmain.h"
+#include "support/controls.h"
 #include "support/recordingmessages.h"
 #include "support/recordingpointer.h"
 #include "support/recordingshell.h"
 #include "support/testfolders.h"
+#include "support/userclicks.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
 
-// The main window on the sample catalogue in a temporary application folder,
-// shown and active as the user meets it, with recorders for its services.
+// The main window on a catalogue in a temporary application folder whose
+// path holds a blank, shown and active as the user meets it, with recorders
+// for its services.
 struct ShownWindow
 {
-    // Replaces the window by a new one; false when it does not become active.
-    bool open()
+    // Replaces the window by a new one on the catalogue (the sample one unless
+    // given; none when empty); false when it does not become active.
+    bool open(const QByteArray &catalogue = TestFolders::readFile(TestFolders::sampleCatalogue()))
     {
         window.reset();
         messages = RecordingMessages();
-        const QString catalogue = appFolder.filePath(QStringLiteral("tiles.cfg"));
-        QFile::remove(catalogue);
-        if (!QFile::copy(TestFolders::sampleCatalogue(), catalogue))
-            return false;
+        const QString path = appFolder.filePath(QStringLiteral("tiles.cfg"));
+        QFile::remove(path);
+        if (!catalogue.isEmpty())
+            TestFolders::writeFile(path, catalogue);
         window = std::make_unique<frmMain>(ui::Services{&messages, &pointer, &shell}, appFolder.path());
         window->show();
         window->activateWindow();
         return QTest::qWaitForWindowActive(window.get());
     }
 
-    QLineEdit *edit(const QString &name) const { return window->controls().lineEdit(name); }
+    ui::Controls controls() const { return ui::Controls(window.get()); }
+    QLineEdit *edit(const QString &name) const { return controls().lineEdit(name); }
+
+    // The user's picks: a country, a domain entry by its row, a method by its
+    // position. A drop-down's popup hands the activation back to the window.
+    void pickCountry(const QString &name) const
+    {
+        UserClicks::pickComboText(controls().comboBox(QStringLiteral("CountriesListBox")), name);
+        takeBackActivation();
+    }
+    void pickEntry(int row) const
+    {
+        UserClicks::pickListRow(controls().listWidget(QStringLiteral("DomainsAvailableBox")), row);
+    }
+    void pickMethod(int position) const
+    {
+        UserClicks::pickComboItem(controls().comboBox(QStringLiteral("cboChoice1")), position);
+        takeBackActivation();
+    }
+    void takeBackActivation() const
+    {
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QCoreApplication::processEvents();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QCoreApplication::processEvents();
+    }
 
     // Gives the field the focus, types at the end of its text and leaves it with Tab.
     void typeAndLeave(const QString &field, const QString &text) const
@@ -41,7 +74,7 @@ struct ShownWindow
         QTest::keyClick(edit(field), Qt::Key_Tab);
     }
 
-    QTemporaryDir appFolder;
+    QTemporaryDir appFolder{QDir::tempPath() + QStringLiteral("/quorvantix app XXXXXX")};
     RecordingMessages messages;
     RecordingPointer pointer;
     RecordingShell shell;

@@ -1,4 +1,4 @@
-#include "ui/controls.h"
+#include "support/controls.h"
 
 #include "ui/picklist.h"
 
@@ -24,26 +24,19 @@ bool insideUserControl(const QWidget *widget, const QWidget *window)
 
 } // namespace
 
-Controls::Controls(QWidget *window)
-    : m_window(window)
-{
-}
-
 template<typename T>
 T *Controls::find(const QString &name) const
 {
-    if (m_window->objectName() == name) {
-        if (auto *self = qobject_cast<T *>(m_window))
-            return self;
-    }
+    if (auto *self = qobject_cast<T *>(m_window); self && m_window->objectName() == name)
+        return self;
     const auto candidates = m_window->findChildren<QWidget *>(name);
     for (QWidget *candidate : candidates) {
         if (insideUserControl(candidate, m_window))
             continue;
         if (auto *typed = qobject_cast<T *>(candidate))
             return typed;
-        qFatal("Control %s is a %s, not a %s", qPrintable(name),
-               candidate->metaObject()->className(), T::staticMetaObject.className());
+        qFatal("Control %s is a %s, not a %s", qPrintable(name), candidate->metaObject()->className(),
+               T::staticMetaObject.className());
     }
     qFatal("Control %s does not exist on %s", qPrintable(name), qPrintable(m_window->objectName()));
     return nullptr;
@@ -66,8 +59,6 @@ QString Controls::text(const QString &name) const
         return label->text();
     if (auto *button = qobject_cast<QAbstractButton *>(w))
         return button->text();
-    if (auto *combo = qobject_cast<QComboBox *>(w))
-        return combo->currentText();
     if (auto *group = qobject_cast<QGroupBox *>(w))
         return group->title();
     if (auto *list = qobject_cast<QListWidget *>(w)) {
@@ -75,8 +66,8 @@ QString Controls::text(const QString &name) const
         const int row = PickList::ChosenRow(list);
         return row >= 0 ? list->item(row)->text() : QString();
     }
-    qFatal("Control %s has no text", qPrintable(name));
-    return {};
+    const int index = selectedIndex(name);
+    return index < 0 ? QString() : itemText(name, index);
 }
 
 void Controls::setText(const QString &name, const QString &text) const
@@ -90,10 +81,8 @@ void Controls::setText(const QString &name, const QString &text) const
         button->setText(text);
     else if (auto *group = qobject_cast<QGroupBox *>(w))
         group->setTitle(text);
-    else if (auto *combo = qobject_cast<QComboBox *>(w))
-        combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
     else
-        qFatal("Control %s takes no text", qPrintable(name));
+        setSelectedIndex(name, comboBox(name)->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
 bool Controls::isEnabled(const QString &name) const { return widget(name)->isEnabled(); }
@@ -101,36 +90,30 @@ void Controls::setEnabled(const QString &name, bool enabled) const { widget(name
 bool Controls::isVisibleFlag(const QString &name) const { return !widget(name)->isHidden(); }
 void Controls::setVisible(const QString &name, bool visible) const { widget(name)->setVisible(visible); }
 
+// A name that is no drop-down list is taken for a list box.
 void Controls::clearItems(const QString &name) const
 {
-    QWidget *w = widget(name);
-    if (auto *combo = qobject_cast<QComboBox *>(w))
-        combo->clear();
-    else
-        listWidget(name)->clear();
+    if (auto *combo = qobject_cast<QComboBox *>(widget(name)))
+        return combo->clear();
+    listWidget(name)->clear();
 }
 
 void Controls::addItem(const QString &name, const QString &item) const
 {
-    QWidget *w = widget(name);
-    if (auto *combo = qobject_cast<QComboBox *>(w))
-        combo->addItem(item);
-    else
-        listWidget(name)->addItem(item);
+    if (auto *combo = qobject_cast<QComboBox *>(widget(name)))
+        return combo->addItem(item);
+    listWidget(name)->addItem(item);
 }
 
 int Controls::itemCount(const QString &name) const
 {
-    QWidget *w = widget(name);
-    if (auto *combo = qobject_cast<QComboBox *>(w))
-        return combo->count();
-    return listWidget(name)->count();
+    auto *combo = qobject_cast<QComboBox *>(widget(name));
+    return combo ? combo->count() : listWidget(name)->count();
 }
 
 QString Controls::itemText(const QString &name, int index) const
 {
-    QWidget *w = widget(name);
-    if (auto *combo = qobject_cast<QComboBox *>(w))
+    if (auto *combo = qobject_cast<QComboBox *>(widget(name)))
         return combo->itemText(index);
     QListWidgetItem *item = listWidget(name)->item(index);
     return item ? item->text() : QString();
@@ -139,8 +122,7 @@ QString Controls::itemText(const QString &name, int index) const
 QStringList Controls::items(const QString &name) const
 {
     QStringList result;
-    const int count = itemCount(name);
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < itemCount(name); ++i)
         result << itemText(name, i);
     return result;
 }
@@ -155,11 +137,9 @@ int Controls::selectedIndex(const QString &name) const
 
 void Controls::setSelectedIndex(const QString &name, int index) const
 {
-    QWidget *w = widget(name);
-    if (auto *combo = qobject_cast<QComboBox *>(w))
-        combo->setCurrentIndex(index);
-    else
-        listWidget(name)->setCurrentRow(index);
+    if (auto *combo = qobject_cast<QComboBox *>(widget(name)))
+        return combo->setCurrentIndex(index);
+    listWidget(name)->setCurrentRow(index);
 }
 
 } // namespace ui

@@ -11,7 +11,3 @@ class Shell;
 // exist is not handed on, so a missing document has no visible effect rather
 // than an error window of the desktop's own.
 bool OpenDocument(ui::Shell &shell, const QString &path);
-
-// Hands a web address (or anything else the shell opens) to the desktop's
-// default handler. The outcome is not reported.
-void OpenUrl(ui::Shell &shell, const QString &address);

@@ -1,4 +1,4 @@
-#include "app/shellroutines.h"
+#include "core/shellroutines.h"
 
 #include "ui/shell.h"
 
@@ -9,9 +9,4 @@ bool OpenDocument(ui::Shell &shell, const QString &path)
     if (!QFileInfo(path).isFile())
         return false;
     return shell.openDocument(path);
-}
-
-void OpenUrl(ui::Shell &shell, const QString &address)
-{
-    shell.openUrl(address);
 }

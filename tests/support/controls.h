@@ -13,16 +13,15 @@ class QWidget;
 
 namespace ui {
 
-// Reaches the controls of a window by their objectName. A name that the
-// window does not hold, or a control of another kind than asked for, is a
-// programming error and stops the program with a message that names it.
-//
-// Controls inside a user control (a widget carrying the property
-// "userControl") are private to it and never found from outside.
+// Reaches the controls of a window by their objectName, as a user or a
+// screen reader knows them. A name that the window does not hold, or a
+// control of another kind than asked for, fails the test process with a
+// message that names it. Controls inside a user control (a widget carrying
+// the property "userControl") are private to it and never found from outside.
 class Controls
 {
 public:
-    explicit Controls(QWidget *window);
+    explicit Controls(QWidget *window) : m_window(window) {}
 
     QWidget *window() const { return m_window; }
 
@@ -34,8 +33,9 @@ public:
     QAbstractButton *button(const QString &name) const;
     QGroupBox *frame(const QString &name) const;
 
-    // Caption of a label, button or frame, or the text of a text field or
-    // drop-down list.
+    // Caption of a label, button or frame, the text of a text field, the
+    // current item's text of a drop-down list or list box; setText on a
+    // drop-down list picks the item of that text.
     QString text(const QString &name) const;
     void setText(const QString &name, const QString &text) const;
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "catalogue/cataloguetables.h"
+#include "core/coordinatemethod.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +16,10 @@ struct MainState
     // The selected domain's ten limits as written in the catalogue; empty
     // until a domain was loaded.
     QStringList DomainLimits;
+    // The active way of describing the sub-domain.
+    CoordinateMethod SelectionMethod = CoordinateMethod::None;
+    // Date of the catalogue in use; invalid until a catalogue's first line was read.
+    QDate ConfigFileDate;
     // The folder of the program: catalogue, engine and help document.
     QString appFolder;
 };

@@ -1,0 +1,333 @@
+#include "core/mainwindowform.h"
+
+#include "map/domainmap.h"
+#include "ui/picklist.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+namespace {
+
+// A member of the form and the objectName of its control, which is the
+// member's own name.
+template<typename T>
+struct Slot
+{
+    T *&widget;
+    const char *name;
+};
+
+template<typename T>
+Slot<T> slotOf(T *&widget, const char *name)
+{
+    return {widget, name};
+}
+
+#define FORM_SLOT(member) slotOf(form.member, #member)
+
+template<typename T>
+T *named(QWidget *parent, Slot<T> slot)
+{
+    auto *widget = new T(parent);
+    widget->setObjectName(QLatin1String(slot.name));
+    slot.widget = widget;
+    return widget;
+}
+
+QLabel *label(QWidget *parent, Slot<QLabel> slot, const QString &caption)
+{
+    auto *l = named(parent, slot);
+    l->setText(caption);
+    return l;
+}
+
+QLineEdit *field(QWidget *parent, Slot<QLineEdit> slot, const QString &text = {}, int chars = 10)
+{
+    auto *edit = named(parent, slot);
+    edit->setText(text);
+    const int width = edit->fontMetrics().horizontalAdvance(QString(chars, u'0')) + 16;
+    edit->setMinimumWidth(width);
+    edit->setMaximumWidth(width + width / 2);
+    return edit;
+}
+
+QComboBox *hemisphere(QWidget *parent, Slot<QComboBox> slot)
+{
+    auto *combo = named(parent, slot);
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return combo;
+}
+
+QGroupBox *frame(QWidget *parent, Slot<QGroupBox> slot, const QString &caption)
+{
+    auto *group = named(parent, slot);
+    group->setTitle(caption);
+    return group;
+}
+
+struct Corner
+{
+    Slot<QGroupBox> frame;
+    const char *caption;
+    Slot<QLineEdit> lat, lon;
+    Slot<QComboBox> latHemisphere, lonHemisphere;
+    Slot<QLineEdit> latD, latM, latS, lonD, lonM, lonS;
+    Slot<QLabel> latLabel, lonLabel;
+    Slot<QLabel> latDCaption, latMCaption, latSCaption, lonDCaption, lonMCaption, lonSCaption;
+};
+
+// One corner of the latitude/longitude box: decimal degrees with their
+// hemisphere, and the same value in degrees, minutes and seconds.
+QGroupBox *cornerFrame(QWidget *parent, const Corner &n)
+{
+    QGroupBox *box = frame(parent, n.frame, QString::fromLatin1(n.caption));
+    auto *grid = new QGridLayout(box);
+    grid->addWidget(label(box, n.latDCaption, QStringLiteral("dd")), 0, 3, Qt::AlignHCenter);
+    grid->addWidget(label(box, n.latMCaption, QStringLiteral("mm")), 0, 4, Qt::AlignHCenter);
+    grid->addWidget(label(box, n.latSCaption, QStringLiteral("ss.ss")), 0, 5, Qt::AlignHCenter);
+    grid->addWidget(label(box, n.latLabel, QStringLiteral("Latitude:")), 1, 0);
+    grid->addWidget(field(box, n.lat), 1, 1);
+    grid->addWidget(hemisphere(box, n.latHemisphere), 1, 2);
+    grid->addWidget(field(box, n.latD, QStringLiteral("45"), 3), 1, 3);
+    grid->addWidget(field(box, n.latM, QStringLiteral("00"), 3), 1, 4);
+    grid->addWidget(field(box, n.latS, QStringLiteral("0.00"), 5), 1, 5);
+    grid->addWidget(label(box, n.lonDCaption, QStringLiteral("ddd")), 2, 3, Qt::AlignHCenter);
+    grid->addWidget(label(box, n.lonMCaption, QStringLiteral("mm")), 2, 4, Qt::AlignHCenter);
+    grid->addWidget(label(box, n.lonSCaption, QStringLiteral("ss.ss")), 2, 5, Qt::AlignHCenter);
+    grid->addWidget(label(box, n.lonLabel, QStringLiteral("Longitude:")), 3, 0);
+    grid->addWidget(field(box, n.lon), 3, 1);
+    grid->addWidget(hemisphere(box, n.lonHemisphere), 3, 2);
+    grid->addWidget(field(box, n.lonD, QStringLiteral("95"), 3), 3, 3);
+    grid->addWidget(field(box, n.lonM, QStringLiteral("00"), 3), 3, 4);
+    grid->addWidget(field(box, n.lonS, QStringLiteral("0.00"), 5), 3, 5);
+    grid->setColumnStretch(6, 1);
+    return box;
+}
+
+QGroupBox *domainFrame(MainWindowForm &form, QWidget *parent)
+{
+    QGroupBox *box = frame(parent, FORM_SLOT(Frame2), QStringLiteral("Specify domain information"));
+    auto *layout = new QVBoxLayout(box);
+    layout->addWidget(label(box, FORM_SLOT(Label5), QStringLiteral("Enter a country from your domain:")));
+    auto *countries = named(box, FORM_SLOT(CountriesListBox));
+    countries->setMaxVisibleItems(20);
+    countries->setMinimumContentsLength(24);
+    layout->addWidget(countries);
+    layout->addWidget(
+        label(box, FORM_SLOT(Label17), QStringLiteral("Available domains for the selected country:")));
+    auto *domains = named(box, FORM_SLOT(DomainsAvailableBox));
+    domains->setMinimumHeight(domains->fontMetrics().height() * 7);
+    layout->addWidget(domains, 1);
+    auto *map = named(box, FORM_SLOT(DownloadMapButton));
+    map->setText(QStringLiteral("Show map for domain"));
+    map->setEnabled(false);
+    layout->addWidget(map);
+    return box;
+}
+
+QGroupBox *limitsFrame(MainWindowForm &form, QWidget *parent)
+{
+    QGroupBox *box = frame(parent, FORM_SLOT(DomainInfoFrame), QStringLiteral("Selected domain limits"));
+    auto *grid = new QGridLayout(box);
+    grid->addWidget(label(box, FORM_SLOT(label11), QStringLiteral("From")), 0, 0);
+    grid->addWidget(label(box, FORM_SLOT(Label8), QStringLiteral("To")), 0, 1);
+    grid->addWidget(label(box, FORM_SLOT(Label9), QStringLiteral("From")), 1, 0);
+    grid->addWidget(label(box, FORM_SLOT(Label10), QStringLiteral("To")), 1, 1);
+    for (QLabel *l : {form.label11, form.Label8, form.Label9, form.Label10})
+        l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("Index j from    000000")));
+    return box;
+}
+
+QGroupBox *indicesFrame(MainWindowForm &form, QWidget *parent)
+{
+    QGroupBox *box = frame(parent, FORM_SLOT(Indices), QStringLiteral("(I, J)"));
+    auto *grid = new QGridLayout(box);
+    grid->addWidget(label(box, FORM_SLOT(Label6), QStringLiteral("Index I from")), 0, 0);
+    grid->addWidget(field(box, FORM_SLOT(TextIndexiStart), QStringLiteral("0"), 6), 0, 1);
+    grid->addWidget(label(box, FORM_SLOT(Label12), QStringLiteral("To")), 0, 2);
+    grid->addWidget(field(box, FORM_SLOT(TextIndexiEnd), QStringLiteral("0"), 6), 0, 3);
+    grid->addWidget(label(box, FORM_SLOT(Label7), QStringLiteral("Index J from")), 1, 0);
+    grid->addWidget(field(box, FORM_SLOT(TextIndexjStart), QStringLiteral("0"), 6), 1, 1);
+    grid->addWidget(label(box, FORM_SLOT(Label13), QStringLiteral("To")), 1, 2);
+    grid->addWidget(field(box, FORM_SLOT(TextIndexjEnd), QStringLiteral("0"), 6), 1, 3);
+    grid->setColumnStretch(4, 1);
+    grid->setRowStretch(2, 1);
+    return box;
+}
+
+QGroupBox *centreFrame(MainWindowForm &form, QWidget *parent)
+{
+    QGroupBox *box = frame(parent, FORM_SLOT(RangeD), QString());
+    auto *grid = new QGridLayout(box);
+    grid->addWidget(label(box, FORM_SLOT(Label55), QStringLiteral("Center coordinates (degrees):")), 0, 0, 1, 3);
+    grid->addWidget(label(box, FORM_SLOT(Label54), QStringLiteral("Latitude:")), 1, 0);
+    grid->addWidget(field(box, FORM_SLOT(txtEMRLAT01)), 1, 1);
+    grid->addWidget(hemisphere(box, FORM_SLOT(cboEMRLAT01)), 1, 2);
+    grid->addWidget(label(box, FORM_SLOT(Label53), QStringLiteral("Longitude:")), 2, 0);
+    grid->addWidget(field(box, FORM_SLOT(txtEMRLON01)), 2, 1);
+    grid->addWidget(hemisphere(box, FORM_SLOT(cboEMRLON01)), 2, 2);
+    grid->addWidget(label(box, FORM_SLOT(Label50), QStringLiteral("Radius (km):")), 3, 0);
+    grid->addWidget(field(box, FORM_SLOT(txtRadius1)), 3, 1);
+    grid->setColumnStretch(3, 1);
+    return box;
+}
+
+QGroupBox *configurationFrame(MainWindowForm &form, QWidget *parent, QWidget *downloadsControl)
+{
+    QGroupBox *box = frame(parent, FORM_SLOT(Frame1), QStringLiteral("Configuration file information"));
+    auto *grid = new QGridLayout(box);
+    grid->addWidget(label(box, FORM_SLOT(Label24), QStringLiteral("Check for update on ")), 0, 0);
+    downloadsControl->setParent(box);
+    downloadsControl->setObjectName(QStringLiteral("DownloadsControl1"));
+    grid->addWidget(downloadsControl, 0, 1);
+    grid->addWidget(label(box, FORM_SLOT(Label42), QStringLiteral("Configuration file date:")), 1, 0);
+    grid->addWidget(label(box, FORM_SLOT(ConfigDate), QStringLiteral("--- --- ---")), 1, 1);
+    grid->setColumnStretch(2, 1);
+    return box;
+}
+
+void createMenus(MainWindowForm &form, QMainWindow *window)
+{
+    QMenuBar *bar = window->menuBar();
+    form.mnuFile = bar->addMenu(QStringLiteral("&File"));
+    form.mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    form.mnuFile->menuAction()->setObjectName(QStringLiteral("mnuFile"));
+    form.mnuClose = form.mnuFile->addAction(QStringLiteral("E&xit"));
+    form.mnuClose->setObjectName(QStringLiteral("mnuClose"));
+    form.mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    form.mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    form.mnuHelp->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
+    form.mnuManual = form.mnuHelp->addAction(QStringLiteral("&Help"));
+    form.mnuManual->setObjectName(QStringLiteral("mnuManual"));
+    form.mnuAbout = form.mnuHelp->addAction(QStringLiteral("&About Quorvantix"));
+    form.mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+}
+
+// The order in which Tab moves the focus; Qt skips hidden and disabled controls.
+void setTabOrder(const MainWindowForm &f)
+{
+    QWidget *const order[] = {
+        f.CountriesListBox, f.DomainsAvailableBox, f.DownloadMapButton, f.cboChoice1,
+        f.txtLat1, f.cboLatLL1, f.txtLat2, f.cboLatLL2, f.txtLon1, f.cboLonLL1, f.txtLon2, f.cboLonLL2,
+        f.cmdShow,
+        f.TextIndexiStart, f.TextIndexiEnd, f.TextIndexjStart, f.TextIndexjEnd,
+        f.txtRadius1, f.txtEMRLAT01, f.cboEMRLAT01, f.txtEMRLON01, f.cboEMRLON01,
+        f.ShowFileButton,
+        f.txtLatD1, f.txtLatM1, f.txtLatS1, f.txtLonD1, f.txtLonM1, f.txtLonS1,
+        f.txtLatD2, f.txtLatM2, f.txtLatS2, f.txtLonD2, f.txtLonM2, f.txtLonS2,
+        f.TilesListBox};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+} // namespace
+
+void MainWindowForm::setupUi(QMainWindow *window, QWidget *downloadsControl)
+{
+    MainWindowForm &form = *this;
+    window->setObjectName(QStringLiteral("frmMain"));
+    window->setWindowTitle(QStringLiteral("Quorvantix"));
+    createMenus(form, window);
+
+    // The form and the map of the domain, parted by a splitter; the map never
+    // takes the focus, so it stays out of the tab order.
+    auto *splitter = named(window, FORM_SLOT(MapSplitter));
+    splitter->setChildrenCollapsible(false);
+    window->setCentralWidget(splitter);
+    centralWidget = new QWidget(splitter);
+    centralWidget->setObjectName(QStringLiteral("centralWidget"));
+    splitter->addWidget(centralWidget);
+    splitter->addWidget(named(splitter, FORM_SLOT(DomainMap)));
+    splitter->setStretchFactor(1, 1);
+    QWidget *central = centralWidget;
+    auto *grid = new QGridLayout(central);
+
+    // Left: the domain choice. Right: its limits, the method and the catalogue.
+    grid->addWidget(domainFrame(form, central), 0, 0, 3, 1);
+    grid->addWidget(limitsFrame(form, central), 0, 1);
+    auto *methodRow = new QHBoxLayout;
+    methodRow->addWidget(label(central, FORM_SLOT(Label23), QStringLiteral("Select type of coordinates:")));
+    methodRow->addWidget(named(central, FORM_SLOT(cboChoice1)), 1);
+    grid->addLayout(methodRow, 1, 1);
+    grid->addWidget(configurationFrame(form, central, downloadsControl), 2, 1, Qt::AlignBottom);
+
+    // The three input panels share one place; the box's end corner stands beside it.
+    auto *panels = new QGridLayout;
+    panels->addWidget(cornerFrame(central, {FORM_SLOT(Geodetic1), "LL (degrees) Start",
+                                            FORM_SLOT(txtLat1), FORM_SLOT(txtLon1),
+                                            FORM_SLOT(cboLatLL1), FORM_SLOT(cboLonLL1),
+                                            FORM_SLOT(txtLatD1), FORM_SLOT(txtLatM1), FORM_SLOT(txtLatS1),
+                                            FORM_SLOT(txtLonD1), FORM_SLOT(txtLonM1), FORM_SLOT(txtLonS1),
+                                            FORM_SLOT(Label2), FORM_SLOT(Label3),
+                                            FORM_SLOT(lblLatD), FORM_SLOT(lblLatM), FORM_SLOT(lblLatS),
+                                            FORM_SLOT(lblLonD), FORM_SLOT(lblLonM), FORM_SLOT(lblLonS)}),
+                      0, 0);
+    panels->addWidget(indicesFrame(form, central), 0, 0);
+    panels->addWidget(centreFrame(form, central), 0, 0);
+    panels->addWidget(cornerFrame(central, {FORM_SLOT(Geodetic2), "LL (degrees) End",
+                                            FORM_SLOT(txtLat2), FORM_SLOT(txtLon2),
+                                            FORM_SLOT(cboLatLL2), FORM_SLOT(cboLonLL2),
+                                            FORM_SLOT(txtLatD2), FORM_SLOT(txtLatM2), FORM_SLOT(txtLatS2),
+                                            FORM_SLOT(txtLonD2), FORM_SLOT(txtLonM2), FORM_SLOT(txtLonS2),
+                                            FORM_SLOT(Label21), FORM_SLOT(Label22),
+                                            FORM_SLOT(Label20), FORM_SLOT(Label19), FORM_SLOT(Label16),
+                                            FORM_SLOT(Label15), FORM_SLOT(Label14), FORM_SLOT(Label4)}),
+                      0, 1);
+    panels->setColumnStretch(0, 1);
+    panels->setColumnStretch(1, 1);
+    grid->addLayout(panels, 3, 0, 1, 2);
+
+    auto *show = named(central, FORM_SLOT(cmdShow));
+    show->setText(QStringLiteral("Show tiles in domain"));
+    show->setEnabled(false);
+    grid->addWidget(show, 4, 0);
+
+    auto *line = named(central, FORM_SLOT(Line1));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    grid->addWidget(line, 5, 0, 1, 2);
+
+    // The result of the last run: the tiles, their number and how to order them.
+    auto *result = new QVBoxLayout;
+    auto *countRow = new QHBoxLayout;
+    countRow->addWidget(
+        label(central, FORM_SLOT(Label1), QStringLiteral("Number of tiles needed for the selected domain:")));
+    countRow->addWidget(label(central, FORM_SLOT(TilesCountLabel), QStringLiteral("---")), 1);
+    result->addLayout(countRow);
+    auto *tiles = named(central, FORM_SLOT(TilesListBox));
+    tiles->setMinimumHeight(tiles->fontMetrics().height() * 6);
+    result->addWidget(tiles, 1);
+    auto *temp = named(central, FORM_SLOT(TempList));
+    temp->setVisible(false);
+    result->addWidget(temp);
+    grid->addLayout(result, 6, 0);
+
+    auto *side = new QVBoxLayout;
+    auto *warning = label(central, FORM_SLOT(WarningLabel), QString());
+    warning->setWordWrap(true);
+    warning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    side->addWidget(warning, 1);
+    auto *viewOutput = named(central, FORM_SLOT(ShowFileButton));
+    viewOutput->setText(QStringLiteral("View output file"));
+    side->addWidget(viewOutput, 0, Qt::AlignRight);
+    grid->addLayout(side, 6, 1);
+
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(6, 1);
+    // The form keeps the width it needs; the map takes the rest.
+    splitter->setSizes({central->minimumSizeHint().width(), DomainMap->sizeHint().width()});
+
+    setTabOrder(form);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "core/mainstate.h"
+#include "ui/services.h"
+
+struct MainWindowForm;
+
+// Handed by the main window to the parts that act on it.
+struct WindowContext
+{
+    MainWindowForm &form;
+    MainState &state;
+    ui::Services services;
+};
