@@ -196,7 +196,9 @@ QString DomainMap::describe() const
         parts << QStringLiteral("No domain selected.");
     }
     if (!m_scene.domains.isEmpty())
-        parts << QStringLiteral("%1 domains of the country outlined.").arg(m_scene.domains.size());
+        parts << (m_scene.domains.size() == 1
+                      ? QStringLiteral("1 domain of the country outlined.")
+                      : QStringLiteral("%1 domains of the country outlined.").arg(m_scene.domains.size()));
     if (const std::optional<SubdomainShape> shape = SubdomainShape::of(m_scene.subdomain, m_scene.selected)) {
         parts << QStringLiteral("Sub-domain %1, %2%3.")
                      .arg(m_scene.subdomain.kind == MapSubdomain::Kind::Circle ? QStringLiteral("circle")
@@ -204,7 +206,8 @@ QString DomainMap::describe() const
                           boxText(shape->box) + QStringLiteral(", ") + shape->size,
                           shape->outside ? QStringLiteral(", reaching outside the domain") : QString());
     }
-    parts << QStringLiteral("%1 tiles drawn.").arg(m_scene.selected ? m_scene.tiles.size() : 0);
+    const qsizetype tiles = m_scene.selected ? m_scene.tiles.size() : 0;
+    parts << (tiles == 1 ? QStringLiteral("1 tile drawn.") : QStringLiteral("%1 tiles drawn.").arg(tiles));
     return parts.join(u' ');
 }
 
