@@ -61,7 +61,7 @@ void BM_MapRepaint(benchmark::State &state)
 }
 BENCHMARK(BM_MapRepaint)->Unit(benchmark::kMillisecond);
 
-// Every repaint follows a pan, as while dragging: the world is drawn afresh.
+// Every repaint follows a pan, as while dragging: the world drawn before moves.
 void BM_MapRepaintAfterPan(benchmark::State &state)
 {
     const std::unique_ptr<DomainMap> map = europeMap();
@@ -78,23 +78,25 @@ void BM_MapRepaintAfterPan(benchmark::State &state)
 }
 BENCHMARK(BM_MapRepaintAfterPan)->Unit(benchmark::kMillisecond);
 
-// The same after fitting the whole world.
-void BM_WorldRepaintAfterPan(benchmark::State &state)
+// Every repaint follows a small zoom: the world is drawn afresh.
+void BM_MapRepaintAfterZoom(benchmark::State &state)
 {
     const std::unique_ptr<DomainMap> map = europeMap();
-    map->fitWorld();
+    if (state.range(0))
+        map->fitWorld();
     QImage image(Size, QImage::Format_ARGB32_Premultiplied);
     MapView view = map->view();
-    double step = 1;
+    double factor = 1.01;
     for (auto _ : state) {
-        view.panBy(QPointF(step, 0));
-        step = -step;
+        view.zoomAbout(QPointF(640, 450), factor);
+        factor = 1 / factor;
         map->setView(view);
         map->render(&image);
         benchmark::DoNotOptimize(image.constBits());
     }
 }
-BENCHMARK(BM_WorldRepaintAfterPan)->Unit(benchmark::kMillisecond);
+// 0: the domain over Europe fitted; 1: the whole world.
+BENCHMARK(BM_MapRepaintAfterZoom)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -282,35 +282,53 @@ std::optional<SubdomainShape> DomainMap::shownShape() const
     return SubdomainShape::of(m_drag == Drag::Draw ? dragged() : m_scene.subdomain, m_scene.selected);
 }
 
-const QPixmap &DomainMap::worldLayer()
+QPointF DomainMap::worldLayer()
 {
-    const WorldKey key{m_view, devicePixelRatioF(), palette().cacheKey(), m_scene.country};
-    if (key == m_worldKey && !m_world.isNull())
-        return m_world;
+    // Enough for a pan of a good stretch before the world is drawn again.
+    constexpr double PanMargin = 256;
+    const qreal ratio = devicePixelRatioF();
+    const WorldKey key{m_view.pixelsPerDegree(), m_view.aspect(), m_view.size(), ratio,
+                       palette().cacheKey(),     m_scene.country};
+    const QSizeF layer = m_worldView.size();
+    const QPointF offset = m_view.toWidget(m_worldView.centre()) - QPointF(layer.width() / 2, layer.height() / 2);
+    // Reused only when it covers the map and lands on whole device pixels.
+    const QPointF device = offset * ratio;
+    const bool covers = offset.x() <= 0 && offset.y() <= 0 && offset.x() + layer.width() >= m_view.size().width()
+                        && offset.y() + layer.height() >= m_view.size().height();
+    const bool whole = std::abs(device.x() - std::round(device.x())) < 1e-3
+                       && std::abs(device.y() - std::round(device.y())) < 1e-3;
+    if (key == m_worldKey && !m_world.isNull() && covers && whole)
+        return QPointF(std::round(device.x()), std::round(device.y())) / ratio;
+
+    // A new scale draws just the map, so zooming stays quick; a pan past the
+    // layer's edge draws it with a margin, so the pans after it are quick.
+    const double margin = key == m_worldKey && !m_world.isNull() ? PanMargin : 0.0;
     m_worldKey = key;
-    const QSize pixels = (m_view.size() * key.ratio).toSize().expandedTo(QSize(1, 1));
+    m_worldView = MapView(m_view.size() + QSizeF(2 * margin, 2 * margin), m_view.centre(), m_view.pixelsPerDegree(),
+                          m_view.aspect());
+    const QSize pixels = (m_worldView.size() * ratio).toSize().expandedTo(QSize(1, 1));
     if (m_world.size() != pixels)
         m_world = QPixmap(pixels);
-    m_world.setDevicePixelRatio(key.ratio);
+    m_world.setDevicePixelRatio(ratio);
     QPainter painter(&m_world);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setFont(font());
     const MapColours colours(palette());
-    MapPainter layers(painter, m_view, colours);
+    MapPainter layers(painter, m_worldView, colours);
     layers.paintWorld(WorldOutline::builtIn(), m_scene.country);
     layers.paintGraticule();
-    return m_world;
+    return {-margin, -margin};
 }
 
 void DomainMap::paintEvent(QPaintEvent *)
 {
     syncViewSize();
     QPainter painter(this);
-    painter.drawPixmap(0, 0, worldLayer());
+    painter.drawPixmap(worldLayer(), m_world);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setClipRect(QRectF(QPointF(0, 0), m_view.size()));
     const MapColours colours(palette());
     MapPainter layers(painter, m_view, colours);
+    layers.paintGraticuleLabels();
     layers.paintDomains(m_scene);
     layers.paintTiles(m_scene);
     if (const std::optional<SubdomainShape> shape = shownShape())

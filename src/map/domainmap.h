@@ -82,7 +82,9 @@ private:
     void syncViewSize();
     void sceneChanged();
     void fitBest();
-    const QPixmap &worldLayer();
+    // The world drawn for a view a margin larger than the map's, and where
+    // its top left corner lies on the map: a pan moves it without drawing.
+    QPointF worldLayer();
     QPointF roundedLonLat(QPointF widget) const;
     // What the drag in progress would report, as a sub-domain.
     MapSubdomain dragged() const;
@@ -100,11 +102,14 @@ private:
     QPointF m_dragAt;
     std::optional<QPointF> m_cursor;
 
-    // The world as last drawn, for the view, scale and palette it was drawn with.
+    // The world as last drawn, for the scale, size and palette it was drawn with.
     QPixmap m_world;
+    MapView m_worldView;
     struct WorldKey
     {
-        MapView view;
+        double scale = 0;
+        double aspect = 0;
+        QSizeF size;
         qreal ratio = 0;
         qint64 palette = 0;
         int country = -2;

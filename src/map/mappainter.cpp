@@ -155,6 +155,14 @@ void MapPainter::paintGraticule()
         const double y = m_view.toWidget(QPointF(0, lat)).y();
         m_painter.drawLine(QPointF(0, y), QPointF(size.width(), y));
     }
+}
+
+void MapPainter::paintGraticuleLabels()
+{
+    const GeoBox visible = m_view.visible();
+    const double step = graticuleStep(m_view.pixelsPerDegree(), 70);
+    const double stepX = graticuleStep(m_view.pixelsPerDegree() * m_view.aspect(), 90);
+    const double top = std::max(m_view.toWidget(QPointF(0, 90)).y(), 0.0);
     for (double lon = std::ceil(visible.west / stepX) * stepX; lon <= visible.east; lon += stepX) {
         const double x = m_view.toWidget(QPointF(lon, 0)).x();
         paintLabel({x + 3, top + 2}, degreeText(Longitude::normalized(lon), stepX, u'E', u'W'),

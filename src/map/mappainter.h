@@ -27,7 +27,9 @@ public:
     MapPainter(QPainter &painter, const MapView &view, const MapColours &colours);
 
     void paintWorld(const WorldOutline &world, int country);
+    // The lines, and their degrees along the top and left edges.
     void paintGraticule();
+    void paintGraticuleLabels();
     void paintDomains(const MapScene &scene);
     void paintTiles(const MapScene &scene);
     void paintSubdomain(const SubdomainShape &shape, bool beingDrawn);
