@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev
-          fonts-dejavu-core xvfb xauth python3 clang-format)
+          fonts-dejavu-core xvfb xauth python3 clang-format clang libclang-rt-14-dev ccache)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

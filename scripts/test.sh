@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything with AddressSanitizer and
-# UndefinedBehaviorSanitizer, and runs every test.
+# UndefinedBehaviorSanitizer, and runs every test; then builds the fuzz
+# targets with clang and runs each briefly on its seed corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -8,3 +9,4 @@ bash scripts/install-deps.sh
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DQUORVANTIX_SANITIZE=ON -DQUORVANTIX_TESTS=ON
 cmake --build build-test --parallel "$(nproc)"
 ctest --test-dir build-test --output-on-failure --parallel "$(nproc)"
+bash scripts/fuzz.sh 3000

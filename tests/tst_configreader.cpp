@@ -1,9 +1,14 @@
 #include "catalogue/cataloguetext.h"
 #include "catalogue/configreader.h"
+#include "catalogue/countrynamelist.h"
+#include "catalogue/linereader.h"
+#include "catalogue/substringautomaton.h"
+#include "common/numbertext.h"
 #include "support/cataloguebuilder.h"
 #include "support/recordingmessages.h"
 #include "support/testfolders.h"
 
+#include <QBuffer>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -38,6 +43,63 @@ void addRead(const char *name, const QByteArray &file, const Texts &messages, in
     QTest::newRow(name) << file << messages << domainLines << domainYears << caption;
 }
 
+// The rules in their plainest form, the reference for the fast readers.
+QStringList referenceLines(const QByteArray &bytes)
+{
+    QStringList lines;
+    QByteArray line;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes.at(i) != '\r') {
+            line += bytes.at(i);
+            continue;
+        }
+        if (i + 1 < bytes.size() && bytes.at(i + 1) == '\n')
+            ++i;
+        lines << QString::fromLatin1(line);
+        line.clear();
+    }
+    if (!line.isEmpty())
+        lines << QString::fromLatin1(line);
+    return lines;
+}
+
+void referenceAddCountries(QStringList &names, const QString &countryList)
+{
+    for (const QString &item : countryList.split(u',')) {
+        if (names.size() == 1 && names.first().isEmpty()) {
+            names.first() = item;
+            continue;
+        }
+        bool known = false;
+        for (const QString &name : std::as_const(names))
+            known = known || NumberText::trimBlanks(name) == NumberText::trimBlanks(item);
+        if (!known)
+            names << NumberText::trimBlanks(item);
+    }
+}
+
+QStringList referenceCountryDomains(const QStringList &items, const QStringList &domainCountries)
+{
+    QStringList countryDomains;
+    for (const QString &item : items) {
+        QStringList numbers;
+        for (qsizetype j = 0; j < domainCountries.size(); ++j) {
+            if (!domainCountries.at(j).isEmpty() && domainCountries.at(j).contains(item))
+                numbers << QString::number(j + 1);
+        }
+        countryDomains << numbers.join(u',');
+    }
+    return countryDomains;
+}
+
+QString randomText(QRandomGenerator &random, const QString &alphabet, int maxLength)
+{
+    QString text;
+    for (int n = int(random.bounded(maxLength + 1)); n > 0; --n)
+        text += alphabet.at(random.bounded(int(alphabet.size())));
+    return text;
+}
+
 } // namespace
 
 class TestConfigReader : public QObject
@@ -49,6 +111,10 @@ private slots:
     void reads();
     void readsTheTables();
     void mapsCountriesBySubstring();
+    void linesMatchTheReference_data();
+    void linesMatchTheReference();
+    void countriesMatchTheReference_data();
+    void countriesMatchTheReference();
     void survivesGarbage();
 
 private:
@@ -185,6 +251,87 @@ void TestConfigReader::mapsCountriesBySubstring()
     const Texts domains = {"Niger, Mali", "Nigeria", "", "Chad,Niger", "Mali"};
     QCOMPARE(MapCountriesToDomains({"Niger", "Nigeria", "Mali", "Chad", "Peru", ""}, domains),
              (Texts{"1,2,4", "2", "1,5", "4", "", "1,2,4,5"}));
+}
+
+void TestConfigReader::linesMatchTheReference_data()
+{
+    QTest::addColumn<int>("blockSize");
+    QTest::newRow("one byte a block") << 1;
+    QTest::newRow("two bytes a block") << 2;
+    QTest::newRow("seven bytes a block") << 7;
+    QTest::newRow("default blocks") << int(LineReader::DefaultBlockSize);
+}
+
+void TestConfigReader::linesMatchTheReference()
+{
+    // Line ends of every kind, also cut by the end of a block.
+    QFETCH(int, blockSize);
+    QRandomGenerator random(blockSize);
+    for (int round = 0; round < 200; ++round) {
+        QByteArray bytes = randomText(random, QStringLiteral(u"\r\r\n a\u00e9"), 40).toLatin1();
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        LineReader reader(buffer, blockSize);
+        QStringList lines;
+        QString line;
+        while (reader.readLine(line))
+            lines << line;
+        QCOMPARE(lines, referenceLines(bytes));
+    }
+}
+
+void TestConfigReader::countriesMatchTheReference_data()
+{
+    QTest::addColumn<QString>("alphabet");
+    QTest::addColumn<int>("domains");
+    QTest::newRow("names inside other names") << QStringLiteral("Nigera") << 40;
+    QTest::newRow("blanks and empty items") << QStringLiteral("ab \t,,") << 40;
+    QTest::newRow("many short names") << QStringLiteral("xyz, ") << 400;
+}
+
+void TestConfigReader::countriesMatchTheReference()
+{
+    QFETCH(QString, alphabet);
+    QFETCH(int, domains);
+    QRandomGenerator random(domains);
+    for (int round = 0; round < 20; ++round) {
+        QStringList domainCountries;
+        QStringList fastNames;
+        QStringList referenceNames{QString()};
+        CountryNameList names(fastNames);
+        for (int j = 0; j < domains; ++j) {
+            QStringList items;
+            for (int n = int(random.bounded(5)); n > 0; --n)
+                items << randomText(random, alphabet + u' ', 6);
+            domainCountries << items.join(u',');
+            names.add(domainCountries.last());
+            referenceAddCountries(referenceNames, domainCountries.last());
+        }
+        QCOMPARE(fastNames, referenceNames);
+        // Any list items: repeated ones, empty ones, ones with a comma.
+        QStringList items = fastNames;
+        for (int n = 0; n < 30; ++n)
+            items << randomText(random, alphabet + u',', 4);
+        QCOMPARE(MapCountriesToDomains(items, domainCountries), referenceCountryDomains(items, domainCountries));
+        // Both ways of stepping, tabulated and through the failures, find the same.
+        items.removeAll(QString());
+        items.removeDuplicates();
+        SubstringAutomaton tabulated(items);
+        SubstringAutomaton untabulated(items, 0);
+        for (const QString &text : std::as_const(domainCountries)) {
+            QSet<int> found;
+            QSet<int> foundUntabulated;
+            tabulated.search(text, [&](int k) { found.insert(k); });
+            untabulated.search(text, [&](int k) { foundUntabulated.insert(k); });
+            QSet<int> contained;
+            for (qsizetype k = 0; k < items.size(); ++k) {
+                if (text.contains(items.at(k)))
+                    contained.insert(int(k));
+            }
+            QCOMPARE(found, contained);
+            QCOMPARE(foundUntabulated, contained);
+        }
+    }
 }
 
 void TestConfigReader::survivesGarbage()

@@ -1,6 +1,7 @@
 #include "run/listfile.h"
 #include "support/testfolders.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
 
 using Outcome = ListFileContent::Outcome;
@@ -12,6 +13,7 @@ class TestListFile : public QObject
 private slots:
     void listFiles_data();
     void listFiles();
+    void tileNumbersMatchTheSplit();
 };
 
 void TestListFile::listFiles_data()
@@ -63,6 +65,20 @@ void TestListFile::listFiles()
     const ListFileContent content = ReadListFile(bytes);
     QCOMPARE(content.outcome, outcome);
     QCOMPARE(content.TileNumbers, tiles);
+}
+
+void TestListFile::tileNumbersMatchTheSplit()
+{
+    // The reference rule: split at every blank, piece 4 when not the last.
+    QRandomGenerator random(42);
+    for (int round = 0; round < 2000; ++round) {
+        QString field;
+        for (int n = int(random.bounded(14)); n > 0; --n)
+            field += random.bounded(3) ? u' ' : QChar(u'0' + random.bounded(3));
+        const QStringList pieces = field.split(u' ');
+        const QString expected = pieces.size() >= 6 ? pieces.at(4) : QString();
+        QCOMPARE(TileNumberOf(field).value_or(QString()), expected);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestListFile)

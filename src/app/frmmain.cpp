@@ -91,19 +91,15 @@ void frmMain::InitMainForm()
     if (!m_state.tables.ConfigLoaded)
         return;
 
-    QComboBox *countries = m_form.CountriesListBox;
-    countries->clear();
     const QStringList &names = m_state.tables.CountryNames;
     // A table still in its initial state (one empty entry) names no country.
     const bool noCountry = names.size() == 1 && names.first().isEmpty();
-    if (!noCountry) {
-        for (const QString &name : names)
-            countries->addItem(name);
-    }
+    const QStringList listed = noCountry ? QStringList() : names;
+    // One insertion for the whole list; the map is built from the same texts.
+    QComboBox *countries = m_form.CountriesListBox;
+    countries->clear();
+    countries->addItems(listed);
     countries->setCurrentIndex(-1);
-    QStringList listed;
-    for (int i = 0; i < countries->count(); ++i)
-        listed << countries->itemText(i);
     m_state.tables.CountryDomains = MapCountriesToDomains(listed, m_state.tables.DomainCountries);
 
     m_state.SelectedDomain = QStringLiteral("-1");

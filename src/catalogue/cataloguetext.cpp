@@ -2,11 +2,20 @@
 
 #include "common/numbertext.h"
 
-#include <algorithm>
-
 void RemoveBlankItems(QStringList &items)
 {
     items.removeIf([](const QString &item) { return NumberText::trimBlanks(item).isEmpty(); });
+}
+
+QStringView TrimmedBlanks(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin] == u' ')
+        ++begin;
+    while (end > begin && text[end - 1] == u' ')
+        --end;
+    return text.mid(begin, end - begin);
 }
 
 QString GetMonthName(int month)
@@ -24,40 +33,4 @@ QStringList SplitWords(const QString &line)
     QStringList words = line.split(u' ');
     RemoveBlankItems(words);
     return words;
-}
-
-void AddCountries(QStringList &countryNames, const QString &countryList)
-{
-    const QStringList items = countryList.split(u',');
-    for (const QString &item : items) {
-        // The table starts as one empty entry, which the first item replaces.
-        if (countryNames.size() == 1 && countryNames.first().isEmpty()) {
-            countryNames.first() = item;
-            continue;
-        }
-        const QString trimmed = NumberText::trimBlanks(item);
-        const bool known = std::any_of(countryNames.cbegin(), countryNames.cend(),
-                                       [&](const QString &name) {
-                                           return NumberText::trimBlanks(name) == trimmed;
-                                       });
-        if (!known)
-            countryNames.append(trimmed);
-    }
-}
-
-QStringList MapCountriesToDomains(const QStringList &listItems, const QStringList &domainCountries)
-{
-    QStringList countryDomains;
-    countryDomains.reserve(listItems.size());
-    for (const QString &item : listItems) {
-        QStringList numbers;
-        for (qsizetype j = 0; j < domainCountries.size(); ++j) {
-            // A domain that names no country is offered for none.
-            const QString &countries = domainCountries.at(j);
-            if (!countries.isEmpty() && countries.contains(item))
-                numbers << QString::number(j + 1);
-        }
-        countryDomains << numbers.join(u',');
-    }
-    return countryDomains;
 }

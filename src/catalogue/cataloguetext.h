@@ -8,16 +8,17 @@
 // others keep their order and their text.
 void RemoveBlankItems(QStringList &items);
 
+// The text without its leading and trailing blanks (tabs stay), as a view.
+QStringView TrimmedBlanks(QStringView text);
+
 // "January" to "December" for 1 to 12, an empty text for any other number.
 QString GetMonthName(int month);
 
 // Splits at every single blank and removes the blank items.
 QStringList SplitWords(const QString &line);
 
-// Adds the names of one country list text ("France, Spain") to the table.
-void AddCountries(QStringList &countryNames, const QString &countryList);
-
 // One entry per list item: the numbers of the domains whose country text
-// contains the item's text, ascending, joined by ",".
+// contains the item's text, ascending, joined by ","; a domain that names no
+// country is offered for none. Each country text is read once for all items.
 QStringList MapCountriesToDomains(const QStringList &listItems,
                                   const QStringList &domainCountries);

@@ -1,6 +1,7 @@
 #include "catalogue/configreader.h"
 
 #include "catalogue/cataloguetext.h"
+#include "catalogue/countrynamelist.h"
 #include "catalogue/linereader.h"
 #include "common/numbertext.h"
 #include "ui/messages.h"
@@ -27,7 +28,7 @@ const QString CountriesMessage = QStringLiteral(
 
 bool isTerminator(const QString &line)
 {
-    return NumberText::trimBlanks(line) == QLatin1String("999");
+    return TrimmedBlanks(line) == QLatin1String("999");
 }
 
 // The value of a text of ASCII digits only; nothing for anything else.
@@ -81,43 +82,44 @@ ConfigReader::ConfigReader(CatalogueTables &tables, ui::Messages &messages)
 
 ConfigReadResult ConfigReader::ReadConfigFile(const QString &folder, const QString &fileName)
 {
-    // Every read rebuilds the tables; the country list on the window and its
-    // domain map belong to the window and are rebuilt only after a success.
-    m_tables.DomainLines.clear();
-    m_tables.DomainYears.clear();
-    m_tables.DomainCountries.clear();
-    m_tables.CountryNames.clear();
-    m_tables.ConfigLoaded = false;
-
-    ConfigReadResult result;
     QFile file(QDir(folder).filePath(fileName));
     if (!file.open(QIODevice::ReadOnly)) {
+        clearTables();
         m_messages.plain(FormatMessage);
-        return result;
+        return {};
     }
-    LineReader reader(file);
-    m_tables.ConfigLoaded = readCatalogue(reader, result);
-    result.lastLine = reader.linesRead();
+    const ConfigReadResult result = ReadConfig(file);
     file.close();
     return result;
 }
 
-ConfigReadResult ConfigReader::ReadConfigText(const QByteArray &catalogue)
+ConfigReadResult ConfigReader::ReadConfig(QIODevice &device)
+{
+    clearTables();
+    ConfigReadResult result;
+    LineReader reader(device);
+    m_tables.ConfigLoaded = readCatalogue(reader, result);
+    result.lastLine = reader.linesRead();
+    return result;
+}
+
+// Every read rebuilds the tables; the country list on the window and its
+// domain map belong to the window and are rebuilt only after a success.
+void ConfigReader::clearTables()
 {
     m_tables.DomainLines.clear();
     m_tables.DomainYears.clear();
     m_tables.DomainCountries.clear();
     m_tables.CountryNames.clear();
     m_tables.ConfigLoaded = false;
+}
 
-    ConfigReadResult result;
+ConfigReadResult ConfigReader::ReadConfigText(const QByteArray &catalogue)
+{
     QBuffer buffer;
     buffer.setData(catalogue);
     buffer.open(QIODevice::ReadOnly);
-    LineReader reader(buffer);
-    m_tables.ConfigLoaded = readCatalogue(reader, result);
-    result.lastLine = reader.linesRead();
-    return result;
+    return ReadConfig(buffer);
 }
 
 // Returns true when the whole catalogue was read. Shows the closing format
@@ -184,8 +186,10 @@ bool ConfigReader::ReadDomainYears(LineReader &file)
         return fail();
     int keyLines = 0;
     while (!isTerminator(line)) {
-        const QStringList items = line.split(u' ');
-        if (items.size() < 2 || items.at(1).isEmpty() || line.split(u'_').size() < 5)
+        // Split at single blanks, item 1 (the domain key) must not be empty;
+        // split at "_", there must be five parts at least.
+        const qsizetype blank = line.indexOf(u' ');
+        if (blank < 0 || blank + 1 >= line.size() || line.at(blank + 1) == u' ' || line.count(u'_') < 4)
             return fail();
         if (++keyLines > MaxSectionLines)
             return fail();
@@ -196,7 +200,10 @@ bool ConfigReader::ReadDomainYears(LineReader &file)
     if (!file.readLine(line) || !file.readLine(line))
         return fail();
     while (!isTerminator(line)) {
-        if (!line.section(u',', 0, 0).contains(u' '))
+        // The part before the first comma holds a blank.
+        const qsizetype blank = line.indexOf(u' ');
+        const qsizetype comma = line.indexOf(u',');
+        if (blank < 0 || (comma >= 0 && comma < blank))
             return fail();
         if (m_tables.DomainYears.size() >= MaxSectionLines)
             return fail();
@@ -239,7 +246,7 @@ bool ConfigReader::ReadCountriesPerDomain(LineReader &file)
     if (m_tables.DomainLines.isEmpty())
         return fail();
     m_tables.DomainCountries = QStringList(m_tables.DomainLines.size(), QString());
-    m_tables.CountryNames = QStringList{QString()};
+    CountryNameList countryNames(m_tables.CountryNames);
 
     QString line;
     if (!file.readLine(line) || !file.readLine(line))
@@ -249,9 +256,9 @@ bool ConfigReader::ReadCountriesPerDomain(LineReader &file)
         const qsizetype blank = line.indexOf(u' ');
         if (blank < 0 || k >= m_tables.DomainCountries.size())
             return fail();
-        const QString countries = NumberText::trimBlanks(line.mid(blank + 1));
+        const QString countries = TrimmedBlanks(QStringView(line).mid(blank + 1)).toString();
         m_tables.DomainCountries[k] = countries;
-        AddCountries(m_tables.CountryNames, countries);
+        countryNames.add(countries);
         ++k;
         if (!file.readLine(line))
             return fail();

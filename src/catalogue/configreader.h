@@ -8,6 +8,7 @@
 #include <optional>
 
 class LineReader;
+class QIODevice;
 
 namespace ui {
 class Messages;
@@ -33,6 +34,8 @@ public:
     ConfigReadResult ReadConfigFile(const QString &folder, const QString &fileName);
     // Reads a catalogue held in memory the same way, as if it were the file.
     ConfigReadResult ReadConfigText(const QByteArray &catalogue);
+    // The same read from a device open for reading.
+    ConfigReadResult ReadConfig(QIODevice &device);
 
     // Sections hold at most this many lines; a longer one fails as malformed.
     static constexpr int MaxSectionLines = 32767;
@@ -42,6 +45,7 @@ private:
     bool ReadKeyWords(LineReader &file);
     bool ReadCountriesPerDomain(LineReader &file);
     bool readCatalogue(LineReader &file, ConfigReadResult &result);
+    void clearTables();
 
     CatalogueTables &m_tables;
     ui::Messages &m_messages;

@@ -307,6 +307,7 @@ void MainWindowForm::setupUi(QMainWindow *window, QWidget *downloadsControl)
     result->addLayout(countRow);
     auto *tiles = named(central, FORM_SLOT(TilesListBox));
     tiles->setMinimumHeight(tiles->fontMetrics().height() * 6);
+    tiles->setUniformItemSizes(true);
     result->addWidget(tiles, 1);
     auto *temp = named(central, FORM_SLOT(TempList));
     temp->setVisible(false);

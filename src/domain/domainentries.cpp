@@ -4,6 +4,8 @@
 #include "catalogue/cataloguetext.h"
 #include "common/numbertext.h"
 
+#include <QVarLengthArray>
+
 namespace DomainEntries {
 
 namespace {
@@ -19,6 +21,24 @@ bool hiddenForCountry(const QString &country, const QString &resolution)
 {
     return country.contains(QLatin1String("Greenland"))
         && (resolution.contains(QLatin1String("1.333")) || resolution.contains(QLatin1String("4.00")));
+}
+
+// The words of a line, as SplitWords gives them (the runs between blanks),
+// without a string of their own each: a country may offer thousands of entries.
+QVarLengthArray<QStringView, 32> wordsOf(QStringView line)
+{
+    QVarLengthArray<QStringView, 32> words;
+    qsizetype begin = -1;
+    for (qsizetype i = 0; i <= line.size(); ++i) {
+        const bool blank = i == line.size() || line[i] == u' ';
+        if (blank && begin >= 0) {
+            words.append(line.mid(begin, i - begin));
+            begin = -1;
+        } else if (!blank && begin < 0) {
+            begin = i;
+        }
+    }
+    return words;
 }
 
 } // namespace
@@ -40,14 +60,19 @@ QStringList entriesFor(const QString &country, const QString &countryDomains, co
         const int domain = number.toInt(&ok);
         if (!ok || domain < 1 || domain > tables.DomainLines.size() || domain > tables.DomainYears.size())
             continue;
-        const QStringList items = SplitWords(tables.DomainLines.at(domain - 1));
+        const auto items = wordsOf(tables.DomainLines.at(domain - 1));
         if (items.size() < DomainLineItems)
             continue;
-        const QString &resolution = items.at(ResolutionItem);
-        const QStringList years = SplitWords(tables.DomainYears.at(domain - 1));
+        const QString resolution = items.at(ResolutionItem).toString();
+        if (hiddenForCountry(country, resolution))
+            continue;
+        // The entry ends with the year; the rest is the same for every year.
+        const QString head = entryText(number, resolution, QString());
+        const auto years = wordsOf(tables.DomainYears.at(domain - 1));
         for (qsizetype y = 1; y < years.size(); ++y) {
-            if (!hiddenForCountry(country, resolution))
-                entries << entryText(number, resolution, years.at(y));
+            QString entry;
+            entry.reserve(head.size() + years.at(y).size());
+            entries << entry.append(head).append(years.at(y));
         }
     }
     return entries;

@@ -34,9 +34,9 @@ void DomainSelection::CountriesListBox_Click()
     // previous one while the tables hold part of the new one: offer nothing.
     if (!tables.ConfigLoaded || k < 0 || k >= tables.CountryDomains.size())
         return;
-    const QStringList entries =
-        DomainEntries::entriesFor(form.CountriesListBox->currentText(), tables.CountryDomains.at(k), tables);
-    form.DomainsAvailableBox->addItems(entries);
+    // One insertion for all entries: a country may offer thousands.
+    form.DomainsAvailableBox->addItems(
+        DomainEntries::entriesFor(form.CountriesListBox->currentText(), tables.CountryDomains.at(k), tables));
 }
 
 void DomainSelection::DomainsAvailableBox_Click()

@@ -7,6 +7,11 @@ ListFieldReader::ListFieldReader(const QString &text)
 
 QString ListFieldReader::next()
 {
+    return nextView().toString();
+}
+
+QStringView ListFieldReader::nextView()
+{
     while (!atEnd() && m_text.at(m_pos) == u' ')
         ++m_pos;
     if (atEnd())
@@ -23,13 +28,15 @@ QString ListFieldReader::next()
             close = m_text.size();
         m_pos = close + 1 < m_text.size() ? close + 1 : m_text.size();
         skipToFieldEnd();
-        return m_text.mid(begin, close - begin);
+        return QStringView(m_text).mid(begin, close - begin);
     }
 
     const qsizetype begin = m_pos;
-    while (!atEnd() && m_text.at(m_pos) != u',' && !atLineEnd())
+    const QChar *text = m_text.constData();
+    const qsizetype size = m_text.size();
+    while (m_pos < size && text[m_pos] != u',' && text[m_pos] != u'\r' && text[m_pos] != u'\n')
         ++m_pos;
-    const QString field = m_text.mid(begin, m_pos - begin);
+    const QStringView field = QStringView(m_text).mid(begin, m_pos - begin);
     skipToFieldEnd();
     return field;
 }

@@ -16,6 +16,8 @@ public:
     bool atEnd() const { return m_pos >= m_text.size(); }
     // The next field; an empty text at the end.
     QString next();
+    // The same, as a view into the text, valid as long as the reader.
+    QStringView nextView();
 
 private:
     bool atLineEnd() const;

@@ -1,11 +1,38 @@
 #include "run/listfile.h"
 
-#include "common/numbertext.h"
 #include "common/singlebytetext.h"
 #include "run/listfieldreader.h"
 
 #include <QIODevice>
 #include <QStringDecoder>
+
+namespace {
+
+bool isBlank(QStringView field)
+{
+    for (const QChar c : field) {
+        if (c != u' ')
+            return false;
+    }
+    return true;
+}
+
+// Piece 4 of the field split at every single blank, when there are at least
+// six pieces and piece 4 is not empty.
+QStringView tileNumberIn(QStringView field)
+{
+    qsizetype blanks[5];
+    int found = 0;
+    for (qsizetype i = 0; i < field.size() && found < 5; ++i) {
+        if (field[i] == u' ')
+            blanks[found++] = i;
+    }
+    if (found < 5)
+        return {};
+    return field.mid(blanks[3] + 1, blanks[4] - blanks[3] - 1);
+}
+
+} // namespace
 
 ListFileContent ReadListFile(const QByteArray &bytes)
 {
@@ -13,13 +40,13 @@ ListFileContent ReadListFile(const QByteArray &bytes)
     ListFieldReader reader(decode(bytes));
     ListFileContent content;
 
-    QString field;
+    QStringView field;
     while (field != ListFileHeader) {
         if (reader.atEnd()) {
             content.outcome = ListFileContent::Outcome::NoHeader;
             return content;
         }
-        field = reader.next();
+        field = reader.nextView();
         if (field.contains(QLatin1String("error"), Qt::CaseInsensitive)) {
             content.outcome = ListFileContent::Outcome::ErrorReported;
             return content;
@@ -28,10 +55,11 @@ ListFileContent ReadListFile(const QByteArray &bytes)
 
     content.outcome = ListFileContent::Outcome::TableRead;
     while (!reader.atEnd()) {
-        field = reader.next();
-        if (const std::optional<QString> tile = TileNumberOf(field))
-            content.TileNumbers << *tile;
-        if (NumberText::trimBlanks(field).isEmpty())
+        field = reader.nextView();
+        const QStringView tile = tileNumberIn(field);
+        if (!tile.isEmpty())
+            content.TileNumbers << tile.toString();
+        if (isBlank(field))
             break;
     }
     return content;
@@ -44,8 +72,8 @@ ListFileContent ReadListFile(QIODevice &device)
 
 std::optional<QString> TileNumberOf(const QString &field)
 {
-    const QStringList pieces = field.split(u' ');
-    if (pieces.size() >= 6 && !pieces.at(4).isEmpty())
-        return pieces.at(4);
-    return std::nullopt;
+    const QStringView tile = tileNumberIn(field);
+    if (tile.isEmpty())
+        return std::nullopt;
+    return tile.toString();
 }

@@ -158,8 +158,11 @@ bool TileRun::showResult(const ListFileContent &content, const QString &words)
         m_context.services.messages->criticalWithDetails(NoTiles, words, EngineTitle);
         return false;
     }
+    QStringList items;
+    items.reserve(m_tileNumbers.size());
     for (const QString &tile : std::as_const(m_tileNumbers))
-        f.TilesListBox->addItem(QStringLiteral("Tile number: ") + tile);
+        items << QStringLiteral("Tile number: ") + tile;
+    f.TilesListBox->addItems(items);
     f.TilesCountLabel->setText(QString::number(f.TilesListBox->count()));
     return true;
 }

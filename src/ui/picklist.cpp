@@ -8,6 +8,8 @@ PickList::PickList(QWidget *parent)
     : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // Entries are single lines of text; equal heights keep long lists quick.
+    setUniformItemSizes(true);
     connect(this, &QListWidget::itemSelectionChanged, this, [this] {
         // Mouse picks are reported once the press is done. The view also
         // makes the first entry current, unselected, when it gets the focus

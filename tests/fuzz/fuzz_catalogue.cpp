@@ -1,45 +1,116 @@
-// Feeds arbitrary bytes to the catalogue reader and to the domain entries
-// built from what it read. Any outcome but a crash is fine.
+// The catalogue reader on arbitrary bytes, then the country map and the
+// domain entries built from what it read. Checks that the tables agree with
+// the outcome, that every country name is a trimmed item of the catalogue
+// and that the country map follows its plain rule.
+#include "fuzzcheck.h"
+
 #include "catalogue/cataloguetext.h"
 #include "catalogue/configreader.h"
+#include "common/numbertext.h"
 #include "domain/domainentries.h"
-#include "ui/messages.h"
 
-#include <QFile>
-#include <QTemporaryDir>
+#include <QBuffer>
+#include <QSet>
 
 namespace {
 
-class SilentMessages final : public ui::Messages
+QStringList plainCountryDomains(const QStringList &items, const QStringList &domainCountries)
 {
-public:
-    ui::MessageAnswer show(const QString &, const QString &, ui::MessageIcon, ui::MessageButtons,
-                           const QString &) override
-    {
-        return ui::MessageAnswer::Ok;
+    QStringList countryDomains;
+    for (const QString &item : items) {
+        QStringList numbers;
+        for (qsizetype j = 0; j < domainCountries.size(); ++j) {
+            if (!domainCountries.at(j).isEmpty() && domainCountries.at(j).contains(item))
+                numbers << QString::number(j + 1);
+        }
+        countryDomains << numbers.join(u',');
     }
-};
+    return countryDomains;
+}
+
+// The entries by the plain rule: every line split into its words.
+QStringList plainEntries(const QString &country, const QString &countryDomains, const CatalogueTables &tables)
+{
+    QStringList entries;
+    for (const QString &number : countryDomains.split(u',', Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int domain = number.toInt(&ok);
+        if (!ok || domain < 1 || domain > tables.DomainLines.size() || domain > tables.DomainYears.size())
+            continue;
+        const QStringList items = SplitWords(tables.DomainLines.at(domain - 1));
+        if (items.size() < 22)
+            continue;
+        const QStringList years = SplitWords(tables.DomainYears.at(domain - 1));
+        const bool hidden = country.contains(QLatin1String("Greenland"))
+            && (items.at(8).contains(QLatin1String("1.333")) || items.at(8).contains(QLatin1String("4.00")));
+        for (qsizetype y = 1; y < years.size() && !hidden; ++y)
+            entries << DomainEntries::entryText(number, items.at(8), years.at(y));
+    }
+    return entries;
+}
+
+void checkTables(const CatalogueTables &tables, int messages)
+{
+    FUZZ_CHECK(tables.ConfigLoaded == (messages == 0));
+    FUZZ_CHECK(tables.DomainLines.size() <= ConfigReader::MaxSectionLines);
+    FUZZ_CHECK(tables.DomainYears.size() <= ConfigReader::MaxSectionLines);
+    if (!tables.ConfigLoaded)
+        return;
+    FUZZ_CHECK(!tables.DomainLines.isEmpty() && !tables.DomainYears.isEmpty());
+    FUZZ_CHECK(tables.DomainCountries.size() == tables.DomainLines.size());
+    FUZZ_CHECK(!tables.CountryNames.isEmpty());
+    for (const QString &years : tables.DomainYears)
+        FUZZ_CHECK(!years.contains(u','));
+
+    QSet<QString> items;
+    for (const QString &countries : tables.DomainCountries) {
+        FUZZ_CHECK(countries == NumberText::trimBlanks(countries));
+        for (const QString &item : countries.split(u','))
+            items.insert(NumberText::trimBlanks(item));
+    }
+    QSet<QString> names;
+    for (qsizetype k = 0; k < tables.CountryNames.size(); ++k) {
+        const QString &name = tables.CountryNames.at(k);
+        const QString trimmed = NumberText::trimBlanks(name);
+        // Only the first name keeps its blanks.
+        FUZZ_CHECK(k == 0 || name == trimmed);
+        FUZZ_CHECK(items.contains(trimmed));
+        FUZZ_CHECK(!names.contains(trimmed));
+        names.insert(trimmed);
+    }
+}
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static QTemporaryDir folder;
-    QFile file(folder.filePath("tiles.cfg"));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return 0;
-    file.write(reinterpret_cast<const char *>(data), qint64(size));
-    file.close();
+    static CountingMessages messages;
+    static CatalogueTables tables;
+    static ConfigReader reader(tables, messages);
 
-    SilentMessages messages;
-    CatalogueTables tables;
-    ConfigReader(tables, messages).ReadConfigFile(folder.path(), "tiles.cfg");
-    QStringList countries = tables.CountryNames;
+    QByteArray bytes = fuzzBytes(data, size);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    messages.count = 0;
+    reader.ReadConfig(buffer);
+    checkTables(tables, messages.count);
+    if (!tables.ConfigLoaded)
+        return 0;
+
+    const QStringList &countries = tables.CountryNames;
     tables.CountryDomains = MapCountriesToDomains(countries, tables.DomainCountries);
-    for (qsizetype k = 0; k < countries.size() && k < 50; ++k) {
+    FUZZ_CHECK(tables.CountryDomains.size() == countries.size());
+    if (countries.size() * tables.DomainCountries.size() <= 2000)
+        FUZZ_CHECK(tables.CountryDomains == plainCountryDomains(countries, tables.DomainCountries));
+    for (qsizetype k = 0; k < countries.size() && k < 8; ++k) {
         const QStringList entries = DomainEntries::entriesFor(countries.at(k), tables.CountryDomains.at(k), tables);
-        for (const QString &entry : entries)
-            DomainEntries::limitsOf(DomainEntries::padded(DomainEntries::numberOf(entry)), tables);
+        FUZZ_CHECK(entries == plainEntries(countries.at(k), tables.CountryDomains.at(k), tables));
+        for (const QString &entry : entries.mid(0, 8)) {
+            const QString number = DomainEntries::numberOf(entry);
+            FUZZ_CHECK(tables.CountryDomains.at(k).split(u',').contains(number));
+            const QStringList limits = DomainEntries::limitsOf(DomainEntries::padded(number), tables);
+            FUZZ_CHECK(limits.isEmpty() || limits.size() == 10);
+        }
     }
     return 0;
 }

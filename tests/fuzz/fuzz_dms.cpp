@@ -1,0 +1,46 @@
+// Degree/minute/second arithmetic on arbitrary values: a decimal value split
+// into degrees, minutes and seconds adds back up to itself within the
+// rounding of the seconds shown, and the carry keeps every part in range.
+#include "fuzzcheck.h"
+
+#include "entry/dmsmath.h"
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    double value = 0.0;
+    qint32 limit = 0;
+    if (size < sizeof value + sizeof limit)
+        return 0;
+    std::memcpy(&value, data, sizeof value);
+    std::memcpy(&limit, data + sizeof value, sizeof limit);
+    if (!std::isfinite(value))
+        return 0;
+    limit = limit < 0 ? 0 : limit;
+
+    const Dms dms = DecimalToDms(value);
+    FUZZ_CHECK(dms.degrees >= 0 && dms.minutes >= 0 && dms.minutes < 60);
+    FUZZ_CHECK(dms.seconds >= 0.0 && dms.seconds < 60.0);
+    const double magnitude = std::fabs(value);
+    if (magnitude < double(std::numeric_limits<qint32>::max())) {
+        FUZZ_CHECK(dms.degrees == qint32(std::trunc(magnitude)));
+        // The seconds are shown with two decimals: half a hundredth of a second.
+        const double back = DmsToDecimal(dms.degrees, dms.minutes, dms.seconds);
+        FUZZ_CHECK(std::fabs(back - magnitude) <= 0.005 / 3600.0 + magnitude * 1e-15);
+        const double shown = DmsToDecimal(dms.degrees, dms.minutes, std::round(dms.seconds * 100.0) / 100.0);
+        FUZZ_CHECK(std::fabs(shown - magnitude) <= 0.005 / 3600.0 + magnitude * 1e-15);
+    }
+
+    const Dms carried = CarrySeconds(dms, qMax(limit, dms.degrees));
+    FUZZ_CHECK(carried.minutes >= 0 && carried.minutes < 60);
+    FUZZ_CHECK(carried.seconds >= 0.0 && carried.seconds <= 59.99);
+    FUZZ_CHECK(carried.degrees >= dms.degrees && carried.degrees <= qMax(limit, dms.degrees));
+
+    // Whole parts of any size, as typed fields hold them.
+    const double typed = DmsToDecimal(limit, qint32(size), value);
+    FUZZ_CHECK(typed >= 0.0 || std::isnan(typed));
+    return 0;
+}

@@ -1,0 +1,36 @@
+// The list file reader on arbitrary bytes. Every tile number must be a piece
+// of the input, and each field's tile number must be piece 4 of the field
+// split at every blank.
+#include "fuzzcheck.h"
+
+#include "run/listfieldreader.h"
+#include "run/listfile.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes = fuzzBytes(data, size);
+    const QString text = QString::fromLatin1(bytes);
+    const ListFileContent content = ReadListFile(bytes);
+
+    if (content.outcome != ListFileContent::Outcome::TableRead)
+        FUZZ_CHECK(content.TileNumbers.isEmpty());
+    else
+        FUZZ_CHECK(text.contains(ListFileHeader));
+    for (const QString &tile : content.TileNumbers) {
+        FUZZ_CHECK(!tile.isEmpty() && !tile.contains(u' '));
+        FUZZ_CHECK(text.contains(tile));
+    }
+
+    ListFieldReader fields(text);
+    for (int n = 0; n < 200 && !fields.atEnd(); ++n) {
+        const QString field = fields.next();
+        FUZZ_CHECK(text.contains(field));
+        const QStringList pieces = field.split(u' ');
+        const std::optional<QString> tile = TileNumberOf(field);
+        if (pieces.size() >= 6 && !pieces.at(4).isEmpty())
+            FUZZ_CHECK(tile && *tile == pieces.at(4));
+        else
+            FUZZ_CHECK(!tile);
+    }
+    return 0;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "ui/messages.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+// What the fuzz targets share: a failed invariant aborts, so that libFuzzer
+// keeps the input that broke it; message boxes are counted, not shown.
+
+// Shorter allocation stacks: the reports stay useful and the runs get faster.
+extern "C" inline const char *__asan_default_options()
+{
+    return "malloc_context_size=8";
+}
+
+#define FUZZ_CHECK(condition)                                                                  \
+    do {                                                                                       \
+        if (!(condition)) {                                                                    \
+            std::fprintf(stderr, "%s:%d: invariant failed: %s\n", __FILE__, __LINE__, #condition); \
+            std::abort();                                                                      \
+        }                                                                                      \
+    } while (false)
+
+class CountingMessages final : public ui::Messages
+{
+public:
+    ui::MessageAnswer show(const QString &text, const QString &, ui::MessageIcon, ui::MessageButtons,
+                           const QString &) override
+    {
+        last = text;
+        ++count;
+        return ui::MessageAnswer::Ok;
+    }
+
+    int count = 0;
+    QString last;
+};
+
+inline QByteArray fuzzBytes(const uint8_t *data, size_t size)
+{
+    return QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+}
