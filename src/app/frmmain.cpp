@@ -9,8 +9,11 @@
 #include "domain/maplink.h"
 #include "domain/methodrefresh.h"
 #include "entry/entrycontroller.h"
+#include "map/domainmap.h"
+#include "map/domainmapfeed.h"
 #include "run/tilerun.h"
 #include "ui/messages.h"
+#include "ui/picklist.h"
 #include "update/downloadscontrol.h"
 
 #include <QComboBox>
@@ -40,6 +43,17 @@ frmMain::frmMain(ui::Services services, const QString &appFolder, QWidget *paren
     m_menuCommands = std::make_unique<MenuCommands>(m_context, this);
     m_requestCommands = std::make_unique<RequestCommands>(m_context, this);
     m_tileRun->tilesShown = [this] { m_requestCommands->RememberRequest(); };
+    // After the handlers above, so the map shows what they did.
+    const MainWindowForm &f = m_form;
+    m_mapFeed = std::make_unique<DomainMapFeed>(
+        *f.DomainMap,
+        DomainMapFeed::Controls{f.CountriesListBox, f.DomainsAvailableBox, f.cboChoice1, f.txtLat1, f.txtLon1,
+                                f.txtLat2, f.txtLon2, f.cboLatLL1, f.cboLonLL1, f.cboLatLL2, f.cboLonLL2,
+                                f.TextIndexiStart, f.TextIndexiEnd, f.TextIndexjStart, f.TextIndexjEnd, f.txtEMRLAT01,
+                                f.txtEMRLON01, f.txtRadius1, f.cboEMRLAT01, f.cboEMRLON01, f.TilesListBox, f.cmdShow},
+        DomainMapFeed::State{[this]() -> const CatalogueTables & { return m_state.tables; },
+                             [this] { return m_state.SelectedDomain; }, [this] { return m_state.DomainLimits; },
+                             [this] { return int(m_state.SelectionMethod); }});
 
     Form_Load();
 }

@@ -10,6 +10,7 @@
 
 #include <memory>
 
+class DomainMapFeed;
 class DomainSelection;
 class DownloadsControl;
 class EntryController;
@@ -53,4 +54,5 @@ private:
     std::unique_ptr<TileRun> m_tileRun;
     std::unique_ptr<MenuCommands> m_menuCommands;
     std::unique_ptr<RequestCommands> m_requestCommands;
+    std::unique_ptr<DomainMapFeed> m_mapFeed;
 };

@@ -1,5 +1,6 @@
 #include "core/mainwindowform.h"
 
+#include "map/domainmap.h"
 #include "ui/picklist.h"
 
 #include <QComboBox>
@@ -13,6 +14,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 namespace {
@@ -238,9 +240,16 @@ void MainWindowForm::setupUi(QMainWindow *window, QWidget *downloadsControl)
     window->setWindowTitle(QStringLiteral("Quorvantix"));
     createMenus(form, window);
 
-    centralWidget = new QWidget(window);
+    // The form and the map of the domain, parted by a splitter; the map never
+    // takes the focus, so it stays out of the tab order.
+    auto *splitter = named(window, FORM_SLOT(MapSplitter));
+    splitter->setChildrenCollapsible(false);
+    window->setCentralWidget(splitter);
+    centralWidget = new QWidget(splitter);
     centralWidget->setObjectName(QStringLiteral("centralWidget"));
-    window->setCentralWidget(centralWidget);
+    splitter->addWidget(centralWidget);
+    splitter->addWidget(named(splitter, FORM_SLOT(DomainMap)));
+    splitter->setStretchFactor(1, 1);
     QWidget *central = centralWidget;
     auto *grid = new QGridLayout(central);
 
@@ -318,6 +327,8 @@ void MainWindowForm::setupUi(QMainWindow *window, QWidget *downloadsControl)
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(6, 1);
+    // The form keeps the width it needs; the map takes the rest.
+    splitter->setSizes({central->minimumSizeHint().width(), DomainMap->sizeHint().width()});
 
     setTabOrder(form);
 }

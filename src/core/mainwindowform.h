@@ -10,7 +10,9 @@ class QListWidget;
 class QMainWindow;
 class QMenu;
 class QPushButton;
+class QSplitter;
 class QWidget;
+class DomainMap;
 
 namespace ui {
 class PickList;
@@ -28,7 +30,10 @@ struct MainWindowForm
     QAction *mnuManual;
     QAction *mnuAbout;
 
+    // The form's controls on the left, the map of the domain on the right.
+    QSplitter *MapSplitter;
     QWidget *centralWidget;
+    ::DomainMap *DomainMap;
 
     // The domain choice.
     QGroupBox *Frame2;

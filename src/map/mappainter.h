@@ -1,0 +1,46 @@
+#pragma once
+
+#include "map/mapscene.h"
+#include "map/mapview.h"
+
+#include <QColor>
+#include <QPalette>
+
+class QPainter;
+class WorldOutline;
+struct SubdomainShape;
+
+// The map's colours, all derived from the palette so a dark theme works.
+struct MapColours
+{
+    explicit MapColours(const QPalette &palette);
+
+    QColor water, land, border, graticule, label, countryTint;
+    QColor domain, emphasis, subdomain, warning, tile, tileSelected;
+};
+
+// Paints the layers of the map for one view: the world (water, land,
+// borders, the picked country, the graticule) and what lies on top of it.
+class MapPainter
+{
+public:
+    MapPainter(QPainter &painter, const MapView &view, const MapColours &colours);
+
+    void paintWorld(const WorldOutline &world, int country);
+    // The lines, and their degrees along the top and left edges.
+    void paintGraticule();
+    void paintGraticuleLabels();
+    void paintDomains(const MapScene &scene);
+    void paintTiles(const MapScene &scene);
+    void paintSubdomain(const SubdomainShape &shape, bool beingDrawn);
+    // A short note in the bottom right corner.
+    void paintLegend(const QString &text);
+
+private:
+    void paintCountry(const WorldOutline &world, int index, double shift, const QBrush &fill);
+    void paintLabel(QPointF at, const QString &text, Qt::Alignment align, const QColor &colour);
+
+    QPainter &m_painter;
+    MapView m_view;
+    const MapColours &m_colours;
+};

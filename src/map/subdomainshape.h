@@ -1,0 +1,30 @@
+#pragma once
+
+#include "map/geobox.h"
+#include "map/mapscene.h"
+
+#include <QPolygonF>
+#include <QString>
+
+#include <optional>
+
+// The outline of a sub-domain in longitude/latitude, whether it reaches
+// outside the selected domain, and its size in words.
+struct SubdomainShape
+{
+    QPolygonF outline; // closed, x longitude, y latitude
+    GeoBox box;        // the box that holds the outline
+    bool outside = false;
+    QString size; // "320 km x 210 km" or "radius 150 km"
+
+    // Nothing when there is nothing to draw: no sub-domain, or indices
+    // without a domain to place them in.
+    static std::optional<SubdomainShape> of(const MapSubdomain &subdomain, const std::optional<MapDomain> &domain);
+};
+
+namespace Kilometres {
+
+// A distance for the status line: one decimal below 10 km, whole above.
+QString text(double km);
+
+} // namespace Kilometres

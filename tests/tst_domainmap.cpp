@@ -1,0 +1,208 @@
+#include "map/domainmap.h"
+#include "support/shownwindow.h"
+#include "support/userclicks.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QListWidget>
+#include <QtTest>
+
+// The domain map on the real window: what it draws from the window's state,
+// and the fields a drag on it fills. Domain 7 of the sample catalogue:
+// I 1-90, J 1-80, longitude 5.25 W to 9.75 E, latitude 41 N to 51.5 N.
+class TestDomainMap : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void pickedDomainIsFittedAndDrawn();
+    void editingAFieldMovesTheBox();
+    void dragFillsTheBoxFields_data();
+    void dragFillsTheBoxFields();
+    void indexDragIsWholeAndClamped();
+    void centreDragFillsCentreAndRadius();
+    void tilesComeWithARunAndGoWithTheList();
+
+private:
+    template<typename T>
+    T *child(const char *name) const
+    {
+        T *found = m_shown.window->findChild<T *>(QLatin1String(name));
+        Q_ASSERT(found);
+        return found;
+    }
+    QString text(const char *name) const { return child<QLineEdit>(name)->text(); }
+    QString hemisphere(const char *name) const { return child<QComboBox>(name)->currentText(); }
+    DomainMap *map() const { return child<DomainMap>("DomainMap"); }
+    void drag(QPointF fromLonLat, QPointF toLonLat) const;
+
+    ShownWindow m_shown;
+    QTemporaryDir m_work;
+};
+
+void TestDomainMap::init()
+{
+    QVERIFY(m_shown.open());
+    const QString engine = m_shown.appFolder.filePath(QStringLiteral("Quorvantix.exe"));
+    QFile::remove(engine);
+    QVERIFY(QFile::copy(TestFolders::buildAppFolder() + QStringLiteral("/Quorvantix.exe"), engine));
+    QVERIFY(QDir::setCurrent(m_work.path()));
+    UserClicks::pickComboText(child<QComboBox>("CountriesListBox"), QStringLiteral("France"));
+    auto *domains = child<QListWidget>("DomainsAvailableBox");
+    const QList<QListWidgetItem *> found = domains->findItems(QStringLiteral("Domain 7,*2001"), Qt::MatchWildcard);
+    QCOMPARE(found.size(), 1);
+    UserClicks::pickListRow(domains, domains->row(found.first()));
+    QVERIFY(map()->scene().selected);
+}
+
+void TestDomainMap::cleanup()
+{
+    m_shown.window.reset();
+    QDir::setCurrent(QDir::tempPath());
+}
+
+void TestDomainMap::drag(QPointF fromLonLat, QPointF toLonLat) const
+{
+    const QPoint from = map()->toWidget(fromLonLat).toPoint();
+    const QPoint to = map()->toWidget(toLonLat).toPoint();
+    QTest::mousePress(map(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(map(), (from + to) / 2);
+    QTest::mouseMove(map(), to);
+    QTest::mouseRelease(map(), Qt::LeftButton, {}, to);
+}
+
+void TestDomainMap::pickedDomainIsFittedAndDrawn()
+{
+    DomainMap *m = map();
+    QVERIFY(m->isVisible() && m->focusPolicy() == Qt::NoFocus);
+    const QSize least = m_shown.window->minimumSizeHint();
+    QVERIFY2(least.width() <= 1280 && least.height() <= 800,
+             qPrintable(QStringLiteral("%1 x %2").arg(least.width()).arg(least.height())));
+    QCOMPARE(m->scene().selected->number, QStringLiteral("7"));
+    QVERIFY(m->scene().domains.size() >= 3); // France lies in domains 1, 3 and 7
+    QVERIFY(m->scene().country >= 0);
+    QVERIFY(m->accessibleDescription().startsWith(
+        QStringLiteral("Domain 7, latitude 41 degrees N to 51.5 degrees N, longitude 5.25 degrees W")));
+
+    // Fitted: the domain fills the map's width or height but for a margin,
+    // and lies inside it.
+    const QRectF domain = m->view().rectOf(m->scene().selected->grid.box());
+    const QRectF area(QPointF(0, 0), m->view().size());
+    QVERIFY2(area.contains(domain), qPrintable(QStringLiteral("%1 %2").arg(domain.width()).arg(domain.height())));
+    QVERIFY(domain.width() > area.width() - 50 || domain.height() > area.height() - 50);
+
+    // Drawn: inside the rectangle the map is tinted, just outside it is not.
+    const QImage image = m->grab().toImage();
+    const qreal ratio = image.devicePixelRatio();
+    const auto tint = [&](QPointF at) {
+        const QColor c = image.pixelColor((at * ratio).toPoint());
+        return c.blue() - c.red();
+    };
+    const QPointF inside(domain.left() + 12, domain.center().y());
+    const QPointF outside(domain.left() - 12, domain.center().y());
+    QVERIFY2(tint(inside) > tint(outside) + 30,
+             qPrintable(QStringLiteral("%1 %2").arg(tint(inside)).arg(tint(outside))));
+}
+
+void TestDomainMap::editingAFieldMovesTheBox()
+{
+    DomainMap *m = map();
+    QCOMPARE(m->scene().subdomain.kind, MapSubdomain::Kind::Box);
+    QCOMPARE(m->scene().subdomain.a, QPointF(-5.25, 41));
+    const QImage before = m->grab().toImage();
+    QLineEdit *lat1 = m_shown.edit(QStringLiteral("txtLat1"));
+    lat1->setFocus();
+    lat1->selectAll();
+    QTest::keyClicks(lat1, QStringLiteral("45.5"));
+    QCOMPARE(m->scene().subdomain.a, QPointF(-5.25, 45.5));
+    QVERIFY(m->grab().toImage() != before);
+    QVERIFY(m->accessibleDescription().contains(
+        QStringLiteral("Sub-domain box, latitude 45.5 degrees N to 51.5 degrees N")));
+}
+
+void TestDomainMap::dragFillsTheBoxFields_data()
+{
+    QTest::addColumn<QPointF>("start");
+    QTest::addColumn<QPointF>("end");
+    QTest::addColumn<QStringList>("fields"); // txtLat1 txtLon1 txtLat2 txtLon2
+    QTest::addColumn<QStringList>("hemispheres");
+    QTest::addColumn<QStringList>("dms"); // txtLatD1 txtLatM1 txtLonD1 txtLonM1 txtLatD2 txtLatM2 txtLonD2 txtLonM2
+
+    QTest::newRow("north-west to south-east")
+        << QPointF(-2, 49) << QPointF(4, 43) << QStringList{"49.000000", "2.000000", "43.000000", "4.000000"}
+        << QStringList{"N", "W", "N", "E"} << QStringList{"49", "0", "2", "0", "43", "0", "4", "0"};
+    QTest::newRow("halves, dragged back east to west")
+        << QPointF(3.5, 42.5) << QPointF(-1.5, 47.5) << QStringList{"42.500000", "3.500000", "47.500000", "1.500000"}
+        << QStringList{"N", "E", "N", "W"} << QStringList{"42", "30", "3", "30", "47", "30", "1", "30"};
+}
+
+void TestDomainMap::dragFillsTheBoxFields()
+{
+    QFETCH(QPointF, start);
+    QFETCH(QPointF, end);
+    drag(start, end);
+    QTEST((QStringList{text("txtLat1"), text("txtLon1"), text("txtLat2"), text("txtLon2")}), "fields");
+    QTEST((QStringList{hemisphere("cboLatLL1"), hemisphere("cboLonLL1"), hemisphere("cboLatLL2"),
+                       hemisphere("cboLonLL2")}),
+          "hemispheres");
+    QTEST((QStringList{text("txtLatD1"), text("txtLatM1"), text("txtLonD1"), text("txtLonM1"), text("txtLatD2"),
+                       text("txtLatM2"), text("txtLonD2"), text("txtLonM2")}),
+          "dms");
+    QCOMPARE(m_shown.messages.texts(), QStringList());
+}
+
+void TestDomainMap::indexDragIsWholeAndClamped()
+{
+    UserClicks::pickComboItem(child<QComboBox>("cboChoice1"), 1);
+    QCOMPARE(map()->method(), 2);
+    // From beyond the domain's south-west corner to the point of I 45, J 40.
+    drag(QPointF(-7, 40), QPointF(-5.25 + 44 * 15.0 / 89, 41 + 39 * 10.5 / 79));
+    QCOMPARE(
+        (QStringList{text("TextIndexiStart"), text("TextIndexiEnd"), text("TextIndexjStart"), text("TextIndexjEnd")}),
+        (QStringList{"1", "45", "1", "40"}));
+    QCOMPARE(map()->scene().subdomain.b, QPointF(45, 40));
+}
+
+void TestDomainMap::centreDragFillsCentreAndRadius()
+{
+    UserClicks::pickComboItem(child<QComboBox>("cboChoice1"), 2);
+    // One degree of latitude north of the centre: 111.2 km.
+    drag(QPointF(-2, 46), QPointF(-2, 47));
+    QCOMPARE(
+        (QStringList{text("txtEMRLAT01"), hemisphere("cboEMRLAT01"), text("txtEMRLON01"), hemisphere("cboEMRLON01")}),
+        (QStringList{"46.000000", "N", "2.000000", "W"}));
+    bool whole = false;
+    const int radius = text("txtRadius1").toInt(&whole);
+    QVERIFY2(whole && std::abs(radius - 111) <= 4, qPrintable(text("txtRadius1")));
+    QCOMPARE(map()->scene().subdomain.kind, MapSubdomain::Kind::Circle);
+}
+
+void TestDomainMap::tilesComeWithARunAndGoWithTheList()
+{
+    drag(QPointF(-1, 47), QPointF(4, 44));
+    QTest::mouseClick(child<QAbstractButton>("cmdShow"), Qt::LeftButton);
+    QCOMPARE(m_shown.messages.texts(), QStringList());
+    auto *list = child<QListWidget>("TilesListBox");
+    QVERIFY(list->count() > 1);
+    const QList<TileCells> &tiles = map()->scene().tiles;
+    QCOMPARE(tiles.size(), list->count());
+    QCOMPARE(QStringLiteral("Tile number: ") + tiles.first().number, list->item(0)->text());
+    QVERIFY(map()->accessibleDescription().endsWith(QStringLiteral("%1 tiles drawn.").arg(list->count())));
+
+    // A run the engine refuses leaves the list, and the tiles, as they were.
+    const QList<TileCells> drawn = tiles;
+    m_shown.edit(QStringLiteral("txtLat1"))->setText(QStringLiteral("60"));
+    QTest::mouseClick(child<QAbstractButton>("cmdShow"), Qt::LeftButton);
+    QCOMPARE(m_shown.messages.texts().size(), 1);
+    QCOMPARE(map()->scene().tiles, drawn);
+
+    // Picking a method empties the list, and the tiles go with it.
+    UserClicks::pickComboItem(child<QComboBox>("cboChoice1"), 0);
+    QCOMPARE(list->count(), 0);
+    QVERIFY(map()->scene().tiles.isEmpty());
+}
+
+QTEST_MAIN(TestDomainMap)
+#include "tst_domainmap.moc"

@@ -1,0 +1,272 @@
+#include "map/domaingrid.h"
+#include "map/dragrounding.h"
+#include "map/greatcircle.h"
+#include "map/mapview.h"
+#include "map/subdomainshape.h"
+#include "map/tilecells.h"
+#include "map/worldoutline.h"
+
+#include <QtTest>
+
+// The map's geometry without a widget: view, grid, circles, the 180th
+// meridian, the tile ranges of a list file and the built-in outlines.
+class TestMapGeometry : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void viewMapping_data();
+    void viewMapping();
+    void gridMapping_data();
+    void gridMapping();
+    void circlePoints_data();
+    void circlePoints();
+    void antimeridian_data();
+    void antimeridian();
+    void tileLines_data();
+    void tileLines();
+    void tileTables_data();
+    void tileTables();
+    void dragRounding_data();
+    void dragRounding();
+    void worldOutline();
+};
+
+void TestMapGeometry::viewMapping_data()
+{
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<double>("aspect");
+    QTest::addColumn<QPointF>("lonLat");
+    QTest::addColumn<QPointF>("widget");
+
+    // A 800 x 600 view centred on 10 E, 40 N.
+    QTest::newRow("the centre, world zoom") << 2.0 << 1.0 << QPointF(10, 40) << QPointF(400, 300);
+    QTest::newRow("north-east, world zoom") << 2.0 << 1.0 << QPointF(20, 50) << QPointF(420, 280);
+    QTest::newRow("longitudes narrowed") << 50.0 << 0.5 << QPointF(12, 41) << QPointF(450, 250);
+    QTest::newRow("south-west, close") << 1000.0 << 0.75 << QPointF(9.9, 39.8) << QPointF(325, 500);
+    QTest::newRow("far outside the view") << 10.0 << 1.0 << QPointF(-170, -80) << QPointF(-1400, 1500);
+}
+
+void TestMapGeometry::viewMapping()
+{
+    QFETCH(double, scale);
+    QFETCH(double, aspect);
+    QFETCH(QPointF, lonLat);
+    QFETCH(QPointF, widget);
+    const MapView view(QSizeF(800, 600), QPointF(10, 40), scale, aspect);
+    const QPointF at = view.toWidget(lonLat);
+    QVERIFY2(std::abs(at.x() - widget.x()) < 1e-6 && std::abs(at.y() - widget.y()) < 1e-6,
+             qPrintable(QStringLiteral("%1, %2").arg(at.x()).arg(at.y())));
+    const QPointF back = view.toLonLat(widget);
+    QVERIFY(std::abs(back.x() - lonLat.x()) < 1e-9 && std::abs(back.y() - lonLat.y()) < 1e-9);
+
+    // Zooming about a point keeps that point where it is.
+    MapView zoomed = view;
+    zoomed.zoomAbout(widget, 1.6);
+    QCOMPARE(zoomed.pixelsPerDegree(), scale * 1.6);
+    const QPointF kept = zoomed.toWidget(lonLat);
+    QVERIFY(std::abs(kept.x() - widget.x()) < 1e-6 && std::abs(kept.y() - widget.y()) < 1e-6);
+}
+
+void TestMapGeometry::gridMapping_data()
+{
+    QTest::addColumn<QStringList>("limits");
+    QTest::addColumn<QPointF>("lonLat");
+    QTest::addColumn<QPointF>("ij");
+
+    const QStringList domain7{"1", "1", "90", "80", "0", "0", "-5.25", "9.75", "41.0", "51.5"};
+    QTest::newRow("first corner") << domain7 << QPointF(-5.25, 41) << QPointF(1, 1);
+    QTest::newRow("last corner") << domain7 << QPointF(9.75, 51.5) << QPointF(90, 80);
+    QTest::newRow("inside") << domain7 << QPointF(2.25, 46.25) << QPointF(45.5, 40.5);
+    QTest::newRow("latitudes stored north first")
+        << QStringList{"1", "1", "101", "51", "0", "0", "0", "10", "50", "40"} << QPointF(5, 48) << QPointF(51, 11);
+    const QStringList across{"1", "1", "41", "21", "0", "0", "170", "-170", "-20", "0"};
+    QTest::newRow("across 180, east side") << across << QPointF(175, -10) << QPointF(11, 11);
+    QTest::newRow("across 180, west side") << across << QPointF(-175, -10) << QPointF(31, 11);
+    QTest::newRow("across 180, on it") << across << QPointF(180, 0) << QPointF(21, 21);
+}
+
+void TestMapGeometry::gridMapping()
+{
+    QFETCH(QStringList, limits);
+    QFETCH(QPointF, lonLat);
+    QFETCH(QPointF, ij);
+    const std::optional<DomainGrid> grid = DomainGrid::fromLimits(limits);
+    QVERIFY(grid);
+    QCOMPARE(grid->iOf(lonLat.x()), ij.x());
+    QCOMPARE(grid->jOf(lonLat.y()), ij.y());
+    QCOMPARE(Longitude::normalized(grid->lonOf(ij.x())), Longitude::normalized(lonLat.x()));
+    QCOMPARE(grid->latOf(ij.y()), lonLat.y());
+}
+
+void TestMapGeometry::circlePoints_data()
+{
+    QTest::addColumn<QPointF>("centre");
+    QTest::addColumn<double>("radiusKm");
+
+    QTest::newRow("France, 150 km") << QPointF(2.35, 48.85) << 150.0;
+    QTest::newRow("equator, 1 km") << QPointF(0, 0) << 1.0;
+    QTest::newRow("across 180") << QPointF(179.5, -17) << 400.0;
+    QTest::newRow("far north") << QPointF(-40, 82) << 600.0;
+    QTest::newRow("a continent") << QPointF(-100, 40) << 3000.0;
+}
+
+void TestMapGeometry::circlePoints()
+{
+    QFETCH(QPointF, centre);
+    QFETCH(double, radiusKm);
+    const QPolygonF circle = GreatCircle::circle(centre, radiusKm, 72);
+    QCOMPARE(circle.size(), 73);
+    QCOMPARE(circle.first(), circle.last());
+    for (qsizetype k = 0; k < circle.size(); ++k) {
+        const double distance = GreatCircle::distanceKm(centre, circle.at(k));
+        QVERIFY2(std::abs(distance - radiusKm) <= radiusKm * 0.001, qPrintable(QString::number(distance)));
+        // Drawn as one piece: neighbours never jump across the map.
+        if (k > 0)
+            QVERIFY(std::abs(circle.at(k).x() - circle.at(k - 1).x()) < 90);
+    }
+}
+
+void TestMapGeometry::antimeridian_data()
+{
+    QTest::addColumn<QPointF>("lonFromTo");
+    QTest::addColumn<QPointF>("westEast");
+    QTest::addColumn<bool>("crosses");
+    QTest::addColumn<double>("inside");
+    QTest::addColumn<double>("outside");
+
+    QTest::newRow("170 E to 170 W") << QPointF(170, -170) << QPointF(170, 190) << true << -175.0 << 0.0;
+    QTest::newRow("170 E to 179 E") << QPointF(170, 179) << QPointF(170, 179) << false << 178.5 << -179.5;
+    QTest::newRow("west to east") << QPointF(-10, 10) << QPointF(-10, 10) << false << 0.0 << 180.0;
+    QTest::newRow("179 W to 178 E, nearly all round")
+        << QPointF(-179, 178) << QPointF(-179, 178) << false << 0.0 << 179.5;
+    QTest::newRow("100 E to 100 W") << QPointF(100, -100) << QPointF(100, 260) << true << -150.0 << 0.0;
+}
+
+void TestMapGeometry::antimeridian()
+{
+    QFETCH(QPointF, lonFromTo);
+    QFETCH(QPointF, westEast);
+    QFETCH(bool, crosses);
+    QFETCH(double, inside);
+    QFETCH(double, outside);
+    const GeoBox box = GeoBox::fromLimits(lonFromTo.x(), lonFromTo.y(), 10, -10);
+    QCOMPARE(QPointF(box.west, box.east), westEast);
+    QCOMPARE(box.south, -10.0);
+    QCOMPARE(box.crossesAntimeridian(), crosses);
+    QVERIFY(box.contains(inside, 0));
+    QVERIFY(!box.contains(outside, 0));
+    // A box typed from corners a degree inside the domain's edges is one
+    // piece inside it, whichever side of 180 each corner lies on.
+    const GeoBox typed = GeoBox::fromCorners(QPointF(Longitude::normalized(westEast.x() + 1), 5),
+                                             QPointF(Longitude::normalized(westEast.y() - 1), -5), box.centre().x());
+    QCOMPARE(typed.width(), box.width() - 2);
+    QVERIFY(box.holds(typed));
+    QVERIFY(!box.holds(GeoBox::fromCorners(QPointF(outside, 0), QPointF(inside, 1), box.centre().x())));
+}
+
+void TestMapGeometry::tileLines_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("reads");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<IndexRange>("onTile");
+    QTest::addColumn<IndexRange>("selected");
+
+    QTest::newRow("as the stand-in engine writes it")
+        << "1    345     I 1-20 J 21-40     I 5-20 J 30-40" << true << "345" << IndexRange{1, 20, 21, 40}
+        << IndexRange{5, 20, 30, 40};
+    QTest::newRow("more blanks") << "12    7   I 81-90 J 1-20  I 81-81 J 1-1  " << true << "7"
+                                 << IndexRange{81, 90, 1, 20} << IndexRange{81, 81, 1, 1};
+    const auto noRead = [](const char *name, const char *line) {
+        QTest::newRow(name) << line << false << QString() << IndexRange{} << IndexRange{};
+    };
+    noRead("ranges of another form", "1    345     1- 40");
+    noRead("selected ranges missing", "1    345     I 1-20 J 21-40");
+    noRead("from after to", "1    345     I 20-1 J 21-40     I 5-20 J 30-40");
+    noRead("selection outside the tile", "1    345     I 1-20 J 21-40     I 5-21 J 30-40");
+    noRead("three blanks before the number", "1   345     I 1-20 J 21-40     I 5-20 J 30-40");
+    noRead("text after the ranges", "1    345     I 1-20 J 21-40     I 5-20 J 30-40 more");
+    noRead("index beyond int", "1    3     I 1-99999999999 J 1-2     I 1-2 J 1-2");
+}
+
+void TestMapGeometry::tileLines()
+{
+    QFETCH(QString, line);
+    QFETCH(bool, reads);
+    const std::optional<TileCells> tile = TileCellsOf(line);
+    QCOMPARE(tile.has_value(), reads);
+    if (!reads)
+        return;
+    QTEST(tile->number, "number");
+    QTEST(tile->onTile, "onTile");
+    QTEST(tile->selected, "selected");
+}
+
+void TestMapGeometry::tileTables_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("tiles");
+
+    const QByteArray head = "Region 7\r\n\r\nNo.  Tile #     I/J Ranges on Tile     I/J Ranges Selected\r\n";
+    const QByteArray one = "1    3     I 41-60 J 1-20     I 45-60 J 10-20\r\n";
+    const QByteArray two = "2    4     I 61-80 J 1-20     I 61-62 J 10-20\r\n";
+    QTest::newRow("two tiles, then the end") << head + one + two + "\r\nEnd of tile list\r\n" << QStringList{"3", "4"};
+    QTest::newRow("one tile without ranges: none drawn") << head + one + "2    4     1- 40\r\n" << QStringList();
+    QTest::newRow("no header") << one + two << QStringList();
+    QTest::newRow("an empty line ends the table") << head + one + "\r\n" + two << QStringList{"3"};
+}
+
+void TestMapGeometry::tileTables()
+{
+    QFETCH(QByteArray, file);
+    QStringList numbers;
+    for (const TileCells &tile : ReadTileCells(file))
+        numbers << tile.number;
+    QTEST(numbers, "tiles");
+}
+
+void TestMapGeometry::dragRounding_data()
+{
+    QTest::addColumn<double>("pixelsPerDegree");
+    QTest::addColumn<double>("step");
+    QTest::addColumn<double>("km");
+    QTest::addColumn<double>("roundedKm");
+
+    QTest::newRow("world") << 3.5 << 0.5 << 1234.5 << 1230.0;
+    QTest::newRow("a country") << 60.0 << 0.02 << 152.6 << 153.0;
+    QTest::newRow("exactly 10 a degree") << 10.0 << 0.1 << 12.34 << 12.3;
+    QTest::newRow("a city") << 4000.0 << 0.0005 << 0.04 << 0.0;
+    QTest::newRow("a pixel a degree") << 1.0 << 1.0 << 5.56 << 5.6;
+}
+
+void TestMapGeometry::dragRounding()
+{
+    QFETCH(double, pixelsPerDegree);
+    QFETCH(double, km);
+    QTEST(DragRounding::degreeStep(pixelsPerDegree), "step");
+    QTEST(DragRounding::radiusKm(km), "roundedKm");
+    QCOMPARE(DragRounding::roundTo(45.0 + 0.3 / pixelsPerDegree, DragRounding::degreeStep(pixelsPerDegree)), 45.0);
+}
+
+void TestMapGeometry::worldOutline()
+{
+    const WorldOutline &world = WorldOutline::builtIn();
+    QVERIFY(world.countries().size() > 200);
+    const int france = world.indexOf(QStringLiteral(" france "));
+    QVERIFY(france >= 0);
+    QVERIFY(world.countries().at(france).bounds.contains(QPointF(2.35, 48.85)));
+    QVERIFY(world.indexOf(QStringLiteral("United States")) >= 0);
+    QCOMPARE(world.indexOf(QStringLiteral("Atlantis")), -1);
+
+    QFile file(QStringLiteral(":/map/world-50m.bin"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(WorldOutline::read(bytes));
+    QVERIFY(!WorldOutline::read(bytes.left(bytes.size() - 1)));
+    QVERIFY(!WorldOutline::read(bytes + '\0'));
+    QVERIFY(!WorldOutline::read("QWO1"));
+}
+
+QTEST_GUILESS_MAIN(TestMapGeometry)
+#include "tst_mapgeometry.moc"
