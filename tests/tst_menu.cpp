@@ -113,7 +113,7 @@ void TestMenu::viewOutputFileOfTheWorkingFolder()
     const QString saved = QDir::currentPath();
     QVERIFY(QDir::setCurrent(work.path()));
     TestFolders::writeFile(work.filePath(QStringLiteral("quorvantix.dat")), "tiles\r\n");
-    m_shown.controls().setEnabled(QStringLiteral("ShowFileButton"), true); // as after a run
+    m_shown.controls().widget(QStringLiteral("ShowFileButton"))->setEnabled(true); // as after a run
     QTest::mouseClick(m_shown.controls().button(QStringLiteral("ShowFileButton")), Qt::LeftButton);
     QDir::setCurrent(saved);
     QCOMPARE(m_shown.shell.documents, QStringList{QDir(work.path()).filePath(QStringLiteral("quorvantix.dat"))});
