@@ -1,7 +1,7 @@
 #include "catalogue/cataloguetext.h"
 #include "catalogue/configreader.h"
 #include "support/cataloguebuilder.h"
-#include "support/recordingmessages.h"
+#include "support/recorders.h"
 #include "support/testfolders.h"
 
 #include <QRandomGenerator>

@@ -1,8 +1,6 @@
 #include "app/frmmain.h"
 #include "support/controls.h"
-#include "support/recordingmessages.h"
-#include "support/recordingpointer.h"
-#include "support/recordingshell.h"
+#include "support/recorders.h"
 #include "support/testfolders.h"
 #include "support/userclicks.h"
 

@@ -251,8 +251,8 @@ void TestUpdateCheck::update()
         break;
     case Serve::CutClose:
     case Serve::CutReset:
-        m_server.cutAfter(body, body.size() / 2,
-                          serve == Serve::CutClose ? LoopbackHttpServer::Cut::Close : LoopbackHttpServer::Cut::Reset);
+        m_server.cutHalfway(body, serve == Serve::CutClose ? LoopbackHttpServer::Cut::Close
+                                                           : LoopbackHttpServer::Cut::Reset);
         break;
     case Serve::RedirectLoop:
         m_server.redirect(m_server.baseAddress() + "/quorvantix/tiles_cfg.txt");
@@ -262,7 +262,7 @@ void TestUpdateCheck::update()
         break;
     case Serve::SlowSized:
     case Serve::SlowUnsized:
-        m_server.trickle(dated("20110420"), 64, 100ms, serve == Serve::SlowSized);
+        m_server.trickle(dated("20110420"), serve == Serve::SlowSized);
         break;
     case Serve::Endless:
         m_server.endless();

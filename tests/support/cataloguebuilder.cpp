@@ -1,4 +1,5 @@
 #include "support/cataloguebuilder.h"
+#include "support/testfolders.h"
 
 QString CatalogueBuilder::domainLine(int number, const QString &resolution, const QStringList &limits)
 {
@@ -41,8 +42,5 @@ QStringList CatalogueBuilder::lines() const
 
 QByteArray CatalogueBuilder::bytes() const
 {
-    QByteArray result;
-    for (const QString &line : lines())
-        result += line.toLatin1() + "\r\n";
-    return result;
+    return TestFolders::crlf(lines());
 }

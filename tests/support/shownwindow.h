@@ -2,9 +2,7 @@
 
 #include "app/frmmain.h"
 #include "support/controls.h"
-#include "support/recordingmessages.h"
-#include "support/recordingpointer.h"
-#include "support/recordingshell.h"
+#include "support/recorders.h"
 #include "support/testfolders.h"
 #include "support/userclicks.h"
 
