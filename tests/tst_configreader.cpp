@@ -4,7 +4,6 @@
 #include "support/recorders.h"
 #include "support/testfolders.h"
 
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -49,7 +48,6 @@ private slots:
     void reads();
     void readsTheTables();
     void mapsCountriesBySubstring();
-    void survivesGarbage();
 
 private:
     ConfigReadResult read(const QByteArray &bytes);
@@ -185,25 +183,6 @@ void TestConfigReader::mapsCountriesBySubstring()
     const Texts domains = {"Niger, Mali", "Nigeria", "", "Chad,Niger", "Mali"};
     QCOMPARE(MapCountriesToDomains({"Niger", "Nigeria", "Mali", "Chad", "Peru", ""}, domains),
              (Texts{"1,2,4", "2", "1,5", "4", "", "1,2,4,5"}));
-}
-
-void TestConfigReader::survivesGarbage()
-{
-    // Mangled sample catalogues: any outcome but a crash, a hang or a read
-    // outside a table (the sanitizers watch the last).
-    QRandomGenerator random(20110419);
-    const QByteArray valid = TestFolders::readFile(TestFolders::sampleCatalogue());
-    for (int round = 0; round < 150; ++round) {
-        QByteArray bytes = valid;
-        for (int e = 0; e < 8; ++e) {
-            const int at = int(random.bounded(bytes.size()));
-            bytes.remove(at, int(random.bounded(100)));
-            bytes.insert(at, e % 2 ? QByteArray("\r999\r") : QByteArray(1, char(random.bounded(256))));
-        }
-        read(bytes);
-        QVERIFY(m_tables.ConfigLoaded || !m_messages.shown.isEmpty());
-        QVERIFY(m_tables.DomainCountries.isEmpty() || m_tables.DomainCountries.size() == m_tables.DomainLines.size());
-    }
 }
 
 QTEST_GUILESS_MAIN(TestConfigReader)

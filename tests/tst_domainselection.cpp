@@ -1,10 +1,6 @@
 #include "support/cataloguebuilder.h"
 #include "support/shownwindow.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QListWidget>
-
 using Texts = QStringList;
 
 namespace {
@@ -40,7 +36,7 @@ QByteArray testCatalogue()
 
 } // namespace
 
-class TestDomainSelection : public QObject
+class TestDomainSelection : public QObject, private ShownWindow
 {
     Q_OBJECT
 
@@ -55,17 +51,13 @@ private slots:
     void failedSecondReadOffersNoDomain();
 
 private:
-    ui::Controls controls() const { return m_shown.controls(); }
-    void pickCountry(const QString &name) { m_shown.pickCountry(name); }
-    void pickEntry(int row) { m_shown.pickEntry(row); }
-    void pickMethod(int index) { m_shown.pickMethod(index); }
     // The domain number in the address of the map the button opens.
     QString mappedDomain()
     {
-        m_shown.shell.urls.clear();
+        shell.urls.clear();
         QTest::mouseClick(controls().button("DownloadMapButton"), Qt::LeftButton);
         const QString prefix = QStringLiteral("https://www.qmt.example/mm5/Files/MM5_D");
-        const QString url = m_shown.shell.urls.value(0);
+        const QString url = shell.urls.value(0);
         return url.startsWith(prefix) && url.endsWith(".pdf") ? url.mid(prefix.size()).chopped(4) : url;
     }
     QString text(const char *name) { return controls().text(QLatin1String(name)); }
@@ -76,14 +68,12 @@ private:
             out << text(name);
         return out;
     }
-
-    ShownWindow m_shown;
 };
 
 void TestDomainSelection::init()
 {
-    QVERIFY(m_shown.open(testCatalogue()));
-    QCOMPARE(m_shown.messages.texts(), QStringList());
+    QVERIFY(open(testCatalogue()));
+    QCOMPARE(messages.texts(), QStringList());
 }
 
 void TestDomainSelection::countryListsItsEntries_data()
@@ -204,9 +194,9 @@ void TestDomainSelection::failedSecondReadOffersNoDomain()
     CatalogueBuilder broken;
     broken.addDomain("12", {"1", "1", "50", "50", "0", "0", "1", "2", "3", "4"}, "2001", "Farland");
     broken.keyWordLines = {QStringLiteral("no equals sign")};
-    TestFolders::writeFile(m_shown.appFolder.filePath("tiles.cfg"), broken.bytes());
-    m_shown.window->InitMainForm();
-    QCOMPARE(m_shown.messages.shown.size(), 2);
+    TestFolders::writeFile(appFolder.filePath("tiles.cfg"), broken.bytes());
+    window->InitMainForm();
+    QCOMPARE(messages.shown.size(), 2);
 
     // The entry on the window is still that of domain 120, beyond the new tables.
     pickEntry(1);

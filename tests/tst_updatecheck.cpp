@@ -44,35 +44,6 @@ QByteArray newerWithout(const QByteArray &after, const QByteArray &before)
     return text.remove(from, to - from);
 }
 
-// Notes the progress dialog the moment it appears and, when asked to, clicks
-// its Cancel button once it is up.
-class ProgressWatch : public QObject
-{
-public:
-    explicit ProgressWatch(bool cancel) : m_cancel(cancel) { qApp->installEventFilter(this); }
-
-    int barMaximum = -1; // -1: no dialog appeared; 0: a busy bar
-    bool modal = false;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        auto *dialog = qobject_cast<QProgressDialog *>(watched);
-        if (dialog && event->type() == QEvent::Show && barMaximum < 0) {
-            barMaximum = dialog->findChild<QProgressBar *>()->maximum();
-            modal = dialog->isModal();
-            if (m_cancel)
-                QTimer::singleShot(100, dialog, [dialog] {
-                    QTest::mouseClick(dialog->findChild<QPushButton *>(), Qt::LeftButton);
-                });
-        }
-        return false;
-    }
-
-private:
-    bool m_cancel;
-};
-
 enum class Serve { Reply, Error500, Refused, Silent, DiskFull, CutClose, CutReset, RedirectLoop, RedirectRefused,
                    SlowSized, SlowUnsized, Endless };
 
@@ -131,8 +102,8 @@ void TestUpdateCheck::update_data()
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<bool>("local"); // a catalogue in use
     QTest::addColumn<bool>("yes");   // the answer to the question
-    // The progress bar's maximum (0: busy); Cancel is clicked once it shows.
-    // -1: no progress dialog shows, -2: not looked at.
+    // The progress bar's maximum (0: busy), Cancel clicked once it shows; -1:
+    // no progress dialog shows, -2: not looked at.
     QTest::addColumn<int>("bar");
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<QString>("details"); // of the last message
@@ -271,7 +242,18 @@ void TestUpdateCheck::update()
         m_server.respond(body, serve == Serve::Error500 ? "500 Internal Server Error" : "200 OK");
     }
 
-    const ProgressWatch watch(bar >= 0);
+    // The progress dialog, modal while it shows, is cancelled when the row asks to.
+    int barMaximum = -1;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, this, [&] {
+        auto *dialog = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
+        if (!dialog || barMaximum >= 0)
+            return;
+        barMaximum = dialog->findChild<QProgressBar *>()->maximum();
+        if (bar >= 0)
+            QTest::mouseClick(dialog->findChild<QPushButton *>(), Qt::LeftButton);
+    });
+    watch.start(100);
     {
 #ifdef Q_OS_UNIX
         const std::optional<FileSizeLimit> limit = serve == Serve::DiskFull ? std::make_optional<FileSizeLimit>(1024)
@@ -292,8 +274,8 @@ void TestUpdateCheck::update()
     }
     QCOMPARE(m_shown.messages.shown.last().details, details);
     if (bar != -2)
-        QCOMPARE(watch.barMaximum, bar);
-    QCOMPARE(watch.modal, watch.barMaximum >= 0);
+        QCOMPARE(barMaximum, bar);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
     QCOMPARE(TestFolders::readFile(m_shown.appFolder.filePath("tiles.cfg")), written.isNull() ? sample() : written);
     QCOMPARE(c.text(QStringLiteral("ConfigDate")), configDate);
     QVERIFY(c.items(QStringLiteral("CountriesListBox")).contains(QStringLiteral("France")));
