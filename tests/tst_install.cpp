@@ -1,17 +1,7 @@
-#include "app/frmmain.h"
-#include "support/controls.h"
-#include "support/recorders.h"
-#include "support/testfolders.h"
-#include "support/userclicks.h"
+#include "support/shownwindow.h"
 
 #include <QAction>
-#include <QComboBox>
-#include <QListWidget>
-#include <QProcess>
-#include <QPushButton>
 #include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QtTest>
 
 // Installs the build into a temporary prefix, as a package would, and runs
 // what was installed.

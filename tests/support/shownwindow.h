@@ -6,12 +6,7 @@
 #include "support/testfolders.h"
 #include "support/userclicks.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QTemporaryDir>
-#include <QtTest>
 
 #include <memory>
 
