@@ -5,10 +5,10 @@ using Texts = QStringList;
 
 namespace {
 
-const QList<const char *> Captions = {"label11", "Label8", "Label9", "Label10"};
-const QList<const char *> BoxFields = {"txtLat1", "txtLat2", "txtLon1", "txtLon2"};
-const QList<const char *> Hemispheres = {"cboLatLL1", "cboLatLL2", "cboLonLL1", "cboLonLL2"};
-const QList<const char *> IndexFields = {"TextIndexiStart", "TextIndexiEnd", "TextIndexjStart", "TextIndexjEnd"};
+const QStringList Captions = {"label11", "Label8", "Label9", "Label10"};
+const QStringList BoxFields = {"txtLat1", "txtLat2", "txtLon1", "txtLon2"};
+const QStringList Hemispheres = {"cboLatLL1", "cboLatLL2", "cboLonLL1", "cboLonLL2"};
+const QStringList IndexFields = {"TextIndexiStart", "TextIndexiEnd", "TextIndexjStart", "TextIndexjEnd"};
 
 // Domains chosen to reach the awkward corners of the lists and the display.
 QByteArray testCatalogue()
@@ -61,13 +61,7 @@ private:
         return url.startsWith(prefix) && url.endsWith(".pdf") ? url.mid(prefix.size()).chopped(4) : url;
     }
     QString text(const char *name) { return controls().text(QLatin1String(name)); }
-    Texts texts(const QList<const char *> &names)
-    {
-        Texts out;
-        for (const char *name : names)
-            out << text(name);
-        return out;
-    }
+    Texts texts(const Texts &names) { return controls().texts(names); }
 };
 
 void TestDomainSelection::init()

@@ -42,13 +42,7 @@ private:
         const QString kind = field.left(6), point = field.right(1);
         return {kind + point, kind + u'D' + point, kind + u'M' + point, kind + u'S' + point};
     }
-    QStringList texts(const QStringList &fields) const
-    {
-        QStringList result;
-        for (const QString &field : fields)
-            result << controls().text(field);
-        return result;
-    }
+    QStringList texts(const QStringList &fields) const { return controls().texts(fields); }
     void openOnTestland();
 };
 

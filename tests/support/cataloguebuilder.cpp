@@ -3,10 +3,10 @@
 
 QString CatalogueBuilder::domainLine(int number, const QString &resolution, const QStringList &limits)
 {
-    QStringList items = {QStringLiteral("%1").arg(number, 3, 10, QLatin1Char('0')),
-                         "MM5", "D", "LAMBERT", "T", "30", "60", "NEST", resolution, "23", "S", "BIN"};
-    items += limits;
-    return items.join(u' ');
+    return QStringLiteral("%1 MM5 D LAMBERT T 30 60 NEST %2 23 S BIN ")
+               .arg(number, 3, 10, QLatin1Char('0'))
+               .arg(resolution)
+        + limits.join(u' ');
 }
 
 void CatalogueBuilder::addDomain(const QString &resolution, const QStringList &limits, const QString &years,

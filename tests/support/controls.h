@@ -35,6 +35,13 @@ public:
     // alone is none). setText on a drop-down list picks the item of the text.
     QString text(const QString &name) const;
     void setText(const QString &name, const QString &text) const;
+    QStringList texts(const QStringList &names) const
+    {
+        QStringList result;
+        for (const QString &name : names)
+            result << text(name);
+        return result;
+    }
     // The items of a drop-down list or list box.
     QStringList items(const QString &name) const;
 

@@ -9,15 +9,20 @@
 #include <QPushButton>
 #include <QScreen>
 
-// The menu commands, the About box and View output file, with the shell's
+// The window as it opens, with a catalogue or without, its tab order, the
+// menu commands, the About box and View output file, with the shell's
 // requests recorded instead of made.
-class TestMenu : public QObject
+class TestWindow : public QObject
 {
     Q_OBJECT
 
 private slots:
     void init() { QVERIFY(m_shown.open()); }
     void cleanup();
+    void opensOnTheSampleCatalogue();
+    void opensWithoutACatalogue();
+    void tabMovesInTheWindowsOrder_data();
+    void tabMovesInTheWindowsOrder();
     void helpOpensTheDocumentOnceItExists();
     void aboutBoxIsModalCentredAndLinksToTheMainPage();
     void viewOutputFileOfTheWorkingFolder();
@@ -29,7 +34,7 @@ private:
     ShownWindow m_shown;
 };
 
-void TestMenu::cleanup()
+void TestWindow::cleanup()
 {
     m_shown.window.reset();
     m_shown.shell = RecordingShell();
@@ -37,7 +42,79 @@ void TestMenu::cleanup()
     QCOMPARE(m_shown.messages.texts(), QStringList());
 }
 
-void TestMenu::helpOpensTheDocumentOnceItExists()
+void TestWindow::opensOnTheSampleCatalogue()
+{
+    frmMain *window = m_shown.window.get();
+    const ui::Controls c = m_shown.controls();
+    QCOMPARE(m_shown.messages.texts(), QStringList());
+    QCOMPARE(window->windowTitle(), QStringLiteral("Quorvantix"));
+    QCOMPARE(c.text("ConfigDate"), QStringLiteral("19 April 2011"));
+
+    // Every distinct country once, the last one of the catalogue included,
+    // none chosen yet.
+    const QStringList countries = c.items("CountriesListBox");
+    QCOMPARE(countries.count("Canada"), 1);
+    QCOMPARE(c.comboBox("CountriesListBox")->currentIndex(), -1);
+
+    QCOMPARE(c.text("cboChoice1"), QStringLiteral("Geodetic (Latitude/Longitude):"));
+    QVERIFY(!c.widget("Geodetic1")->isHidden() && !c.widget("Geodetic2")->isHidden() && c.widget("Indices")->isHidden());
+    QVERIFY(!c.widget("ShowFileButton")->isEnabled() && !c.widget("cmdShow")->isEnabled() && !c.widget("DownloadMapButton")->isEnabled());
+
+    // Reading again rebuilds the list instead of adding to it, and each
+    // country still offers its domains.
+    window->InitMainForm();
+    QCOMPARE(c.items("CountriesListBox"), countries);
+    m_shown.pickCountry(QStringLiteral("France"));
+    QVERIFY(!c.items("DomainsAvailableBox").isEmpty());
+}
+
+void TestWindow::opensWithoutACatalogue()
+{
+    QFile::remove(m_shown.appFolder.filePath("tiles.cfg"));
+    RecordingMessages messages;
+    frmMain window(ui::Services{&messages, &m_shown.pointer, &m_shown.shell}, m_shown.appFolder.path());
+    QCOMPARE(messages.texts(), QStringList{"The file tiles.cfg required by the Quorvantix interface is missing, "
+                                             "please download it from the QMT website"});
+    QCOMPARE(messages.shown.first().icon, ui::MessageIcon::Critical);
+    QCOMPARE(ui::Controls(&window).text("ConfigDate"), QStringLiteral("--- --- ---"));
+    const QRect screen = window.screen()->geometry();
+    QVERIFY(qAbs(window.frameGeometry().center().x() - screen.center().x()) <= 1);
+    QVERIFY(qAbs(window.frameGeometry().center().y() - screen.center().y()) <= 1);
+    // Every control carries its name and caption, catalogue or not.
+    const QList<QPair<const char *, const char *>> captions = {
+        {"Label17", "Available domains for the selected country:"}, {"DownloadMapButton", "Show map for domain"},
+        {"Geodetic1", "LL (degrees) Start"}, {"Indices", "(I, J)"}, {"txtLatD2", "45"}, {"txtLonS2", "0.00"},
+        {"Label24", "Check for update on "}, {"cmdShow", "Show tiles in domain"}, {"TilesCountLabel", "---"}};
+    for (const auto &[name, caption] : captions)
+        QCOMPARE(ui::Controls(&window).text(QLatin1String(name)), QLatin1String(caption));
+
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+}
+
+void TestWindow::tabMovesInTheWindowsOrder_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::newRow("country to domain list") << "CountriesListBox" << "DomainsAvailableBox";
+    QTest::newRow("across the box corners") << "cboLatLL1" << "txtLat2";
+    // Past the disabled button, the hidden panels and the disabled view button.
+    QTest::newRow("skips what cannot take the focus") << "cboLonLL2" << "txtLatD1";
+    QTest::newRow("start corner to end corner") << "txtLonS1" << "txtLatD2";
+    QTest::newRow("last field to the tiles") << "txtLonS2" << "TilesListBox";
+}
+
+void TestWindow::tabMovesInTheWindowsOrder()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QWidget *start = m_shown.controls().widget(from);
+    start->setFocus();
+    QTest::keyClick(start, Qt::Key_Tab);
+    QTRY_COMPARE(QApplication::focusWidget()->objectName(), to);
+}
+
+void TestWindow::helpOpensTheDocumentOnceItExists()
 {
     // Without the document Help does nothing visible, and the window goes on.
     trigger("mnuManual");
@@ -56,7 +133,7 @@ void TestMenu::helpOpensTheDocumentOnceItExists()
     QVERIFY(built.startsWith("%PDF-") && built.trimmed().endsWith("%%EOF"));
 }
 
-void TestMenu::aboutBoxIsModalCentredAndLinksToTheMainPage()
+void TestWindow::aboutBoxIsModalCentredAndLinksToTheMainPage()
 {
     const QString yearBefore = QString::number(QDate::currentDate().year());
     QString seen;
@@ -91,7 +168,7 @@ void TestMenu::aboutBoxIsModalCentredAndLinksToTheMainPage()
     QCOMPARE(m_shown.shell.urls, QStringList(2, QStringLiteral("https://www.qmt.example/mm5/MM5_Main_Page.html")));
 }
 
-void TestMenu::viewOutputFileOfTheWorkingFolder()
+void TestWindow::viewOutputFileOfTheWorkingFolder()
 {
 #ifdef Q_OS_WIN
     QSKIP("On Windows the editor is started as a program.");
@@ -107,7 +184,7 @@ void TestMenu::viewOutputFileOfTheWorkingFolder()
     QCOMPARE(m_shown.shell.documents, QStringList{QDir(work.path()).filePath(QStringLiteral("quorvantix.dat"))});
 }
 
-void TestMenu::exitEndsTheProcess()
+void TestWindow::exitEndsTheProcess()
 {
     // This program once more as the GUI with the real message boxes, choosing
     // File, Exit: a question or message would keep it waiting.
@@ -132,9 +209,9 @@ int main(int argc, char *argv[])
         QTimer::singleShot(0, &window, [&window] { window.findChild<QAction *>(QStringLiteral("mnuClose"))->trigger(); });
         return QApplication::exec();
     }
-    TestMenu test;
+    TestWindow test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "tst_menu.moc"
+#include "tst_window.moc"
