@@ -275,12 +275,16 @@ void TestUpdateCheck::update()
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     QCOMPARE(TestFolders::readFile(m_shown.appFolder.filePath("tiles.cfg")), written.isNull() ? sample() : written);
     QCOMPARE(c.text(QStringLiteral("ConfigDate")), configDate);
-    QVERIFY(c.items(QStringLiteral("CountriesListBox")).contains(QStringLiteral("France")));
+    // The same countries and domains, whether the catalogue was read again or not.
+    if (local) {
+        QCOMPARE(c.items(QStringLiteral("CountriesListBox")), countries);
+        QCOMPARE(domainsOfFrance(), offered);
+    } else {
+        QVERIFY(!domainsOfFrance().isEmpty());
+    }
     if (!written.isNull())
         return;
     QCOMPARE(QDir(m_shown.appFolder.path()).entryList(QDir::Files), QStringList{"tiles.cfg"});
-    QCOMPARE(c.items(QStringLiteral("CountriesListBox")), countries);
-    QCOMPARE(domainsOfFrance(), offered);
 
     // Tried again later against a good catalogue, the update goes through.
     m_shown.messages.clear();
