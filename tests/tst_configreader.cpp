@@ -5,7 +5,7 @@
 #include "catalogue/substringautomaton.h"
 #include "common/numbertext.h"
 #include "support/cataloguebuilder.h"
-#include "support/recordingmessages.h"
+#include "support/recorders.h"
 #include "support/testfolders.h"
 
 #include <QBuffer>
@@ -115,7 +115,6 @@ private slots:
     void linesMatchTheReference();
     void countriesMatchTheReference_data();
     void countriesMatchTheReference();
-    void survivesGarbage();
 
 private:
     ConfigReadResult read(const QByteArray &bytes);
@@ -331,25 +330,6 @@ void TestConfigReader::countriesMatchTheReference()
             QCOMPARE(found, contained);
             QCOMPARE(foundUntabulated, contained);
         }
-    }
-}
-
-void TestConfigReader::survivesGarbage()
-{
-    // Mangled sample catalogues: any outcome but a crash, a hang or a read
-    // outside a table (the sanitizers watch the last).
-    QRandomGenerator random(20110419);
-    const QByteArray valid = TestFolders::readFile(TestFolders::sampleCatalogue());
-    for (int round = 0; round < 150; ++round) {
-        QByteArray bytes = valid;
-        for (int e = 0; e < 8; ++e) {
-            const int at = int(random.bounded(bytes.size()));
-            bytes.remove(at, int(random.bounded(100)));
-            bytes.insert(at, e % 2 ? QByteArray("\r999\r") : QByteArray(1, char(random.bounded(256))));
-        }
-        read(bytes);
-        QVERIFY(m_tables.ConfigLoaded || !m_messages.shown.isEmpty());
-        QVERIFY(m_tables.DomainCountries.isEmpty() || m_tables.DomainCountries.size() == m_tables.DomainLines.size());
     }
 }
 

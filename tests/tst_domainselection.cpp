@@ -1,18 +1,14 @@
 #include "support/cataloguebuilder.h"
 #include "support/shownwindow.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QListWidget>
-
 using Texts = QStringList;
 
 namespace {
 
-const QList<const char *> Captions = {"label11", "Label8", "Label9", "Label10"};
-const QList<const char *> BoxFields = {"txtLat1", "txtLat2", "txtLon1", "txtLon2"};
-const QList<const char *> Hemispheres = {"cboLatLL1", "cboLatLL2", "cboLonLL1", "cboLonLL2"};
-const QList<const char *> IndexFields = {"TextIndexiStart", "TextIndexiEnd", "TextIndexjStart", "TextIndexjEnd"};
+const QStringList Captions = {"label11", "Label8", "Label9", "Label10"};
+const QStringList BoxFields = {"txtLat1", "txtLat2", "txtLon1", "txtLon2"};
+const QStringList Hemispheres = {"cboLatLL1", "cboLatLL2", "cboLonLL1", "cboLonLL2"};
+const QStringList IndexFields = {"TextIndexiStart", "TextIndexiEnd", "TextIndexjStart", "TextIndexjEnd"};
 
 // Domains chosen to reach the awkward corners of the lists and the display.
 QByteArray testCatalogue()
@@ -40,7 +36,7 @@ QByteArray testCatalogue()
 
 } // namespace
 
-class TestDomainSelection : public QObject
+class TestDomainSelection : public QObject, private ShownWindow
 {
     Q_OBJECT
 
@@ -55,35 +51,23 @@ private slots:
     void failedSecondReadOffersNoDomain();
 
 private:
-    ui::Controls controls() const { return m_shown.controls(); }
-    void pickCountry(const QString &name) { m_shown.pickCountry(name); }
-    void pickEntry(int row) { m_shown.pickEntry(row); }
-    void pickMethod(int index) { m_shown.pickMethod(index); }
     // The domain number in the address of the map the button opens.
     QString mappedDomain()
     {
-        m_shown.shell.urls.clear();
+        shell.urls.clear();
         QTest::mouseClick(controls().button("DownloadMapButton"), Qt::LeftButton);
         const QString prefix = QStringLiteral("https://www.qmt.example/mm5/Files/MM5_D");
-        const QString url = m_shown.shell.urls.value(0);
+        const QString url = shell.urls.value(0);
         return url.startsWith(prefix) && url.endsWith(".pdf") ? url.mid(prefix.size()).chopped(4) : url;
     }
     QString text(const char *name) { return controls().text(QLatin1String(name)); }
-    Texts texts(const QList<const char *> &names)
-    {
-        Texts out;
-        for (const char *name : names)
-            out << text(name);
-        return out;
-    }
-
-    ShownWindow m_shown;
+    Texts texts(const Texts &names) { return controls().texts(names); }
 };
 
 void TestDomainSelection::init()
 {
-    QVERIFY(m_shown.open(testCatalogue()));
-    QCOMPARE(m_shown.messages.texts(), QStringList());
+    QVERIFY(open(testCatalogue()));
+    QCOMPARE(messages.texts(), QStringList());
 }
 
 void TestDomainSelection::countryListsItsEntries_data()
@@ -154,7 +138,7 @@ void TestDomainSelection::methodsSwitchBackAndForth()
     QCOMPARE(texts(Captions) + texts(IndexFields), (Texts{"Index i from   ", "To       ", "Index j from    ", "To       ",
                                                           "", "", "", ""}));
     pickMethod(2);
-    QVERIFY(controls().isVisibleFlag("RangeD") && !controls().isEnabled("cmdShow"));
+    QVERIFY(!controls().widget("RangeD")->isHidden() && !controls().widget("cmdShow")->isEnabled());
 
     pickMethod(0);
     pickCountry("Brazil");
@@ -163,7 +147,7 @@ void TestDomainSelection::methodsSwitchBackAndForth()
     pickMethod(1);
     QCOMPARE(texts(Captions), (Texts{"Index i from   10", "To       60", "Index j from    5", "To       45"}));
     QCOMPARE(texts(IndexFields), (Texts{"10", "60", "5", "45"}));
-    QVERIFY(controls().isVisibleFlag("Indices") && !controls().isVisibleFlag("Geodetic1"));
+    QVERIFY(!controls().widget("Indices")->isHidden() && controls().widget("Geodetic1")->isHidden());
     pickMethod(0);
     QCOMPARE(texts(Captions) + texts(BoxFields) + texts(Hemispheres), box);
 }
@@ -176,7 +160,7 @@ void TestDomainSelection::keyboardPickSurvivesCountryChange()
     QTest::keyClick(countries, Qt::Key_Down); // the first country: Chile
     QListWidget *list = controls().listWidget("DomainsAvailableBox");
     list->setFocus();
-    QVERIFY(!controls().isEnabled("DownloadMapButton")); // focus alone picks nothing
+    QVERIFY(!controls().widget("DownloadMapButton")->isEnabled()); // focus alone picks nothing
     QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Down);
     QCOMPARE(list->currentRow(), 1);
@@ -185,7 +169,7 @@ void TestDomainSelection::keyboardPickSurvivesCountryChange()
 
     pickCountry("Mismatch");
     QCOMPARE(mappedDomain(), QStringLiteral("1"));
-    QVERIFY(controls().isEnabled("DownloadMapButton") && controls().isEnabled("cmdShow"));
+    QVERIFY(controls().widget("DownloadMapButton")->isEnabled() && controls().widget("cmdShow")->isEnabled());
     // A domain line whose number disagrees keeps the previous limits.
     pickEntry(0);
     QCOMPARE(text("DownloadMapButton"), QStringLiteral("Show map for domain 008"));
@@ -204,16 +188,16 @@ void TestDomainSelection::failedSecondReadOffersNoDomain()
     CatalogueBuilder broken;
     broken.addDomain("12", {"1", "1", "50", "50", "0", "0", "1", "2", "3", "4"}, "2001", "Farland");
     broken.keyWordLines = {QStringLiteral("no equals sign")};
-    TestFolders::writeFile(m_shown.appFolder.filePath("tiles.cfg"), broken.bytes());
-    m_shown.window->InitMainForm();
-    QCOMPARE(m_shown.messages.shown.size(), 2);
+    TestFolders::writeFile(appFolder.filePath("tiles.cfg"), broken.bytes());
+    window->InitMainForm();
+    QCOMPARE(messages.shown.size(), 2);
 
     // The entry on the window is still that of domain 120, beyond the new tables.
     pickEntry(1);
     QCOMPARE(mappedDomain(), QStringLiteral("120"));
     // Until a catalogue reads again, no country offers a domain.
     pickCountry("Farland");
-    QCOMPARE(controls().itemCount("DomainsAvailableBox"), 0);
+    QCOMPARE(controls().items("DomainsAvailableBox"), QStringList());
 }
 
 QTEST_MAIN(TestDomainSelection)

@@ -1,19 +1,7 @@
-#include "app/frmmain.h"
-#include "support/controls.h"
-#include "support/recordingmessages.h"
-#include "support/recordingpointer.h"
-#include "support/recordingshell.h"
-#include "support/testfolders.h"
-#include "support/userclicks.h"
+#include "support/shownwindow.h"
 
 #include <QAction>
-#include <QComboBox>
-#include <QListWidget>
-#include <QProcess>
-#include <QPushButton>
 #include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QtTest>
 
 // Installs the build into a temporary prefix, as a package would, and runs
 // what was installed.
@@ -95,7 +83,7 @@ void TestInstall::installedFolderServesATileRunFromOutside()
 
     QCOMPARE(messages.texts(), QStringList());
     QCOMPARE(shell.documents, QStringList{appFile(QStringLiteral("Quorvantix help.pdf"))});
-    QVERIFY(c.itemCount(QStringLiteral("TilesListBox")) > 0);
+    QVERIFY(!c.items(QStringLiteral("TilesListBox")).isEmpty());
     for (const char *name : {"quorvantix.inp", "quorvantix.lst", "quorvantix.dat", "mvtiles.bat"}) {
         QVERIFY2(QFileInfo::exists(work.filePath(QLatin1String(name))), name);
         QVERIFY2(!QFileInfo::exists(appFile(QLatin1String(name))), name);

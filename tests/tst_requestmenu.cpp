@@ -182,14 +182,14 @@ void TestRequestMenu::recentRequestAfterRestart()
 
     enter(method, entries);
     const QByteArray written = run();
-    QVERIFY(controls().itemCount("TilesListBox") > 0);
+    QVERIFY(controls().listWidget("TilesListBox")->count() > 0);
     const QStringList shown = snapshot();
     // A domain that a later catalogue dropped is offered disabled.
     RecentRequests::remember(*RecentRequests::openSettings(),
                              TileRequest{"France", "7", "1999", CoordinateMethod::Indices, {"1", "2", "3", "4"}});
 
     QVERIFY(open());
-    QCOMPARE(controls().selectedIndex("CountriesListBox"), -1);
+    QCOMPARE(controls().comboBox("CountriesListBox")->currentIndex(), -1);
     QMenu *menu = recentMenu();
     QCOMPARE(menu->actions().size(), 2);
     QAction *gone = menu->actions().at(0);

@@ -1,37 +1,19 @@
+#include "support/filesizelimit.h"
 #include "support/shownwindow.h"
 
-#include <QAbstractButton>
-#include <QLineEdit>
-#include <QListWidget>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QtTest>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+#ifdef Q_OS_LINUX
+#include <sys/mount.h>
+#endif
 
 using Entries = QList<QPair<QString, QString>>;
 using TestFolders::crlf;
-
-// "Show tiles in domain" on the real window, from an application folder whose
-// path holds a blank: with a test engine that replays a prepared list file and
-// records its runs, and end to end with the stand-in engine.
-class TestTileRun : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void init();
-    void cleanup();
-    void showTiles_data();
-    void showTiles();
-    void endToEnd();
-
-private:
-    void start(const QString &engine);
-    void pickDomain();
-    void clickShow() { QTest::mouseClick(m_shown->controls().button("cmdShow"), Qt::LeftButton); }
-
-    std::unique_ptr<ShownWindow> m_shown;
-    std::unique_ptr<QTemporaryDir> m_work;
-};
 
 namespace {
 
@@ -58,7 +40,7 @@ QByteArray expectedFile(const QByteArray &method, const QByteArray &line7, const
            "1       ! Operating System (1: Window DOS, 2: UNIX/LINUX)\r\n";
 }
 
-// The entries each row starts from, by method (1 box, 2 indices, 3 centre).
+// The entries each method starts from (1 box, 2 indices, 3 centre).
 const Entries Typical[] = {
     {{"txtLat1", "40"}, {"cboLatLL1", "N"}, {"txtLon1", "70"}, {"cboLonLL1", "W"},
      {"txtLat2", "30"}, {"cboLatLL2", "N"}, {"txtLon2", "80"}, {"cboLonLL2", "W"}},
@@ -67,71 +49,151 @@ const Entries Typical[] = {
      {"txtRadius1", "150"}},
 };
 
+enum class Action { None, Cancel, CloseWindow };
+
+// The engine processes of an application folder still alive (Linux; elsewhere none are seen).
+QStringList enginesRunning(const QString &appFolder)
+{
+    QStringList found;
+    const QString engine = QFileInfo(appFolder + QStringLiteral("/Quorvantix.exe")).canonicalFilePath();
+    for (const QString &pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        if (QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget() == engine)
+            found << pid;
+    }
+    return found;
+}
+
+struct PaintCounter : QObject
+{
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
 } // namespace
+
+// "Show tiles in domain" on the real window, from an application folder whose
+// path holds a blank: with a test engine that replays a prepared list file and
+// records its runs, and with the stand-in engine, made slow or crashing by its
+// test switches.
+class TestTileRun : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void showTiles_data();
+    void showTiles();
+    void showWithoutDomain();
+    void focusChoosesNoDomain();
+    void longRun_data();
+    void longRun();
+
+private:
+    // Installs the engine ("replay", "stand-in" or none), opens the window in
+    // the working folder and, when asked, picks region 7 of 2001 (France).
+    void open(const QString &engine, bool pickDomain = true);
+    // Picks the method and types its typical entries with the changes.
+    void enter(int method, const Entries &changes = {});
+    void clickShow() { QTest::mouseClick(m_shown->controls().button("cmdShow"), Qt::LeftButton); }
+    // "title: text" of each box shown.
+    QStringList shown() const;
+    // Each run of the replay engine is logged as "working folder|argument count".
+    QStringList engineLog() const
+    {
+        return QString::fromLocal8Bit(TestFolders::readFile(m_shown->appFolder.filePath("replay.log")))
+            .split(u'\n', Qt::SkipEmptyParts);
+    }
+
+    std::unique_ptr<ShownWindow> m_shown;
+    std::unique_ptr<QTemporaryDir> m_work;
+};
 
 void TestTileRun::init()
 {
     m_shown = std::make_unique<ShownWindow>();
     m_work = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_shown->appFolder.isValid() && m_work->isValid());
-    QVERIFY(QDir::setCurrent(m_work->path()));
 }
 
 void TestTileRun::cleanup()
 {
     m_shown.reset();
     QDir::setCurrent(QDir::tempPath()); // the working folder is removed next
+    m_work.reset();
 }
 
-// A window with `engine` (none when empty) as the application folder's engine
-// and France picked by clicks.
-void TestTileRun::start(const QString &engine)
+void TestTileRun::open(const QString &engine, bool pickDomain)
 {
-    QVERIFY(engine.isEmpty() || QFile::copy(engine, m_shown->appFolder.filePath("Quorvantix.exe")));
+    const QString exe = engine == "replay" ? QStandardPaths::findExecutable("quorvantix-replay-engine",
+                                                                             {QCoreApplication::applicationDirPath()})
+                                           : TestFolders::buildAppFolder() + QStringLiteral("/Quorvantix.exe");
+    QVERIFY(engine.isEmpty() || QFile::copy(exe, m_shown->appFolder.filePath("Quorvantix.exe")));
+    QVERIFY(QDir::setCurrent(m_work->path()));
     QVERIFY(m_shown->open());
-    m_shown->pickCountry("France");
+    if (pickDomain) {
+        m_shown->pickCountry("France");
+        QListWidget *domains = m_shown->controls().listWidget("DomainsAvailableBox");
+        const QList<QListWidgetItem *> found = domains->findItems("Domain 7,*2001", Qt::MatchWildcard);
+        QCOMPARE(found.size(), 1);
+        UserClicks::pickListRow(domains, domains->row(found.first()));
+        QCOMPARE(shown(), QStringList());
+    }
+    m_shown->pointer.changes.clear();
 }
 
-void TestTileRun::pickDomain()
+void TestTileRun::enter(int method, const Entries &changes)
 {
-    QListWidget *domains = m_shown->controls().listWidget("DomainsAvailableBox");
-    const QList<QListWidgetItem *> found = domains->findItems("Domain 7,*2001", Qt::MatchWildcard);
-    QCOMPARE(found.size(), 1);
-    UserClicks::pickListRow(domains, domains->row(found.first()));
-    QCOMPARE(m_shown->messages.texts(), QStringList());
-    m_shown->pointer.changes.clear();
+    m_shown->pickMethod(method - 1);
+    for (const auto &[name, value] : Typical[method - 1] + changes)
+        m_shown->controls().setText(name, value);
+}
+
+QStringList TestTileRun::shown() const
+{
+    QStringList result;
+    for (const RecordingMessages::Shown &box : m_shown->messages.shown)
+        result << box.title + QStringLiteral(": ") + box.text;
+    return result;
 }
 
 void TestTileRun::showTiles_data()
 {
     QTest::addColumn<int>("method");
     QTest::addColumn<Entries>("changes"); // to the method's typical entries
-    QTest::addColumn<bool>("engine");
-    QTest::addColumn<QByteArray>("replay"); // the list file the engine leaves; none when null
-    QTest::addColumn<QString>("inTheWay");  // a folder where the run writes a file
+    QTest::addColumn<QString>("engine");  // "crash": the stand-in, stopping after 300 bytes of its list
+    QTest::addColumn<QByteArray>("replay"); // the list file the engine leaves (none when null), or a kind of file
+    QTest::addColumn<QString>("obstacle");  // a folder where the run writes a file, or a limit of the file system
     QTest::addColumn<QByteArray>("controlFile");
     QTest::addColumn<int>("runs");
     QTest::addColumn<QString>("message"); // "title: text"; %1 the working folder, %2 the application folder
+    QTest::addColumn<QString>("details"); // a part of the detailed text
     QTest::addColumn<QStringList>("tiles");
 
     const QByteArray table = crlf({Header, "1    5     a"});
     const QStringList earlier{"Tile number: 99"};
-    const QStringList fiveListed{"Tile number: 5"};
     const QByteArray box = expectedFile("2", "-80,-70", "30,40");
     const auto written = [&](const char *name, int method, const Entries &changes, const QByteArray &file) {
-        QTest::newRow(name) << method << changes << true << table << "" << file << 1 << "" << fiveListed;
+        QTest::newRow(name) << method << changes << "replay" << table << "" << file << 1 << "" << ""
+                            << QStringList{"Tile number: 5"};
     };
     const auto refused = [&](const char *name, int method, const Entries &changes, const QString &message) {
-        QTest::newRow(name) << method << changes << true << table << "" << OldControlFile << 0 << "Error: " + message
-                            << earlier;
+        QTest::newRow(name) << method << changes << "replay" << table << "" << OldControlFile << 0
+                            << "Error: " + message << "" << earlier;
     };
-    const auto failed = [&](const char *name, bool engine, const QByteArray &replay, const char *inTheWay, int runs,
-                            const QString &message, const QStringList &tiles) {
-        // A folder in the way of the control file leaves nothing to read. The
-        // folders in the message have the platform's separators.
-        const bool noFile = QByteArray(inTheWay) == "quorvantix.inp";
-        QTest::newRow(name) << 1 << Entries() << engine << replay << inTheWay << (noFile ? QByteArray() : box) << runs
-                            << QDir::toNativeSeparators(message) << tiles;
+    const auto failed = [&](const char *name, const QString &engine, const QByteArray &replay, const char *obstacle,
+                            const QString &message, const QString &details = {}, const QStringList &tiles = {"Tile number: 99"}) {
+        // A folder in the way of the control file leaves nothing to read, a
+        // file system limit the earlier file; either way the engine does not run.
+        const QByteArray file = QByteArray(obstacle) == "quorvantix.inp" ? QByteArray()
+                                : QByteArray(obstacle).contains(' ')    ? OldControlFile
+                                                                         : box;
+        QTest::newRow(name) << 1 << Entries() << engine << replay << obstacle << file
+                            << int(engine == "replay" && !*obstacle) << QDir::toNativeSeparators(message) << details
+                            << tiles;
     };
 
     written("indices", 2, {}, expectedFile("1", "10,40", "5,25"));
@@ -164,21 +226,34 @@ void TestTileRun::showTiles_data()
     refused("radius of blanks", 3, {{"txtRadius1", "  "}}, "The radius \"  \" is not a number.");
     refused("centre not a number", 3, {{"txtEMRLON01", "7..3"}}, "The center coordinate \"7..3\" is not a number.");
 
+    // The engine's reasons, its text before the header, come as details behind the usual message.
+    failed("ERROR before the header", "replay", crlf({"Request for region 7", "ERROR: no data", Header, "1    5     a"}),
+           "", "Quorvantix: Unable to find tiles in domain selected, check quorvantix.lst file in your application "
+           "folder (%1) for details ", "Request for region 7\nERROR: no data");
     const QString noTiles = QStringLiteral("Quorvantix: Unable to process the entered data, please check that your "
                                            "domain limits are within the region selected");
-    failed("ERROR before the header", true, crlf({"ERROR: no data", Header, "1    5     a"}), "", 1, "Quorvantix: "
-           "Unable to find tiles in domain selected, check quorvantix.lst file in your application folder (%1) for "
-           "details ", earlier);
-    failed("no header", true, crlf({"nothing"}), "", 1, noTiles + ' ', earlier);
-    failed("header followed by an empty line", true, crlf({Header, "", "1    5     a"}), "", 1, noTiles, {});
-    failed("missing engine", false, table, "", 0,
-           "Quorvantix GUI: Can not run Quorvantix executable, please make sure it is in the folder %2", earlier);
-    failed("engine writes no list file, an earlier one is there", true, QByteArray(), "", 1,
-           "Quorvantix GUI: The Quorvantix executable did not leave a readable list file %1/quorvantix.lst.", earlier);
-    failed("earlier list file cannot be replaced", true, table, "quorvantix.lst", 0,
-           "Quorvantix GUI: The list file %1/quorvantix.lst of an earlier run cannot be replaced.", earlier);
-    failed("control file cannot be written", true, table, "quorvantix.inp", 0,
-           "Error: Unable to write the control file %1/quorvantix.inp: Filename refers to a directory", earlier);
+    failed("no header", "replay", crlf({"  nothing to be done"}), "", noTiles + ' ', "nothing to be done");
+    failed("header followed by an empty line", "replay", crlf({Header, "", "1    5     a"}), "", noTiles, {}, {});
+    failed("missing engine", "", table, "",
+           "Quorvantix GUI: Can not run Quorvantix executable, please make sure it is in the folder %2");
+    failed("engine writes no list file, an earlier one is there", "replay", QByteArray(), "",
+           "Quorvantix GUI: The Quorvantix executable did not leave a readable list file %1/quorvantix.lst.");
+    failed("engine crashes while writing its list", "crash", QByteArray(), "",
+           "Quorvantix GUI: The Quorvantix executable stopped unexpectedly, so its list file %1/quorvantix.lst is "
+           "not used.", "Quorvantix: stopped on request after 300 bytes of quorvantix.lst");
+    const QString notRegular = QStringLiteral("Quorvantix GUI: The list file %1/quorvantix.lst is not a regular file, "
+                                              "so it is not read.");
+    failed("named pipe", "replay", "fifo", "", notRegular);
+    failed("link to an endless device", "replay", "link:/dev/zero", "", notRegular);
+    failed("link to a file over 256 MB", "replay", "big", "",
+           "Quorvantix GUI: The list file %1/quorvantix.lst is larger than 256 MB, so it is not read.");
+    failed("earlier list file cannot be replaced", "replay", table, "quorvantix.lst",
+           "Quorvantix GUI: The list file %1/quorvantix.lst of an earlier run cannot be replaced.");
+    // The earlier control file stays byte for byte, and the message gives the system's reason.
+    const QString notWritten = QStringLiteral("Error: Unable to write the control file %1/quorvantix.inp: ");
+    failed("control file in the way", "replay", table, "quorvantix.inp", notWritten + "Filename refers to a directory");
+    failed("full file system", "replay", table, "full disk", notWritten + "No space left on device");
+    failed("file size limit", "replay", table, "file size limit", notWritten + "File too large");
 }
 
 // A run over an earlier result: the control file, the engine runs, the
@@ -187,86 +262,205 @@ void TestTileRun::showTiles()
 {
     QFETCH(int, method);
     QFETCH(Entries, changes);
-    QFETCH(bool, engine);
+    QFETCH(QString, engine);
     QFETCH(QByteArray, replay);
-    QFETCH(QString, inTheWay);
+    QFETCH(QString, obstacle);
     QFETCH(QByteArray, controlFile);
     QFETCH(int, runs);
     QFETCH(QString, message);
+    QFETCH(QString, details);
     QFETCH(QStringList, tiles);
+    const QString work = m_work->path();
+    const QString replayFile = m_shown->appFolder.filePath("replay.lst");
+#ifdef Q_OS_UNIX
+    if (replay == "fifo") {
+        QCOMPARE(::mkfifo(QFile::encodeName(replayFile).constData(), 0600), 0);
+    } else if (replay == "big") {
+        QFile big(m_shown->appFolder.filePath("big.lst"));
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(qint64(256) * 1024 * 1024 + 1));
+        QVERIFY(QFile::link(big.fileName(), replayFile));
+    } else if (replay.startsWith("link:")) {
+        QVERIFY(QFile::link(replay.mid(5), replayFile));
+    } else
+#else
+    if (replay == "fifo" || replay == "big" || replay.startsWith("link:") || obstacle.contains(u' '))
+        QSKIP("needs named pipes, symbolic links and Linux file system limits");
+#endif
     if (!replay.isNull())
-        TestFolders::writeFile(m_shown->appFolder.filePath("replay.lst"), replay);
-    TestFolders::writeFile("quorvantix.inp", OldControlFile);
-    TestFolders::writeFile("quorvantix.lst", crlf({Header, "1    99     earlier"}));
-    QVERIFY(inTheWay.isEmpty() || (QFile::remove(inTheWay) && QDir::current().mkpath(inTheWay + "/inside")));
-    start(engine ? QStandardPaths::findExecutable("quorvantix-replay-engine", {QCoreApplication::applicationDirPath()})
-                 : QString());
-    pickDomain();
-    m_shown->pickMethod(method - 1);
+        TestFolders::writeFile(replayFile, replay);
+#ifdef Q_OS_LINUX
+    if (obstacle == "full disk" && ::mount("tmpfs", QFile::encodeName(work).constData(), "tmpfs", 0, "size=64k") != 0)
+        QSKIP("a small file system cannot be mounted here (needs root)");
+    const auto unmount = qScopeGuard([&] {
+        if (obstacle == "full disk")
+            ::umount2(QFile::encodeName(work).constData(), MNT_DETACH);
+    });
+#endif
+    TestFolders::writeFile(work + "/quorvantix.inp", OldControlFile);
+    TestFolders::writeFile(work + "/quorvantix.lst", crlf({Header, "1    99     earlier"}));
+    if (obstacle == "full disk") {
+        QFile filler(work + "/filler");
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(4096, 'x')) > 0) {
+        }
+    } else if (obstacle.startsWith("quorvantix")) {
+        QVERIFY(QFile::remove(work + '/' + obstacle) && QDir(work).mkpath(obstacle + "/inside"));
+    }
+    qputenv("QUORVANTIX_ENGINE_TEST_CRASH_AFTER", engine == "crash" ? "300" : "");
+    const auto unset = qScopeGuard([] { qunsetenv("QUORVANTIX_ENGINE_TEST_CRASH_AFTER"); });
+    open(engine == "crash" ? "stand-in" : engine);
+    enter(method, changes);
     const ui::Controls c = m_shown->controls();
-    for (const auto &[name, value] : Typical[method - 1] + changes)
-        c.setText(name, value);
-    c.addItem("TilesListBox", "Tile number: 99");
+    c.listWidget("TilesListBox")->addItem("Tile number: 99");
     c.setText("TilesCountLabel", "7");
     c.setText("WarningLabel", "earlier order text");
-    c.setEnabled("ShowFileButton", true);
+    c.widget("ShowFileButton")->setEnabled(true);
 
-    clickShow();
+    {
+#ifdef Q_OS_UNIX
+        const std::optional<FileSizeLimit> limit = obstacle == "file size limit" ? std::make_optional<FileSizeLimit>(64)
+                                                                                 : std::nullopt;
+#endif
+        clickShow();
+    }
 
-    QCOMPARE(TestFolders::readFile("quorvantix.inp"), controlFile);
-    // Each run of the replay engine is logged as "working folder|argument count".
-    const QString log = QString::fromLocal8Bit(TestFolders::readFile(m_shown->appFolder.filePath("replay.log")));
-    QCOMPARE(log.split(u'\n', Qt::SkipEmptyParts), QStringList(runs, m_work->path() + QStringLiteral("|0")));
+    QCOMPARE(TestFolders::readFile(work + "/quorvantix.inp"), controlFile);
+    QCOMPARE(engineLog(), QStringList(runs, work + QStringLiteral("|0")));
     QCOMPARE(TestFolders::readFile(m_shown->appFolder.filePath("replay-seen.inp")), runs ? controlFile : QByteArray());
-    QStringList shown;
+    message.replace("%1", QDir::toNativeSeparators(work));
+    message.replace("%2", QDir::toNativeSeparators(m_shown->appFolder.path()));
+    QCOMPARE(shown(), message.isEmpty() ? QStringList() : QStringList{message});
     for (const RecordingMessages::Shown &box : std::as_const(m_shown->messages.shown)) {
         QCOMPARE(box.icon, ui::MessageIcon::Critical);
-        shown << box.title + QStringLiteral(": ") + box.text;
+        QVERIFY2(box.details.contains(details), qPrintable(box.details));
     }
-    message.replace("%1", QDir::toNativeSeparators(m_work->path()));
-    message.replace("%2", QDir::toNativeSeparators(m_shown->appFolder.path()));
-    QCOMPARE(shown, message.isEmpty() ? QStringList() : QStringList{message});
     QCOMPARE(c.items("TilesListBox"), tiles);
     QCOMPARE(c.text("TilesCountLabel"), message.isEmpty() ? QString::number(tiles.size()) : QStringLiteral("7"));
     QCOMPARE(c.text("WarningLabel"), message.isEmpty() ? OrderText : QStringLiteral("earlier order text"));
-    QCOMPARE(c.isEnabled("ShowFileButton"), message.isEmpty());
-    QCOMPARE(m_shown->pointer.changes.size(), 2);
-    QCOMPARE(m_shown->pointer.changes.at(0).shape, ui::MousePointer::Shape::Hourglass);
-    QCOMPARE(m_shown->pointer.changes.at(1).shape, ui::MousePointer::Shape::Default);
-    QCOMPARE(m_shown->pointer.changes.at(1).over, m_shown->window.get());
+    QCOMPARE(c.widget("ShowFileButton")->isEnabled(), message.isEmpty());
+    const QList<RecordingPointer::Change> &pointer = m_shown->pointer.changes;
+    QCOMPARE(pointer.size(), 2);
+    QVERIFY(pointer[0].shape == ui::MousePointer::Shape::Hourglass && pointer[1].shape == ui::MousePointer::Shape::Default);
+    QCOMPARE(pointer[1].over, m_shown->window.get());
 }
 
-// Show before any domain is picked, then each method in turn with the
-// stand-in engine on domain 7 (5 x 4 tiles).
-void TestTileRun::endToEnd()
+void TestTileRun::showWithoutDomain()
 {
-    start(TestFolders::buildAppFolder() + QStringLiteral("/Quorvantix.exe"));
-    m_shown->pointer.changes.clear();
+    open("replay", false);
     // The button is enabled only by a domain pick: enabled here, it shows the check behind it.
-    m_shown->controls().setEnabled("cmdShow", true);
+    m_shown->controls().widget("cmdShow")->setEnabled(true);
     clickShow();
-    QCOMPARE(m_shown->messages.texts(), QStringList{"No domain has been selected"});
-    QCOMPARE(m_shown->messages.shown.first().title, QStringLiteral("Quorvantix GUI"));
+    QCOMPARE(shown(), QStringList{"Quorvantix GUI: No domain has been selected"});
     QVERIFY(m_shown->pointer.changes.isEmpty());
-    m_shown->messages.clear();
-    pickDomain();
-    const std::tuple<int, Entries, QString> steps[] = {
-        {1, {}, "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20"}, // the whole domain, as loaded
-        {2, Typical[1], "1 2 6 7"},
-        {3, {{"txtEMRLAT01", "46"}, {"txtEMRLON01", "2"}, {"txtRadius1", "50"}}, "7 8 12 13"},
-    };
-    for (const auto &[method, typed, tiles] : steps) {
-        const ui::Controls c = m_shown->controls();
-        m_shown->pickMethod(method - 1);
-        for (const auto &[name, value] : typed) {
-            c.lineEdit(name)->selectAll();
-            QTest::keyClicks(c.lineEdit(name), value);
-        }
-        clickShow();
-        QCOMPARE(m_shown->messages.texts(), QStringList());
-        // The prefix of each item is checked with the prepared list files.
-        QCOMPARE(c.items("TilesListBox").replaceInStrings("Tile number: ", ""), tiles.split(u' '));
-        QCOMPARE(c.text("TilesCountLabel"), QString::number(tiles.count(u' ') + 1));
+    QCOMPARE(engineLog(), QStringList());
+}
+
+// After a run, another country, then Tab into the domain list: its first
+// entry becomes current without being chosen, and the next run takes no year
+// from it.
+void TestTileRun::focusChoosesNoDomain()
+{
+    TestFolders::writeFile(m_shown->appFolder.filePath("replay.lst"), crlf({Header, "1    5     a"}));
+    open("replay");
+    clickShow();
+    QCOMPARE(shown(), QStringList());
+    m_shown->pickCountry("Chile");
+    const ui::Controls c = m_shown->controls();
+    QListWidget *domains = c.listWidget("DomainsAvailableBox");
+    QVERIFY(domains->count() > 0);
+    enter(3); // the centre entries, which a new country leaves alone
+    c.widget("CountriesListBox")->setFocus();
+    QTest::keyClick(c.widget("CountriesListBox"), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), domains);
+    QCOMPARE(domains->currentRow(), 0);
+    QCOMPARE(c.text("DomainsAvailableBox"), QString());
+
+    clickShow();
+    const QList<QByteArray> written = TestFolders::readFile(m_shown->appFolder.filePath("replay-seen.inp")).split('\n');
+    QCOMPARE(written.value(3), "7       ! MM5 region ID (See list below)\r");
+    QCOMPARE(written.value(4), "      ! Year of tiled data\r");
+    QCOMPARE(engineLog().size(), 2);
+}
+
+void TestTileRun::longRun_data()
+{
+    QTest::addColumn<int>("delayMs");           // before the engine writes its list file
+    QTest::addColumn<QByteArray>("crashAfter"); // bytes of the list written in place before the delay
+    QTest::addColumn<Action>("action");         // taken once the progress window shows, or at 300 ms
+    QTest::addColumn<bool>("progress");         // whether the progress window shows
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<int>("tiles");
+
+    QTest::newRow("quick run") << 0 << QByteArray() << Action::None << false << QStringList() << 4;
+    QTest::newRow("slow run") << 1800 << QByteArray() << Action::None << true << QStringList() << 4;
+    QTest::newRow("cancelled with half a list written")
+        << 30000 << QByteArray("300") << Action::Cancel << true
+        << QStringList("Quorvantix GUI: The run of the Quorvantix executable was cancelled; no tiles are shown.")
+        << 0;
+    QTest::newRow("window closed") << 30000 << QByteArray() << Action::CloseWindow << false << QStringList() << 0;
+}
+
+// The stand-in engine made slow. While it runs: the window repaints, a key
+// typed into an entry field is not taken, the progress window shows for a
+// long run only, Cancel or closing the window ends the engine. Afterwards no
+// engine is left, and no list file when the run was stopped.
+void TestTileRun::longRun()
+{
+    QFETCH(int, delayMs);
+    QFETCH(QByteArray, crashAfter);
+    QFETCH(Action, action);
+    QFETCH(bool, progress);
+    QFETCH(QStringList, messages);
+    QFETCH(int, tiles);
+    qputenv("QUORVANTIX_ENGINE_TEST_DELAY_MS", QByteArray::number(delayMs));
+    qputenv("QUORVANTIX_ENGINE_TEST_CRASH_AFTER", crashAfter);
+    const auto unset = qScopeGuard([] {
+        qunsetenv("QUORVANTIX_ENGINE_TEST_DELAY_MS");
+        qunsetenv("QUORVANTIX_ENGINE_TEST_CRASH_AFTER");
+    });
+    open("stand-in");
+    enter(2);
+    QLineEdit *field = m_shown->edit("TextIndexiStart");
+    PaintCounter painted;
+    m_shown->window->installEventFilter(&painted);
+
+    // What happens while the engine runs, every 100 ms.
+    bool progressSeen = false;
+    int ticks = 0;
+    QStringList engines;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        ++ticks;
+        m_shown->window->update();
+        if (engines.isEmpty())
+            engines = enginesRunning(m_shown->appFolder.path());
+        if (ticks == 2)
+            QTest::keyClick(field, Qt::Key_9);
+        auto *dialog = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
+        progressSeen = progressSeen || (dialog && dialog->objectName() == QLatin1String("EngineRunProgress"));
+        if (action == Action::Cancel && dialog)
+            QTest::mouseClick(dialog->findChild<QPushButton *>(), Qt::LeftButton);
+        if (action == Action::CloseWindow && ticks == 3)
+            m_shown->window->close();
+    });
+    watch.start(100);
+    clickShow();
+    watch.stop();
+
+    QCOMPARE(progressSeen, progress);
+    QCOMPARE(shown(), messages);
+    QCOMPARE(m_shown->controls().listWidget("TilesListBox")->count(), tiles);
+    QCOMPARE(field->text(), QStringLiteral("10"));
+    QCOMPARE(enginesRunning(m_shown->appFolder.path()), QStringList());
+    QCOMPARE(QFileInfo::exists(m_work->filePath("quorvantix.lst")), tiles > 0);
+    QCOMPARE(m_shown->pointer.current, ui::MousePointer::Shape::Default);
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    if (delayMs > 0) {
+        QVERIFY(ticks >= 3);
+        QVERIFY(painted.paints > 0);
+#ifdef Q_OS_LINUX
+        QVERIFY(!engines.isEmpty());
+#endif
     }
 }
 

@@ -47,7 +47,6 @@ public:
     // The web site the catalogue is fetched from: the maker's, unless a test
     // points the control at its own server.
     void setBaseAddress(const QString &address) { m_baseAddress = address; }
-    QString catalogueAddress() const;
     void setTimeout(std::chrono::milliseconds timeout) { m_reader.setTimeout(timeout); }
     // The cursor file the label shows when it exists.
     void setCursorFile(const QString &path) { m_cursorFile = path; }
@@ -60,6 +59,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QString catalogueAddress() const;
     void ResetDownload();
     // Passes an error caught during GetContent on to its caller.
     DownloadError passOn(const QString &URL, const DownloadError &caught);

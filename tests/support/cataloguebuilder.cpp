@@ -1,11 +1,12 @@
 #include "support/cataloguebuilder.h"
+#include "support/testfolders.h"
 
 QString CatalogueBuilder::domainLine(int number, const QString &resolution, const QStringList &limits)
 {
-    QStringList items = {QStringLiteral("%1").arg(number, 3, 10, QLatin1Char('0')),
-                         "MM5", "D", "LAMBERT", "T", "30", "60", "NEST", resolution, "23", "S", "BIN"};
-    items += limits;
-    return items.join(u' ');
+    return QStringLiteral("%1 MM5 D LAMBERT T 30 60 NEST %2 23 S BIN ")
+               .arg(number, 3, 10, QLatin1Char('0'))
+               .arg(resolution)
+        + limits.join(u' ');
 }
 
 void CatalogueBuilder::addDomain(const QString &resolution, const QStringList &limits, const QString &years,
@@ -41,8 +42,5 @@ QStringList CatalogueBuilder::lines() const
 
 QByteArray CatalogueBuilder::bytes() const
 {
-    QByteArray result;
-    for (const QString &line : lines())
-        result += line.toLatin1() + "\r\n";
-    return result;
+    return TestFolders::crlf(lines());
 }

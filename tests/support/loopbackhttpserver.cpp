@@ -9,22 +9,6 @@
 #include <sys/socket.h>
 #endif
 
-namespace {
-
-// Closing with a zero linger time makes the system send a reset instead of
-// an orderly end.
-void resetConnection(QTcpSocket *socket)
-{
-    linger hard{};
-    hard.l_onoff = 1;
-    hard.l_linger = 0;
-    ::setsockopt(socket->socketDescriptor(), SOL_SOCKET, SO_LINGER, reinterpret_cast<const char *>(&hard),
-                 sizeof hard);
-    socket->abort();
-}
-
-} // namespace
-
 bool LoopbackHttpServer::start()
 {
     QObject::connect(&m_server, &QTcpServer::newConnection, &m_server, [this] {
@@ -58,26 +42,17 @@ void LoopbackHttpServer::redirect(const QString &address)
     m_location = address.toLatin1();
 }
 
-void LoopbackHttpServer::neverAnswer()
-{
-    m_mode = Mode::Silent;
-}
-
-void LoopbackHttpServer::cutAfter(const QByteArray &body, qsizetype sent, Cut cut)
+void LoopbackHttpServer::cutHalfway(const QByteArray &body, Cut cut)
 {
     respond(body);
     m_mode = Mode::Cut;
-    m_sent = sent;
     m_cut = cut;
 }
 
-void LoopbackHttpServer::trickle(const QByteArray &body, qsizetype piece, std::chrono::milliseconds interval,
-                                 bool sizeKnown)
+void LoopbackHttpServer::trickle(const QByteArray &body, bool sizeKnown)
 {
     respond(body);
     m_mode = Mode::Trickle;
-    m_piece = piece;
-    m_interval = interval;
     m_sizeKnown = sizeKnown;
 }
 
@@ -106,52 +81,41 @@ void LoopbackHttpServer::serve(QTcpSocket *socket)
     if (!requestEnded || m_mode == Mode::Silent)
         return;
 
-    switch (m_mode) {
-    case Mode::Silent:
-        break;
-    case Mode::Whole:
-        sendHead(socket, true);
+    sendHead(socket, m_mode == Mode::Whole || m_mode == Mode::Cut || (m_mode == Mode::Trickle && m_sizeKnown));
+    if (m_mode == Mode::Whole) {
         socket->write(m_body);
         socket->disconnectFromHost();
-        break;
-    case Mode::Cut:
-        sendHead(socket, true);
-        socket->write(m_body.left(m_sent));
+    } else if (m_mode == Mode::Cut) {
+        socket->write(m_body.left(m_body.size() / 2));
         socket->flush();
         // Leave the bytes time to arrive before the connection ends.
         QTimer::singleShot(50, socket, [socket, cut = m_cut] {
-            if (cut == Cut::Reset)
-                resetConnection(socket);
-            else
-                socket->disconnectFromHost();
+            if (cut == Cut::Close)
+                return socket->disconnectFromHost();
+            // Closing with a zero linger time makes the system send a reset.
+            linger hard{1, 0};
+            ::setsockopt(socket->socketDescriptor(), SOL_SOCKET, SO_LINGER, reinterpret_cast<const char *>(&hard),
+                         sizeof hard);
+            socket->abort();
         });
-        break;
-    case Mode::Trickle: {
-        sendHead(socket, m_sizeKnown);
+    } else if (m_mode == Mode::Trickle) {
         auto *timer = new QTimer(socket);
-        QObject::connect(timer, &QTimer::timeout, socket,
-                         [socket, timer, body = m_body, piece = m_piece, offset = qsizetype(0)]() mutable {
-                             socket->write(body.mid(offset, piece));
-                             offset += piece;
-                             if (offset >= body.size()) {
-                                 timer->stop();
-                                 socket->disconnectFromHost();
-                             }
-                         });
-        timer->start(m_interval);
-        break;
-    }
-    case Mode::Endless: {
-        sendHead(socket, false);
-        const QByteArray chunk = m_body;
-        const auto feed = [socket, chunk] {
-            // Keep a little queued, so memory stays small on both sides.
+        QObject::connect(timer, &QTimer::timeout, socket, [socket, timer, body = m_body, offset = 0]() mutable {
+            socket->write(body.mid(offset, 64));
+            offset += 64;
+            if (offset >= body.size()) {
+                timer->stop();
+                socket->disconnectFromHost();
+            }
+        });
+        timer->start(100);
+    } else {
+        // Keep a little queued, so memory stays small on both sides.
+        const auto feed = [socket, chunk = m_body] {
             while (socket->state() == QAbstractSocket::ConnectedState && socket->bytesToWrite() < 2 * chunk.size())
                 socket->write(chunk);
         };
         QObject::connect(socket, &QTcpSocket::bytesWritten, socket, feed);
         feed();
-        break;
-    }
     }
 }

@@ -13,15 +13,12 @@ class QTcpSocket;
 class LoopbackHttpServer
 {
 public:
-    // How a reply whose body is cut off ends: the connection closed in order,
-    // or reset.
+    // How a reply whose body is cut off ends: the connection closed in order, or reset.
     enum class Cut { Close, Reset };
 
     // Listens on a free loopback port; false when none could be had.
     bool start();
-
     QString baseAddress() const { return QStringLiteral("http://127.0.0.1:%1").arg(m_server.serverPort()); }
-
     // An address where nothing listens, so a connection is refused.
     static QString refusingAddress();
 
@@ -29,12 +26,11 @@ public:
     // Answers "302 Found", sending the client on to the address.
     void redirect(const QString &address);
     // Reads every request and never answers.
-    void neverAnswer();
-    // Announces the whole body but sends only its first `sent` bytes.
-    void cutAfter(const QByteArray &body, qsizetype sent, Cut cut);
-    // Sends the body a piece at a time, one piece per interval; the length is
-    // announced only when sizeKnown.
-    void trickle(const QByteArray &body, qsizetype piece, std::chrono::milliseconds interval, bool sizeKnown);
+    void neverAnswer() { m_mode = Mode::Silent; }
+    // Announces the whole body but sends only its first half.
+    void cutHalfway(const QByteArray &body, Cut cut);
+    // Sends the body 64 bytes every 100 ms; the length is announced only when sizeKnown.
+    void trickle(const QByteArray &body, bool sizeKnown);
     // Sends bytes, with no announced length, for as long as the client reads.
     void endless();
 
@@ -49,9 +45,6 @@ private:
     QByteArray m_status;
     QByteArray m_body;
     QByteArray m_location;
-    qsizetype m_sent = 0;
     Cut m_cut = Cut::Close;
-    qsizetype m_piece = 0;
-    std::chrono::milliseconds m_interval{0};
     bool m_sizeKnown = true;
 };

@@ -2,18 +2,11 @@
 
 #include "app/frmmain.h"
 #include "support/controls.h"
-#include "support/recordingmessages.h"
-#include "support/recordingpointer.h"
-#include "support/recordingshell.h"
+#include "support/recorders.h"
 #include "support/testfolders.h"
 #include "support/userclicks.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QTemporaryDir>
-#include <QtTest>
 
 #include <memory>
 

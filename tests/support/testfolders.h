@@ -1,19 +1,37 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
+#include <QFile>
+#include <QStringList>
 
 // Paths and files the tests share.
 namespace TestFolders {
 
 // The sample catalogue shipped with the program.
-QString sampleCatalogue();
+inline QString sampleCatalogue() { return QStringLiteral(QUORVANTIX_SOURCE_DIR "/data/tiles.cfg"); }
 // The application folder of the build (GUI, engine, catalogue, help).
-QString buildAppFolder();
+inline QString buildAppFolder() { return QStringLiteral(QUORVANTIX_APP_DIR); }
+
 // Writes bytes to a file, creating it; fails the process on an I/O error.
-void writeFile(const QString &path, const QByteArray &bytes);
-QByteArray readFile(const QString &path);
+inline void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("Cannot write %s", qPrintable(path));
+}
+
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // Joins lines with CR LF after each one.
-QByteArray crlf(const QStringList &lines);
+inline QByteArray crlf(const QStringList &lines)
+{
+    QByteArray bytes;
+    for (const QString &line : lines)
+        bytes += line.toLatin1() + "\r\n";
+    return bytes;
+}
 
 } // namespace TestFolders
