@@ -42,18 +42,9 @@ frmMain::frmMain(ui::Services services, const QString &appFolder, QWidget *paren
     m_tileRun = std::make_unique<TileRun>(m_context);
     m_menuCommands = std::make_unique<MenuCommands>(m_context, this);
     m_requestCommands = std::make_unique<RequestCommands>(m_context, this);
-    m_tileRun->tilesShown = [this] { m_requestCommands->RememberRequest(); };
+    connect(m_tileRun.get(), &TileRun::tilesShown, this, [this] { m_requestCommands->RememberRequest(); });
     // After the handlers above, so the map shows what they did.
-    const MainWindowForm &f = m_form;
-    m_mapFeed = std::make_unique<DomainMapFeed>(
-        *f.DomainMap,
-        DomainMapFeed::Controls{f.CountriesListBox, f.DomainsAvailableBox, f.cboChoice1, f.txtLat1, f.txtLon1,
-                                f.txtLat2, f.txtLon2, f.cboLatLL1, f.cboLonLL1, f.cboLatLL2, f.cboLonLL2,
-                                f.TextIndexiStart, f.TextIndexiEnd, f.TextIndexjStart, f.TextIndexjEnd, f.txtEMRLAT01,
-                                f.txtEMRLON01, f.txtRadius1, f.cboEMRLAT01, f.cboEMRLON01, f.TilesListBox, f.cmdShow},
-        DomainMapFeed::State{[this]() -> const CatalogueTables & { return m_state.tables; },
-                             [this] { return m_state.SelectedDomain; }, [this] { return m_state.DomainLimits; },
-                             [this] { return int(m_state.SelectionMethod); }});
+    m_mapFeed = std::make_unique<DomainMapFeed>(*m_form.DomainMap, m_form, m_state);
 
     Form_Load();
 }

@@ -2,12 +2,15 @@
 
 #include "catalogue/cataloguetables.h"
 #include "common/numbertext.h"
+#include "core/mainstate.h"
+#include "core/mainwindowform.h"
 #include "domain/domainentries.h"
 #include "map/domainmap.h"
 #include "run/listfilesource.h"
 #include "ui/picklist.h"
 
 #include <QAbstractButton>
+#include <QPushButton>
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
@@ -54,47 +57,47 @@ std::optional<MapDomain> domainOf(const QString &number, const QStringList &limi
 
 } // namespace
 
-DomainMapFeed::DomainMapFeed(DomainMap &map, const Controls &controls, const State &state, QObject *parent)
+DomainMapFeed::DomainMapFeed(DomainMap &map, const MainWindowForm &form, const MainState &state, QObject *parent)
     : QObject(parent)
     , m_map(map)
-    , m_c(controls)
+    , m_form(form)
     , m_state(state)
 {
-    connect(m_c.countries, &QComboBox::activated, this, [this] {
+    connect(m_form.CountriesListBox, &QComboBox::activated, this, [this] {
         sync();
         fitDomains();
     });
-    connect(m_c.countries->model(), &QAbstractItemModel::modelReset, this, &DomainMapFeed::sync);
-    connect(m_c.countries->model(), &QAbstractItemModel::rowsRemoved, this, &DomainMapFeed::sync);
-    connect(m_c.domains->model(), &QAbstractItemModel::modelReset, this, &DomainMapFeed::sync);
-    connect(m_c.domains->model(), &QAbstractItemModel::rowsInserted, this, &DomainMapFeed::sync);
-    connect(m_c.domains, &QListWidget::currentRowChanged, this, &DomainMapFeed::sync);
-    connect(m_c.domains, &ui::PickList::picked, this, [this] {
+    connect(m_form.CountriesListBox->model(), &QAbstractItemModel::modelReset, this, &DomainMapFeed::sync);
+    connect(m_form.CountriesListBox->model(), &QAbstractItemModel::rowsRemoved, this, &DomainMapFeed::sync);
+    connect(m_form.DomainsAvailableBox->model(), &QAbstractItemModel::modelReset, this, &DomainMapFeed::sync);
+    connect(m_form.DomainsAvailableBox->model(), &QAbstractItemModel::rowsInserted, this, &DomainMapFeed::sync);
+    connect(m_form.DomainsAvailableBox, &QListWidget::currentRowChanged, this, &DomainMapFeed::sync);
+    connect(m_form.DomainsAvailableBox, &ui::PickList::picked, this, [this] {
         sync();
         m_map.fitDomain();
     });
     // The entry under the mouse is shown on the map while the mouse is there.
-    m_c.domains->setMouseTracking(true);
-    m_c.domains->viewport()->installEventFilter(this);
-    connect(m_c.domains, &QListWidget::itemEntered, this,
+    m_form.DomainsAvailableBox->setMouseTracking(true);
+    m_form.DomainsAvailableBox->viewport()->installEventFilter(this);
+    connect(m_form.DomainsAvailableBox, &QListWidget::itemEntered, this,
             [this](QListWidgetItem *item) { m_map.setEmphasisedDomain(DomainEntries::numberOf(item->text())); });
-    connect(m_c.method, &QComboBox::activated, this, &DomainMapFeed::sync);
-    for (QLineEdit *field : {m_c.lat1, m_c.lon1, m_c.lat2, m_c.lon2, m_c.iStart, m_c.iEnd, m_c.jStart, m_c.jEnd,
-                             m_c.centreLat, m_c.centreLon, m_c.radius})
+    connect(m_form.cboChoice1, &QComboBox::activated, this, &DomainMapFeed::sync);
+    for (QLineEdit *field : {m_form.txtLat1, m_form.txtLon1, m_form.txtLat2, m_form.txtLon2, m_form.TextIndexiStart, m_form.TextIndexiEnd, m_form.TextIndexjStart, m_form.TextIndexjEnd,
+                             m_form.txtEMRLAT01, m_form.txtEMRLON01, m_form.txtRadius1})
         connect(field, &QLineEdit::textChanged, this, &DomainMapFeed::sync);
-    for (QComboBox *list : {m_c.latHemisphere1, m_c.lonHemisphere1, m_c.latHemisphere2, m_c.lonHemisphere2,
-                            m_c.centreLatHemisphere, m_c.centreLonHemisphere})
+    for (QComboBox *list : {m_form.cboLatLL1, m_form.cboLonLL1, m_form.cboLatLL2, m_form.cboLonLL2,
+                            m_form.cboEMRLAT01, m_form.cboEMRLON01})
         connect(list, &QComboBox::currentIndexChanged, this, &DomainMapFeed::sync);
 
     // The map's tiles are those of the list: they come with a run and go
     // when the list is emptied.
-    connect(m_c.show, &QAbstractButton::clicked, this, [this] { takeTiles(QDir::currentPath()); });
+    connect(m_form.cmdShow, &QAbstractButton::clicked, this, [this] { takeTiles(QDir::currentPath()); });
     const auto emptied = [this] {
-        if (m_c.tiles->count() == 0)
+        if (m_form.TilesListBox->count() == 0)
             m_map.setTiles({});
     };
-    connect(m_c.tiles->model(), &QAbstractItemModel::modelReset, this, emptied);
-    connect(m_c.tiles->model(), &QAbstractItemModel::rowsRemoved, this, emptied);
+    connect(m_form.TilesListBox->model(), &QAbstractItemModel::modelReset, this, emptied);
+    connect(m_form.TilesListBox->model(), &QAbstractItemModel::rowsRemoved, this, emptied);
 
     connect(&m_map, &DomainMap::boxDrawn, this, &DomainMapFeed::writeBox);
     connect(&m_map, &DomainMap::indicesDrawn, this, &DomainMapFeed::writeIndices);
@@ -104,14 +107,14 @@ DomainMapFeed::DomainMapFeed(DomainMap &map, const Controls &controls, const Sta
 
 void DomainMapFeed::sync()
 {
-    const CatalogueTables &tables = m_state.tables();
-    m_map.setCountry(m_c.countries->currentIndex() >= 0 ? m_c.countries->currentText() : QString());
+    const CatalogueTables &tables = m_state.tables;
+    m_map.setCountry(m_form.CountriesListBox->currentIndex() >= 0 ? m_form.CountriesListBox->currentText() : QString());
 
     // The domains offered are those of the entries in the domain list.
     QList<MapDomain> domains;
     QStringList numbers;
-    for (int row = 0; row < m_c.domains->count(); ++row) {
-        const QString number = DomainEntries::numberOf(m_c.domains->item(row)->text());
+    for (int row = 0; row < m_form.DomainsAvailableBox->count(); ++row) {
+        const QString number = DomainEntries::numberOf(m_form.DomainsAvailableBox->item(row)->text());
         if (number.isEmpty() || numbers.contains(number))
             continue;
         numbers << number;
@@ -120,34 +123,34 @@ void DomainMapFeed::sync()
             domains << *domain;
     }
     m_map.setDomains(domains);
-    const QListWidgetItem *chosen = m_c.domains->currentItem();
+    const QListWidgetItem *chosen = m_form.DomainsAvailableBox->currentItem();
     m_map.setEmphasisedDomain(chosen ? DomainEntries::numberOf(chosen->text()) : QString());
 
-    const QString selected = m_state.selectedDomain();
+    const QString selected = m_state.SelectedDomain;
     const std::optional<double> selectedNumber = NumberText::toNumber(selected);
     std::optional<MapDomain> domain;
     if (selectedNumber && *selectedNumber != -1)
-        domain = domainOf(selected, m_state.domainLimits());
+        domain = domainOf(selected, m_state.DomainLimits);
     m_map.setSelectedDomain(domain);
 
-    const int method = m_state.selectionMethod();
+    const int method = int(m_state.SelectionMethod);
     m_map.setMethod(method);
     MapSubdomain subdomain;
     if (method == 1) {
-        const auto lat1 = signedValue(m_c.lat1, m_c.latHemisphere1);
-        const auto lon1 = signedValue(m_c.lon1, m_c.lonHemisphere1);
-        const auto lat2 = signedValue(m_c.lat2, m_c.latHemisphere2);
-        const auto lon2 = signedValue(m_c.lon2, m_c.lonHemisphere2);
+        const auto lat1 = signedValue(m_form.txtLat1, m_form.cboLatLL1);
+        const auto lon1 = signedValue(m_form.txtLon1, m_form.cboLonLL1);
+        const auto lat2 = signedValue(m_form.txtLat2, m_form.cboLatLL2);
+        const auto lon2 = signedValue(m_form.txtLon2, m_form.cboLonLL2);
         if (lat1 && lon1 && lat2 && lon2)
             subdomain = {MapSubdomain::Kind::Box, QPointF(*lon1, *lat1), QPointF(*lon2, *lat2), 0};
     } else if (method == 2) {
-        const auto i1 = number(m_c.iStart), i2 = number(m_c.iEnd), j1 = number(m_c.jStart), j2 = number(m_c.jEnd);
+        const auto i1 = number(m_form.TextIndexiStart), i2 = number(m_form.TextIndexiEnd), j1 = number(m_form.TextIndexjStart), j2 = number(m_form.TextIndexjEnd);
         if (i1 && i2 && j1 && j2)
             subdomain = {MapSubdomain::Kind::Indices, QPointF(*i1, *j1), QPointF(*i2, *j2), 0};
     } else if (method == 3) {
-        const auto lat = signedValue(m_c.centreLat, m_c.centreLatHemisphere);
-        const auto lon = signedValue(m_c.centreLon, m_c.centreLonHemisphere);
-        const auto radius = number(m_c.radius);
+        const auto lat = signedValue(m_form.txtEMRLAT01, m_form.cboEMRLAT01);
+        const auto lon = signedValue(m_form.txtEMRLON01, m_form.cboEMRLON01);
+        const auto radius = number(m_form.txtRadius1);
         if (lat && lon && radius)
             subdomain = {MapSubdomain::Kind::Circle, QPointF(*lon, *lat), QPointF(), *radius};
     }
@@ -158,10 +161,10 @@ void DomainMapFeed::takeTiles(const QString &folder)
 {
     // Only the very tiles the list shows, in its order.
     const auto matchList = [this](const QList<TileCells> &tiles) {
-        if (tiles.size() != m_c.tiles->count())
+        if (tiles.size() != m_form.TilesListBox->count())
             return false;
         for (int row = 0; row < tiles.size(); ++row) {
-            if (m_c.tiles->item(row)->text() != QStringLiteral("Tile number: ") + tiles.at(row).number)
+            if (m_form.TilesListBox->item(row)->text() != QStringLiteral("Tile number: ") + tiles.at(row).number)
                 return false;
         }
         return true;
@@ -169,7 +172,7 @@ void DomainMapFeed::takeTiles(const QString &folder)
     const ListFileSource list = ListFileSource::read(QDir(folder).filePath(QStringLiteral("quorvantix.lst")));
     const QList<TileCells> tiles = list.problem == ListFileSource::Problem::None ? ReadTileCells(list.bytes)
                                                                                  : QList<TileCells>();
-    if (m_c.tiles->count() > 0 && matchList(tiles))
+    if (m_form.TilesListBox->count() > 0 && matchList(tiles))
         m_map.setTiles(tiles);
     // A run that failed and left the list as it was leaves the map as it was.
     else if (!matchList(m_map.scene().tiles))
@@ -184,32 +187,32 @@ void DomainMapFeed::writeBox(QPointF startLonLat, QPointF endLonLat)
         pick(lonList, lonLat.x() < 0 ? 1 : 0);
         lon->setText(NumberText::fixed6(std::abs(lonLat.x())));
     };
-    corner(startLonLat, m_c.latHemisphere1, m_c.lat1, m_c.lonHemisphere1, m_c.lon1);
-    corner(endLonLat, m_c.latHemisphere2, m_c.lat2, m_c.lonHemisphere2, m_c.lon2);
+    corner(startLonLat, m_form.cboLatLL1, m_form.txtLat1, m_form.cboLonLL1, m_form.txtLon1);
+    corner(endLonLat, m_form.cboLatLL2, m_form.txtLat2, m_form.cboLonLL2, m_form.txtLon2);
 }
 
 void DomainMapFeed::writeIndices(const IndexRange &range)
 {
-    m_c.iStart->setText(QString::number(range.iFrom));
-    m_c.iEnd->setText(QString::number(range.iTo));
-    m_c.jStart->setText(QString::number(range.jFrom));
-    m_c.jEnd->setText(QString::number(range.jTo));
+    m_form.TextIndexiStart->setText(QString::number(range.iFrom));
+    m_form.TextIndexiEnd->setText(QString::number(range.iTo));
+    m_form.TextIndexjStart->setText(QString::number(range.jFrom));
+    m_form.TextIndexjEnd->setText(QString::number(range.jTo));
 }
 
 void DomainMapFeed::writeCircle(QPointF centreLonLat, double radiusKm)
 {
-    pick(m_c.centreLatHemisphere, centreLonLat.y() < 0 ? 1 : 0);
-    m_c.centreLat->setText(NumberText::fixed6(std::abs(centreLonLat.y())));
-    pick(m_c.centreLonHemisphere, centreLonLat.x() < 0 ? 1 : 0);
-    m_c.centreLon->setText(NumberText::fixed6(std::abs(centreLonLat.x())));
-    m_c.radius->setText(NumberText::plain(radiusKm));
+    pick(m_form.cboEMRLAT01, centreLonLat.y() < 0 ? 1 : 0);
+    m_form.txtEMRLAT01->setText(NumberText::fixed6(std::abs(centreLonLat.y())));
+    pick(m_form.cboEMRLON01, centreLonLat.x() < 0 ? 1 : 0);
+    m_form.txtEMRLON01->setText(NumberText::fixed6(std::abs(centreLonLat.x())));
+    m_form.txtRadius1->setText(NumberText::plain(radiusKm));
 }
 
 bool DomainMapFeed::eventFilter(QObject *watched, QEvent *event)
 {
     // Leaving the domain list shows the chosen entry again.
-    if (watched == m_c.domains->viewport() && event->type() == QEvent::Leave) {
-        const QListWidgetItem *chosen = m_c.domains->currentItem();
+    if (watched == m_form.DomainsAvailableBox->viewport() && event->type() == QEvent::Leave) {
+        const QListWidgetItem *chosen = m_form.DomainsAvailableBox->currentItem();
         m_map.setEmphasisedDomain(chosen ? DomainEntries::numberOf(chosen->text()) : QString());
     }
     return QObject::eventFilter(watched, event);

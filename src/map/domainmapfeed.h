@@ -5,18 +5,9 @@
 #include <QObject>
 #include <QPointF>
 
-#include <functional>
-
 class DomainMap;
-class QAbstractButton;
-class QComboBox;
-class QLineEdit;
-class QListWidget;
-struct CatalogueTables;
-
-namespace ui {
-class PickList;
-}
+struct MainState;
+struct MainWindowForm;
 
 // Keeps the domain map in step with the window: the country and domain
 // lists, the selected domain, the fields of the active method and the tile
@@ -28,31 +19,8 @@ class DomainMapFeed : public QObject
     Q_OBJECT
 
 public:
-    // The window's controls the map reads and writes.
-    struct Controls
-    {
-        QComboBox *countries;
-        ui::PickList *domains;
-        QComboBox *method;
-        QLineEdit *lat1, *lon1, *lat2, *lon2;
-        QComboBox *latHemisphere1, *lonHemisphere1, *latHemisphere2, *lonHemisphere2;
-        QLineEdit *iStart, *iEnd, *jStart, *jEnd;
-        QLineEdit *centreLat, *centreLon, *radius;
-        QComboBox *centreLatHemisphere, *centreLonHemisphere;
-        QListWidget *tiles;
-        QAbstractButton *show;
-    };
-    // What the window holds besides its controls.
-    struct State
-    {
-        std::function<const CatalogueTables &()> tables;
-        std::function<QString()> selectedDomain;
-        std::function<QStringList()> domainLimits;
-        std::function<int()> selectionMethod;
-    };
-
     // Connect after the window's own handlers: the map follows what they did.
-    DomainMapFeed(DomainMap &map, const Controls &controls, const State &state, QObject *parent = nullptr);
+    DomainMapFeed(DomainMap &map, const MainWindowForm &form, const MainState &state, QObject *parent = nullptr);
 
     // Reads everything the map shows from the window, the tiles excepted.
     void sync();
@@ -72,6 +40,6 @@ private:
     void fitDomains();
 
     DomainMap &m_map;
-    Controls m_c;
-    State m_state;
+    const MainWindowForm &m_form;
+    const MainState &m_state;
 };

@@ -38,8 +38,7 @@ TileRun::TileRun(WindowContext &context)
     : m_context(context)
     , m_writer(context)
 {
-    QObject::connect(m_context.form.cmdShow, &QPushButton::clicked, m_context.form.centralWidget,
-                     [this] { cmdShow_Click(); });
+    connect(m_context.form.cmdShow, &QPushButton::clicked, this, &TileRun::cmdShow_Click);
 }
 
 void TileRun::cmdShow_Click()
@@ -67,8 +66,7 @@ void TileRun::ShowTiles()
     f.ShowFileButton->setEnabled(true);
     f.WarningLabel->setText(QStringLiteral("To order tiles, please send your order form and Quorvantix output file to ")
                   + MakerInfo::OrderAddress);
-    if (tilesShown)
-        tilesShown();
+    emit tilesShown();
 }
 
 // The control file, and no list file of an earlier run: it no longer answers

@@ -4,17 +4,19 @@
 #include "run/engineprocess.h"
 #include "run/listfile.h"
 
+#include <QObject>
 #include <QStringList>
 
-#include <functional>
 #include <optional>
 
 struct WindowContext;
 
 // "Show tiles in domain": writes the control file, runs the engine and lists
 // the tiles it found.
-class TileRun
+class TileRun : public QObject
 {
+    Q_OBJECT
+
 public:
     explicit TileRun(WindowContext &context);
 
@@ -26,8 +28,9 @@ public:
 
     const EngineProcess::Result &lastRun() const { return m_lastRun; }
 
-    // Run after a run whose tiles are listed.
-    std::function<void()> tilesShown;
+signals:
+    // A run ended with its tiles listed.
+    void tilesShown();
 
 private:
     bool domainSelected() const;
