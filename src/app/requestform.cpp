@@ -8,6 +8,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace {
 
 // A pick of the user: the item becomes the current one and the list's
@@ -37,9 +39,11 @@ RequestForm::RequestForm(const MainWindowForm &form, const MainState &state)
 // The entry controls are named by the request, each a text field or a list.
 QWidget *RequestForm::entry(const QString &name) const
 {
-    auto *found = m_form.centralWidget->findChild<QWidget *>(name);
-    Q_ASSERT_X(found, "RequestForm", qPrintable(name));
-    return found;
+    const QList<QWidget *> controls = m_form.entryControls();
+    const auto found =
+        std::find_if(controls.begin(), controls.end(), [&name](QWidget *w) { return w->objectName() == name; });
+    Q_ASSERT_X(found != controls.end(), "RequestForm", qPrintable(name));
+    return *found;
 }
 
 TileRequest RequestForm::current() const

@@ -332,3 +332,12 @@ void MainWindowForm::setupUi(QMainWindow *window, QWidget *downloadsControl)
 
     setTabOrder(form);
 }
+
+QList<QWidget *> MainWindowForm::entryControls() const
+{
+    return {txtLat1,  cboLatLL1, txtLatD1,    txtLatM1,    txtLatS1,        txtLon1,       cboLonLL1,
+            txtLonD1, txtLonM1,  txtLonS1,    txtLat2,     cboLatLL2,       txtLatD2,      txtLatM2,
+            txtLatS2, txtLon2,   cboLonLL2,   txtLonD2,    txtLonM2,        txtLonS2,      TextIndexiStart,
+            TextIndexiEnd, TextIndexjStart, TextIndexjEnd, txtEMRLAT01, cboEMRLAT01, txtEMRLON01, cboEMRLON01,
+            txtRadius1};
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+
 class QAction;
 class QComboBox;
 class QFrame;
@@ -138,4 +140,8 @@ struct MainWindowForm
     // The update control "DownloadsControl1" is made by the caller (it has
     // behaviour of its own) and placed here.
     void setupUi(QMainWindow *window, QWidget *downloadsControl);
+
+    // The fields and hemisphere lists that describe a sub-domain, for the
+    // parts that name them as a request or a paste does.
+    QList<QWidget *> entryControls() const;
 };

@@ -44,7 +44,7 @@ EntryController::EntryController(WindowContext &context)
             control->setAttribute(Qt::WA_InputMethodEnabled, false);
     }
 
-    m_paste = std::make_unique<EntryPaste>(f.centralWidget);
+    m_paste = std::make_unique<EntryPaste>(f);
 
     // The filter object is the connections' context: they end with it.
     DmsSync *dms = m_dms.get();

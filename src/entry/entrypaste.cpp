@@ -1,5 +1,6 @@
 #include "entry/entrypaste.h"
 
+#include "core/mainwindowform.h"
 #include "entry/pastedtext.h"
 #include "entry/pastefilter.h"
 
@@ -7,14 +8,14 @@
 #include <QLineEdit>
 #include <QToolTip>
 
-EntryPaste::EntryPaste(QWidget *root)
-    : m_root(root)
-    , m_filter(
+EntryPaste::EntryPaste(const MainWindowForm &form)
+    : m_filter(
           std::make_unique<PasteFilter>([this](QLineEdit *field, const QString &text) { return pasted(field, text); }))
 {
-    const QList<QLineEdit *> fields = root->findChildren<QLineEdit *>();
-    for (QLineEdit *field : fields) {
-        if (PastedText::takesCoordinates(field->objectName()) || PastedText::takesIndex(field->objectName()))
+    for (QWidget *control : form.entryControls()) {
+        m_controls.insert(control->objectName(), control);
+        auto *field = qobject_cast<QLineEdit *>(control);
+        if (field && (PastedText::takesCoordinates(field->objectName()) || PastedText::takesIndex(field->objectName())))
             m_filter->watch(field);
     }
 }
@@ -38,8 +39,8 @@ bool EntryPaste::pasted(QLineEdit *field, const QString &text)
 void EntryPaste::writeCoordinate(const QString &decimalField, const QString &magnitude, const QString &hemisphereList,
                                  const QString &letter)
 {
-    auto *list = m_root->findChild<QComboBox *>(hemisphereList);
-    auto *decimal = m_root->findChild<QLineEdit *>(decimalField);
+    auto *list = qobject_cast<QComboBox *>(m_controls.value(hemisphereList));
+    auto *decimal = qobject_cast<QLineEdit *>(m_controls.value(decimalField));
     Q_ASSERT(list && decimal);
     const int item = list->findText(letter);
     if (item >= 0) {
