@@ -32,13 +32,6 @@ QString notOffered(const TileRequest &request)
         .arg(request.region, request.year, request.country);
 }
 
-QAction *newAction(QObject *parent, const QString &text, const char *name)
-{
-    auto *action = new QAction(text, parent);
-    action->setObjectName(QLatin1String(name));
-    return action;
-}
-
 } // namespace
 
 RequestCommands::RequestCommands(WindowContext &context, QMainWindow *window)
@@ -47,32 +40,11 @@ RequestCommands::RequestCommands(WindowContext &context, QMainWindow *window)
     , m_form(context.form, context.state)
     , m_writer(context)
 {
-    QMenu *file = context.form.mnuFile;
-    QAction *exit = context.form.mnuClose;
-
-    QAction *open = newAction(file, QStringLiteral("&Open request..."), "mnuOpenRequest");
-    QAction *save = newAction(file, QStringLiteral("&Save request as..."), "mnuSaveRequestAs");
-    m_recent = new QMenu(QStringLiteral("&Recent requests"), file);
-    m_recent->setObjectName(QStringLiteral("mnuRecentRequests"));
-    m_recent->menuAction()->setObjectName(QStringLiteral("mnuRecentRequests"));
-    m_recent->setToolTipsVisible(true);
-    file->insertAction(exit, open);
-    file->insertAction(exit, save);
-    file->insertMenu(exit, m_recent);
-    file->insertSeparator(exit);
-
-    auto *edit = new QMenu(QStringLiteral("&Edit"), window->menuBar());
-    edit->setObjectName(QStringLiteral("mnuEdit"));
-    edit->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
-    QAction *copy = newAction(edit, QStringLiteral("&Copy request"), "mnuCopyRequest");
-    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    edit->addAction(copy);
-    window->menuBar()->insertMenu(context.form.mnuHelp->menuAction(), edit);
-
-    QObject::connect(open, &QAction::triggered, window, [this] { mnuOpenRequest_Click(); });
-    QObject::connect(save, &QAction::triggered, window, [this] { mnuSaveRequestAs_Click(); });
-    QObject::connect(copy, &QAction::triggered, window, [this] { mnuCopyRequest_Click(); });
-    QObject::connect(m_recent, &QMenu::aboutToShow, window, [this] { mnuRecentRequests_Show(); });
+    const MainWindowForm &f = context.form;
+    QObject::connect(f.mnuOpenRequest, &QAction::triggered, window, [this] { mnuOpenRequest_Click(); });
+    QObject::connect(f.mnuSaveRequestAs, &QAction::triggered, window, [this] { mnuSaveRequestAs_Click(); });
+    QObject::connect(f.mnuCopyRequest, &QAction::triggered, window, [this] { mnuCopyRequest_Click(); });
+    QObject::connect(f.mnuRecentRequests, &QMenu::aboutToShow, window, [this] { mnuRecentRequests_Show(); });
 }
 
 void RequestCommands::mnuCopyRequest_Click()
@@ -133,17 +105,17 @@ void RequestCommands::mnuOpenRequest_Click()
 
 void RequestCommands::mnuRecentRequests_Show()
 {
-    m_recent->clear();
+    m_context.form.mnuRecentRequests->clear();
     const std::unique_ptr<QSettings> settings = RecentRequests::openSettings();
     const QList<TileRequest> requests = RecentRequests::load(*settings);
     if (requests.isEmpty()) {
-        QAction *none = m_recent->addAction(QStringLiteral("(none)"));
+        QAction *none = m_context.form.mnuRecentRequests->addAction(QStringLiteral("(none)"));
         none->setEnabled(false);
         return;
     }
     for (int i = 0; i < requests.size(); ++i) {
         const TileRequest &request = requests.at(i);
-        QAction *entry = m_recent->addAction(RequestText::shortName(request));
+        QAction *entry = m_context.form.mnuRecentRequests->addAction(RequestText::shortName(request));
         entry->setObjectName(QStringLiteral("mnuRecentRequest%1").arg(i + 1));
         if (!m_form.find(request)) {
             entry->setEnabled(false);

@@ -37,5 +37,4 @@ private:
     QMainWindow *m_window;
     RequestForm m_form;
     ControlFileWriter m_writer;
-    QMenu *m_recent;
 };

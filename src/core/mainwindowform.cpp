@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSplitter>
@@ -203,8 +204,23 @@ void createMenus(MainWindowForm &form, QMainWindow *window)
     form.mnuFile = bar->addMenu(QStringLiteral("&File"));
     form.mnuFile->setObjectName(QStringLiteral("mnuFile"));
     form.mnuFile->menuAction()->setObjectName(QStringLiteral("mnuFile"));
+    form.mnuOpenRequest = form.mnuFile->addAction(QStringLiteral("&Open request..."));
+    form.mnuOpenRequest->setObjectName(QStringLiteral("mnuOpenRequest"));
+    form.mnuSaveRequestAs = form.mnuFile->addAction(QStringLiteral("&Save request as..."));
+    form.mnuSaveRequestAs->setObjectName(QStringLiteral("mnuSaveRequestAs"));
+    form.mnuRecentRequests = form.mnuFile->addMenu(QStringLiteral("&Recent requests"));
+    form.mnuRecentRequests->setObjectName(QStringLiteral("mnuRecentRequests"));
+    form.mnuRecentRequests->menuAction()->setObjectName(QStringLiteral("mnuRecentRequests"));
+    form.mnuRecentRequests->setToolTipsVisible(true);
+    form.mnuFile->addSeparator();
     form.mnuClose = form.mnuFile->addAction(QStringLiteral("E&xit"));
     form.mnuClose->setObjectName(QStringLiteral("mnuClose"));
+    form.mnuEdit = bar->addMenu(QStringLiteral("&Edit"));
+    form.mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+    form.mnuEdit->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
+    form.mnuCopyRequest = form.mnuEdit->addAction(QStringLiteral("&Copy request"));
+    form.mnuCopyRequest->setObjectName(QStringLiteral("mnuCopyRequest"));
+    form.mnuCopyRequest->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     form.mnuHelp = bar->addMenu(QStringLiteral("&Help"));
     form.mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     form.mnuHelp->menuAction()->setObjectName(QStringLiteral("mnuHelp"));

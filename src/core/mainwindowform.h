@@ -27,7 +27,12 @@ class PickList;
 struct MainWindowForm
 {
     QMenu *mnuFile;
+    QAction *mnuOpenRequest;
+    QAction *mnuSaveRequestAs;
+    QMenu *mnuRecentRequests;
     QAction *mnuClose;
+    QMenu *mnuEdit;
+    QAction *mnuCopyRequest;
     QMenu *mnuHelp;
     QAction *mnuManual;
     QAction *mnuAbout;
