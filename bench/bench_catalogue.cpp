@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up cost of the catalogue: reading it, building the country map, and
 // the number texts written for every field.
 #include "catalogue/cataloguetext.h"
@@ -29,7 +30,8 @@ QByteArray syntheticCatalogue(int domains)
     QByteArray out = "Date: 20110419\r\n0\r\nheading\r\n";
     for (int n = 1; n <= domains; ++n)
         out += QStringLiteral("%1 MM5 D L T 30 60 N 12 23 S B 1 1 100 100 0 0 -10.5 10.25 35.5 51.25\r\n")
-                   .arg(n % 1000, 3, 10, QLatin1Char('0')).toLatin1();
+                   .arg(n % 1000, 3, 10, QLatin1Char('0'))
+                   .toLatin1();
     out += "999\r\nkeys\r\n";
     for (int n = 1; n <= domains; ++n)
         out += "KEY MM5_D_12km_QMT_TILES\r\n";
@@ -39,7 +41,7 @@ QByteArray syntheticCatalogue(int domains)
     out += "999\r\nkey words\r\nA=B\r\n999\r\ncountries\r\n";
     for (int n = 1; n <= domains; ++n)
         out += QByteArray::number(n) + " Country" + QByteArray::number(n % 200) + ", Country"
-             + QByteArray::number((n * 7) % 200) + ", Country" + QByteArray::number((n * 13) % 200) + "\r\n";
+               + QByteArray::number((n * 7) % 200) + ", Country" + QByteArray::number((n * 13) % 200) + "\r\n";
     out += "999\r\n";
     return out;
 }

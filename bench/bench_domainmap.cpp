@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One repaint of the domain map at 1280 x 900: the world, a picked country, a
 // domain with a box and 100 tiles. The floor is a fill of an image of the
 // same size, measured in the same run.

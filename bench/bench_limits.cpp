@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window at the limits of the catalogue and of the list file. Every
 // figure is printed beside its floor, measured in the same run:
 //   start-up: time to the shown window with the limit catalogue minus the
@@ -47,7 +48,7 @@ public:
 class StillPointer final : public ui::MousePointer
 {
 public:
-    void setShape(QWidget *, Shape) override {}
+    void setShape(QWidget *, Shape) override { }
 };
 
 class NoShell final : public ui::Shell
@@ -110,7 +111,10 @@ struct Window
         exposed = QTest::qWaitForWindowExposed(window.get());
     }
     template<typename T>
-    T *child(const char *name) const { return window->findChild<T *>(QLatin1String(name)); }
+    T *child(const char *name) const
+    {
+        return window->findChild<T *>(QLatin1String(name));
+    }
 
     SilentMessages messages;
     StillPointer pointer;
@@ -183,13 +187,16 @@ void BM_StartupOverhead(benchmark::State &state, QByteArray (*make)())
     state.counters["limit_ms"] = atLimit.cpuMs;
     state.counters["sample_ms"] = withSample.cpuMs;
     state.counters["bare_pass_ms"] = floor.cpuMs;
-    report(state, {atLimit.wallMs - withSample.wallMs, atLimit.cpuMs - withSample.cpuMs}, floor.cpuMs,
-           2 * floor.cpuMs);
+    report(state, {atLimit.wallMs - withSample.wallMs, atLimit.cpuMs - withSample.cpuMs}, floor.cpuMs, 2 * floor.cpuMs);
 }
 BENCHMARK_CAPTURE(BM_StartupOverhead, limit_catalogue, [] { return LimitFiles::catalogue(); })
-    ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(7);
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(7);
 BENCHMARK_CAPTURE(BM_StartupOverhead, many_countries, [] { return LimitFiles::manyCountriesCatalogue(); })
-    ->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 // The window on the limit catalogue, shared by the picks.
 Window &limitWindow()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "limitfiles.h"
 
 #include <QStringList>
@@ -13,7 +14,7 @@ QByteArray countryName(int k)
     if (k == 7)
         return "Greenland";
     QByteArray name(1, char('A' + (k / 2) % 26));
-    for (int rest = k / 52; ; rest /= 26) {
+    for (int rest = k / 52;; rest /= 26) {
         name += char('a' + rest % 26);
         if (rest < 26)
             break;
@@ -29,8 +30,8 @@ QByteArray domainLine(int n)
     const char *resolution = n % 5 == 0 ? "4.00" : n % 7 == 0 ? "1.333" : "12";
     const QByteArray number = QByteArray::number(n).rightJustified(3, '0');
     return number + "  MM5  D" + number + "  LAMBERT  TRUELAT  30.0  60.0  NESTED  " + resolution
-        + "  23  SIGMA  BIN  1  1  " + QByteArray::number(100 + n % 50) + "  " + QByteArray::number(90 + n % 40)
-        + "  0  0  -10.5  10.25  35.5  51.25\r\n";
+           + "  23  SIGMA  BIN  1  1  " + QByteArray::number(100 + n % 50) + "  " + QByteArray::number(90 + n % 40)
+           + "  0  0  -10.5  10.25  35.5  51.25\r\n";
 }
 
 QByteArray sectionsBefore(int domains)
@@ -93,7 +94,7 @@ QByteArray listFile(int tiles)
     out.reserve(out.size() + qsizetype(tiles) * 48);
     for (int n = 1; n <= tiles; ++n) {
         out += QByteArray::number(n).rightJustified(6, ' ') + "    " + QByteArray::number(1000 + n)
-            + "     1- 40  1- 40     3- 40  5- 20\r\n";
+               + "     1- 40  1- 40     3- 40  5- 20\r\n";
     }
     out += "\r\n";
     return out;

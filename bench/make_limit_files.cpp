@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the limit files into a folder: tiles.cfg (32,767 domains, 250
 // countries), tiles-many-countries.cfg (125 domains, 50,000 countries) and
 // quorvantix.lst (100,000 tiles).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue.h"
 
 #include "text.h"
@@ -10,7 +11,10 @@ namespace engine {
 
 namespace {
 
-bool isTerminator(const std::string &line) { return text::trim(line) == "999"; }
+bool isTerminator(const std::string &line)
+{
+    return text::trim(line) == "999";
+}
 
 // Collects the lines of one section up to its terminator; false when the
 // file ends first.
@@ -63,9 +67,9 @@ std::optional<Catalogue> readCatalogue(const std::filesystem::path &file, std::s
         ++at;
         return readSection(lines, at, section);
     };
-    const bool complete = readSection(lines, at, catalogue.domainLines)
-                          && headedSection(catalogue.keyLines) && headedSection(catalogue.yearLines)
-                          && headedSection(catalogue.keyWordLines) && headedSection(catalogue.countryLines);
+    const bool complete = readSection(lines, at, catalogue.domainLines) && headedSection(catalogue.keyLines)
+                          && headedSection(catalogue.yearLines) && headedSection(catalogue.keyWordLines)
+                          && headedSection(catalogue.countryLines);
     if (!complete) {
         why = "the catalogue ends inside a section";
         return std::nullopt;
@@ -98,8 +102,8 @@ std::optional<Domain> findDomain(const Catalogue &catalogue, long long region, s
     const auto lonTo = text::number(fields[19]);
     const auto latFrom = text::number(fields[20]);
     const auto latTo = text::number(fields[21]);
-    if (!firstI || !firstJ || !lastI || !lastJ || !lonFrom || !lonTo || !latFrom || !latTo
-        || *lastI < *firstI || *lastJ < *firstJ || *lonFrom == *lonTo || *latFrom == *latTo) {
+    if (!firstI || !firstJ || !lastI || !lastJ || !lonFrom || !lonTo || !latFrom || !latTo || *lastI < *firstI
+        || *lastJ < *firstJ || *lonFrom == *lonTo || *latFrom == *latTo) {
         why = "the limits of " + name + " in the catalogue are not usable";
         return std::nullopt;
     }

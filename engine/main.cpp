@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stand-in tile engine. Run without arguments in the working folder: it
 // reads the control file quorvantix.inp there and the catalogue tiles.cfg
 // from its own folder, and writes the list, output and batch files named by
@@ -100,7 +101,8 @@ int run(const char *argv0)
     if (!domain)
         return refuse(request, why);
     if (std::find(domain->years.begin(), domain->years.end(), request.year) == domain->years.end())
-        return refuse(request, "region " + std::to_string(request.region) + " has no data for the year " + request.year);
+        return refuse(request,
+                      "region " + std::to_string(request.region) + " has no data for the year " + request.year);
 
     const auto cells = selectCells(*domain, request, why);
     if (!cells)

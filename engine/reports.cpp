@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reports.h"
 
 #include <cstdio>
@@ -37,12 +38,11 @@ std::string methodText(const Request &request)
         return "1 (I/J indices): I " + number(request.first[0]) + " to " + number(request.first[1]) + ", J "
                + number(request.second[0]) + " to " + number(request.second[1]);
     case Method::LonLatBox:
-        return "2 (longitude/latitude box): longitude " + number(request.first[0]) + " to "
-               + number(request.first[1]) + ", latitude " + number(request.second[0]) + " to "
-               + number(request.second[1]);
+        return "2 (longitude/latitude box): longitude " + number(request.first[0]) + " to " + number(request.first[1])
+               + ", latitude " + number(request.second[0]) + " to " + number(request.second[1]);
     case Method::CentreRadius:
-        return "3 (centre and range): longitude " + number(request.first[0]) + ", latitude "
-               + number(request.first[1]) + ", radius " + number(request.second[0]) + " km";
+        return "3 (centre and range): longitude " + number(request.first[0]) + ", latitude " + number(request.first[1])
+               + ", radius " + number(request.second[0]) + " km";
     }
     return {};
 }
@@ -102,8 +102,8 @@ std::string batchFile(const Selection &s)
     const std::string eol = dos ? "\r\n" : "\n";
     std::string text = dos ? "@echo off" + eol : "#!/bin/sh" + eol;
     for (const Tile &tile : s.tiles) {
-        text += std::string(dos ? "ren" : "mv") + " \"" + deliveredName(s, tile) + "\" \"" + renamedName(s, tile)
-                + "\"" + eol;
+        text += std::string(dos ? "ren" : "mv") + " \"" + deliveredName(s, tile) + "\" \"" + renamedName(s, tile) + "\""
+                + eol;
     }
     return text;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tiling.h"
 
 #include <algorithm>
@@ -20,8 +21,14 @@ struct Span
     bool holds(double value) const { return value >= low - Tolerance && value <= high + Tolerance; }
 };
 
-Span lonSpan(const Domain &d) { return {std::min(d.lonFrom, d.lonTo), std::max(d.lonFrom, d.lonTo)}; }
-Span latSpan(const Domain &d) { return {std::min(d.latFrom, d.latTo), std::max(d.latFrom, d.latTo)}; }
+Span lonSpan(const Domain &d)
+{
+    return {std::min(d.lonFrom, d.lonTo), std::max(d.lonFrom, d.lonTo)};
+}
+Span latSpan(const Domain &d)
+{
+    return {std::min(d.latFrom, d.latTo), std::max(d.latFrom, d.latTo)};
+}
 
 std::string format(double value)
 {
@@ -50,7 +57,10 @@ CellRange cellsOfBox(const Domain &d, Span lon, Span lat)
     return cells;
 }
 
-long long tileColumns(const Domain &d) { return (d.lastI - d.firstI) / TileSize + 1; }
+long long tileColumns(const Domain &d)
+{
+    return (d.lastI - d.firstI) / TileSize + 1;
+}
 
 } // namespace
 
@@ -77,8 +87,8 @@ std::optional<CellRange> selectCells(const Domain &d, const Request &request, st
             return std::nullopt;
         }
         const auto inside = [](double v, long long first, long long last) { return v >= first && v <= last; };
-        if (!inside(i1, d.firstI, d.lastI) || !inside(i2, d.firstI, d.lastI)
-            || !inside(j1, d.firstJ, d.lastJ) || !inside(j2, d.firstJ, d.lastJ)) {
+        if (!inside(i1, d.firstI, d.lastI) || !inside(i2, d.firstI, d.lastI) || !inside(j1, d.firstJ, d.lastJ)
+            || !inside(j2, d.firstJ, d.lastJ)) {
             why = "the I/J range " + format(i1) + "-" + format(i2) + " / " + format(j1) + "-" + format(j2)
                   + " lies outside the domain grid I " + std::to_string(d.firstI) + "-" + std::to_string(d.lastI)
                   + ", J " + std::to_string(d.firstJ) + "-" + std::to_string(d.lastJ);
@@ -109,8 +119,7 @@ std::optional<CellRange> selectCells(const Domain &d, const Request &request, st
             return std::nullopt;
         }
         if (!domainLon.holds(lon) || !domainLat.holds(lat)) {
-            why = "the centre at longitude " + format(lon) + ", latitude " + format(lat)
-                  + " lies outside the domain";
+            why = "the centre at longitude " + format(lon) + ", latitude " + format(lat) + " lies outside the domain";
             return std::nullopt;
         }
         // The box that holds the circle, cut back to the domain.

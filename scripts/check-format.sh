@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that the C++ sources follow .clang-format; lists every line that
 # does not and fails when there is one. Changes nothing.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a built tree into a temporary prefix, as a package would, and checks
 # that what was installed runs:
 #   - the application folder holds the GUI, the engine, the catalogue and the help;

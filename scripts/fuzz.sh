@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang into build-fuzz/ and runs each one
 # on its seed corpus, one after the other.
 #   scripts/fuzz.sh            a short run: a fixed number of inputs per target

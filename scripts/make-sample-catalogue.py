@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes data/tiles.cfg, the sample catalogue the program ships with.
 
 The catalogue is made up: realistic in shape (numbered MM5 domains with their

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes data/world-50m.bin, the country outlines the domain map draws.
 
 Source: the npm package world-atlas (countries-50m.json), a TopoJSON edition

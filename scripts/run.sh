@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the program and opens its window on the
 # sample catalogue and the stand-in engine. The engine writes its files into
 # the working folder, ~/Quorvantix by default (QUORVANTIX_WORK overrides).

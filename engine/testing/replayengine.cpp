@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A test engine for the front-end's tests. Copied into an application folder
 // as Quorvantix.exe, it records each run in replay.log beside itself (working
 // folder and argument count), keeps the control file it found as

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/frmabout.h"
 
 #include "app/centerform.h"
 #include "app/makerlogo.h"
 #include "common/makerinfo.h"
-#include "ui/shell.h"
 #include "ui/linklook.h"
+#include "ui/shell.h"
 
 #include <QDate>
 #include <QDialogButtonBox>
@@ -41,7 +42,7 @@ frmAbout::frmAbout(ui::Shell &shell, QWidget *parent)
 QString frmAbout::VersionText()
 {
     return QString::number(QUORVANTIX_VERSION_MAJOR) + u'.' + QString::number(QUORVANTIX_VERSION_MINOR) + u'.'
-        + QLatin1String(VersionDate);
+           + QLatin1String(VersionDate);
 }
 
 void frmAbout::buildForm()

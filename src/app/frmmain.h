@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/mainstate.h"
@@ -30,8 +31,7 @@ class frmMain : public QMainWindow
 public:
     // appFolder is where the catalogue, the engine and the help document are:
     // the folder of the executable, unless a test gives another.
-    explicit frmMain(ui::Services services,
-                     const QString &appFolder = QCoreApplication::applicationDirPath(),
+    explicit frmMain(ui::Services services, const QString &appFolder = QCoreApplication::applicationDirPath(),
                      QWidget *parent = nullptr);
     ~frmMain() override;
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/requestform.h"
 
 #include "core/mainstate.h"
@@ -40,8 +41,8 @@ RequestForm::RequestForm(const MainWindowForm &form, const MainState &state)
 QWidget *RequestForm::entry(const QString &name) const
 {
     const QList<QWidget *> controls = m_form.entryControls();
-    const auto found =
-        std::find_if(controls.begin(), controls.end(), [&name](QWidget *w) { return w->objectName() == name; });
+    const auto found = std::find_if(controls.begin(), controls.end(),
+                                    [&name](QWidget *w) { return w->objectName() == name; });
     Q_ASSERT_X(found != controls.end(), "RequestForm", qPrintable(name));
     return *found;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/cataloguetext.h"
 
 #include "common/numbertext.h"
@@ -20,9 +21,8 @@ QStringView TrimmedBlanks(QStringView text)
 
 QString GetMonthName(int month)
 {
-    static const char *const names[] = {"January", "February", "March",     "April",
-                                        "May",     "June",     "July",      "August",
-                                        "September", "October", "November", "December"};
+    static const char *const names[] = {"January", "February", "March",     "April",   "May",      "June",
+                                        "July",    "August",   "September", "October", "November", "December"};
     if (month < 1 || month > 12)
         return {};
     return QString::fromLatin1(names[month - 1]);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QStringList>
@@ -20,5 +21,4 @@ QStringList SplitWords(const QString &line);
 // One entry per list item: the numbers of the domains whose country text
 // contains the item's text, ascending, joined by ","; a domain that names no
 // country is offered for none. Each country text is read once for all items.
-QStringList MapCountriesToDomains(const QStringList &listItems,
-                                  const QStringList &domainCountries);
+QStringList MapCountriesToDomains(const QStringList &listItems, const QStringList &domainCountries);

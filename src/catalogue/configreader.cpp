@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/configreader.h"
 
 #include "catalogue/cataloguetext.h"
@@ -14,8 +15,8 @@
 
 namespace {
 
-const QString FormatMessage =
-    QStringLiteral("Invalid config file format, please downlooad the latest update from the website");
+const QString FormatMessage = QStringLiteral(
+    "Invalid config file format, please downlooad the latest update from the website");
 const QString NotValidMessage = QStringLiteral(
     "Config file not valid, please use the hyperlink to downlaod the latest config file on QMT website");
 const QString DomainYearsMessage = QStringLiteral(
@@ -34,9 +35,8 @@ bool isTerminator(const QString &line)
 // The value of a text of ASCII digits only; nothing for anything else.
 std::optional<int> digitsValue(const QString &text)
 {
-    const bool digits = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
-        return c >= u'0' && c <= u'9';
-    });
+    const bool digits = !text.isEmpty()
+                        && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
     return digits ? std::optional<int>(text.toInt()) : std::nullopt;
 }
 
@@ -138,10 +138,7 @@ bool ConfigReader::readCatalogue(LineReader &file, ConfigReadResult &result)
     if (!date)
         return fail();
     result.date = date;
-    result.dateCaption = QStringLiteral("%1 %2 %3")
-                             .arg(date->day())
-                             .arg(GetMonthName(date->month()))
-                             .arg(date->year());
+    result.dateCaption = QStringLiteral("%1 %2 %3").arg(date->day()).arg(GetMonthName(date->month())).arg(date->year());
 
     if (!file.readLine(line))
         return fail();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/numbertext.h"
 
 #include <QRegularExpression>
@@ -19,8 +20,7 @@ QString trimBlanks(const QString &text)
 
 bool isNumeric(const QString &text)
 {
-    static const QRegularExpression pattern(
-        QStringLiteral("^ *[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)? *$"));
+    static const QRegularExpression pattern(QStringLiteral("^ *[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)? *$"));
     return pattern.match(text).hasMatch();
 }
 
@@ -84,7 +84,13 @@ QString fixed(double value, int decimals)
 
 } // namespace
 
-QString fixed6(double value) { return fixed(value, 6); }
-QString fixed2(double value) { return fixed(value, 2); }
+QString fixed6(double value)
+{
+    return fixed(value, 6);
+}
+QString fixed2(double value)
+{
+    return fixed(value, 2);
+}
 
 } // namespace NumberText

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/mainwindowform.h"
 
 #include "map/domainmap.h"
@@ -125,8 +126,7 @@ QGroupBox *domainFrame(MainWindowForm &form, QWidget *parent)
     countries->setMaxVisibleItems(20);
     countries->setMinimumContentsLength(24);
     layout->addWidget(countries);
-    layout->addWidget(
-        label(box, FORM_SLOT(Label17), QStringLiteral("Available domains for the selected country:")));
+    layout->addWidget(label(box, FORM_SLOT(Label17), QStringLiteral("Available domains for the selected country:")));
     auto *domains = named(box, FORM_SLOT(DomainsAvailableBox));
     domains->setMinimumHeight(domains->fontMetrics().height() * 7);
     layout->addWidget(domains, 1);
@@ -233,16 +233,24 @@ void createMenus(MainWindowForm &form, QMainWindow *window)
 // The order in which Tab moves the focus; Qt skips hidden and disabled controls.
 void setTabOrder(const MainWindowForm &f)
 {
-    QWidget *const order[] = {
-        f.CountriesListBox, f.DomainsAvailableBox, f.DownloadMapButton, f.cboChoice1,
-        f.txtLat1, f.cboLatLL1, f.txtLat2, f.cboLatLL2, f.txtLon1, f.cboLonLL1, f.txtLon2, f.cboLonLL2,
-        f.cmdShow,
-        f.TextIndexiStart, f.TextIndexiEnd, f.TextIndexjStart, f.TextIndexjEnd,
-        f.txtRadius1, f.txtEMRLAT01, f.cboEMRLAT01, f.txtEMRLON01, f.cboEMRLON01,
-        f.ShowFileButton,
-        f.txtLatD1, f.txtLatM1, f.txtLatS1, f.txtLonD1, f.txtLonM1, f.txtLonS1,
-        f.txtLatD2, f.txtLatM2, f.txtLatS2, f.txtLonD2, f.txtLonM2, f.txtLonS2,
-        f.TilesListBox};
+    QWidget *const order[] = {f.CountriesListBox,  f.DomainsAvailableBox,
+                              f.DownloadMapButton, f.cboChoice1,
+                              f.txtLat1,           f.cboLatLL1,
+                              f.txtLat2,           f.cboLatLL2,
+                              f.txtLon1,           f.cboLonLL1,
+                              f.txtLon2,           f.cboLonLL2,
+                              f.cmdShow,           f.TextIndexiStart,
+                              f.TextIndexiEnd,     f.TextIndexjStart,
+                              f.TextIndexjEnd,     f.txtRadius1,
+                              f.txtEMRLAT01,       f.cboEMRLAT01,
+                              f.txtEMRLON01,       f.cboEMRLON01,
+                              f.ShowFileButton,    f.txtLatD1,
+                              f.txtLatM1,          f.txtLatS1,
+                              f.txtLonD1,          f.txtLonM1,
+                              f.txtLonS1,          f.txtLatD2,
+                              f.txtLatM2,          f.txtLatS2,
+                              f.txtLonD2,          f.txtLonM2,
+                              f.txtLonS2,          f.TilesListBox};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -280,26 +288,22 @@ void MainWindowForm::setupUi(QMainWindow *window, QWidget *downloadsControl)
 
     // The three input panels share one place; the box's end corner stands beside it.
     auto *panels = new QGridLayout;
-    panels->addWidget(cornerFrame(central, {FORM_SLOT(Geodetic1), "LL (degrees) Start",
-                                            FORM_SLOT(txtLat1), FORM_SLOT(txtLon1),
-                                            FORM_SLOT(cboLatLL1), FORM_SLOT(cboLonLL1),
-                                            FORM_SLOT(txtLatD1), FORM_SLOT(txtLatM1), FORM_SLOT(txtLatS1),
-                                            FORM_SLOT(txtLonD1), FORM_SLOT(txtLonM1), FORM_SLOT(txtLonS1),
-                                            FORM_SLOT(Label2), FORM_SLOT(Label3),
-                                            FORM_SLOT(lblLatD), FORM_SLOT(lblLatM), FORM_SLOT(lblLatS),
-                                            FORM_SLOT(lblLonD), FORM_SLOT(lblLonM), FORM_SLOT(lblLonS)}),
-                      0, 0);
+    panels->addWidget(
+        cornerFrame(central, {FORM_SLOT(Geodetic1), "LL (degrees) Start", FORM_SLOT(txtLat1),  FORM_SLOT(txtLon1),
+                              FORM_SLOT(cboLatLL1), FORM_SLOT(cboLonLL1), FORM_SLOT(txtLatD1), FORM_SLOT(txtLatM1),
+                              FORM_SLOT(txtLatS1),  FORM_SLOT(txtLonD1),  FORM_SLOT(txtLonM1), FORM_SLOT(txtLonS1),
+                              FORM_SLOT(Label2),    FORM_SLOT(Label3),    FORM_SLOT(lblLatD),  FORM_SLOT(lblLatM),
+                              FORM_SLOT(lblLatS),   FORM_SLOT(lblLonD),   FORM_SLOT(lblLonM),  FORM_SLOT(lblLonS)}),
+        0, 0);
     panels->addWidget(indicesFrame(form, central), 0, 0);
     panels->addWidget(centreFrame(form, central), 0, 0);
-    panels->addWidget(cornerFrame(central, {FORM_SLOT(Geodetic2), "LL (degrees) End",
-                                            FORM_SLOT(txtLat2), FORM_SLOT(txtLon2),
-                                            FORM_SLOT(cboLatLL2), FORM_SLOT(cboLonLL2),
-                                            FORM_SLOT(txtLatD2), FORM_SLOT(txtLatM2), FORM_SLOT(txtLatS2),
-                                            FORM_SLOT(txtLonD2), FORM_SLOT(txtLonM2), FORM_SLOT(txtLonS2),
-                                            FORM_SLOT(Label21), FORM_SLOT(Label22),
-                                            FORM_SLOT(Label20), FORM_SLOT(Label19), FORM_SLOT(Label16),
-                                            FORM_SLOT(Label15), FORM_SLOT(Label14), FORM_SLOT(Label4)}),
-                      0, 1);
+    panels->addWidget(
+        cornerFrame(central, {FORM_SLOT(Geodetic2), "LL (degrees) End",   FORM_SLOT(txtLat2),  FORM_SLOT(txtLon2),
+                              FORM_SLOT(cboLatLL2), FORM_SLOT(cboLonLL2), FORM_SLOT(txtLatD2), FORM_SLOT(txtLatM2),
+                              FORM_SLOT(txtLatS2),  FORM_SLOT(txtLonD2),  FORM_SLOT(txtLonM2), FORM_SLOT(txtLonS2),
+                              FORM_SLOT(Label21),   FORM_SLOT(Label22),   FORM_SLOT(Label20),  FORM_SLOT(Label19),
+                              FORM_SLOT(Label16),   FORM_SLOT(Label15),   FORM_SLOT(Label14),  FORM_SLOT(Label4)}),
+        0, 1);
     panels->setColumnStretch(0, 1);
     panels->setColumnStretch(1, 1);
     grid->addLayout(panels, 3, 0, 1, 2);
@@ -351,9 +355,9 @@ void MainWindowForm::setupUi(QMainWindow *window, QWidget *downloadsControl)
 
 QList<QWidget *> MainWindowForm::entryControls() const
 {
-    return {txtLat1,  cboLatLL1, txtLatD1,    txtLatM1,    txtLatS1,        txtLon1,       cboLonLL1,
-            txtLonD1, txtLonM1,  txtLonS1,    txtLat2,     cboLatLL2,       txtLatD2,      txtLatM2,
-            txtLatS2, txtLon2,   cboLonLL2,   txtLonD2,    txtLonM2,        txtLonS2,      TextIndexiStart,
-            TextIndexiEnd, TextIndexjStart, TextIndexjEnd, txtEMRLAT01, cboEMRLAT01, txtEMRLON01, cboEMRLON01,
-            txtRadius1};
+    return {txtLat1,     cboLatLL1,   txtLatD1,        txtLatM1,      txtLatS1,        txtLon1,
+            cboLonLL1,   txtLonD1,    txtLonM1,        txtLonS1,      txtLat2,         cboLatLL2,
+            txtLatD2,    txtLatM2,    txtLatS2,        txtLon2,       cboLonLL2,       txtLonD2,
+            txtLonM2,    txtLonS2,    TextIndexiStart, TextIndexiEnd, TextIndexjStart, TextIndexjEnd,
+            txtEMRLAT01, cboEMRLAT01, txtEMRLON01,     cboEMRLON01,   txtRadius1};
 }

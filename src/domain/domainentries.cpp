@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "domain/domainentries.h"
 
 #include "catalogue/cataloguetables.h"
@@ -20,7 +21,7 @@ constexpr int LimitCount = 10;
 bool hiddenForCountry(const QString &country, const QString &resolution)
 {
     return country.contains(QLatin1String("Greenland"))
-        && (resolution.contains(QLatin1String("1.333")) || resolution.contains(QLatin1String("4.00")));
+           && (resolution.contains(QLatin1String("1.333")) || resolution.contains(QLatin1String("4.00")));
 }
 
 // The words of a line, as SplitWords gives them (the runs between blanks),
@@ -45,8 +46,8 @@ QVarLengthArray<QStringView, 32> wordsOf(QStringView line)
 
 QString entryText(const QString &number, const QString &resolution, const QString &year)
 {
-    return QStringLiteral("Domain ") + number + QStringLiteral(", resolution: ") + resolution
-        + QStringLiteral("km, ") + QStringLiteral(" year: ") + year;
+    return QStringLiteral("Domain ") + number + QStringLiteral(", resolution: ") + resolution + QStringLiteral("km, ")
+           + QStringLiteral(" year: ") + year;
 }
 
 QStringList entriesFor(const QString &country, const QString &countryDomains, const CatalogueTables &tables)

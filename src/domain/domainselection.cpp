@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "domain/domainselection.h"
 
 #include "common/numbertext.h"
@@ -57,8 +58,8 @@ void DomainSelection::DomainsAvailableBox_Click()
 void DomainSelection::ClearEntryFields()
 {
     const MainWindowForm &f = m_context.form;
-    for (QLineEdit *field : {f.txtLat1, f.txtLat2, f.txtLon1, f.txtLon2,
-                             f.TextIndexiStart, f.TextIndexiEnd, f.TextIndexjStart, f.TextIndexjEnd})
+    for (QLineEdit *field : {f.txtLat1, f.txtLat2, f.txtLon1, f.txtLon2, f.TextIndexiStart, f.TextIndexiEnd,
+                             f.TextIndexjStart, f.TextIndexjEnd})
         field->setText(QString());
 }
 
@@ -66,8 +67,7 @@ void DomainSelection::LoadDomainLimits(const QString &paddedNumber)
 {
     const MainWindowForm &form = m_context.form;
     const CatalogueTables &tables = m_context.state.tables;
-    const QStringList limits =
-        tables.ConfigLoaded ? DomainEntries::limitsOf(paddedNumber, tables) : QStringList();
+    const QStringList limits = tables.ConfigLoaded ? DomainEntries::limitsOf(paddedNumber, tables) : QStringList();
     const bool found = !limits.isEmpty();
     if (found)
         m_context.state.DomainLimits = limits;

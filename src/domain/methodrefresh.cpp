@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "domain/methodrefresh.h"
 
 #include "common/numbertext.h"
@@ -78,10 +79,9 @@ void MethodRefresh::HideEntryPanels()
 void MethodRefresh::EnableEntryFields()
 {
     const MainWindowForm &f = m_context.form;
-    QWidget *const fields[] = {
-        f.txtLat1, f.txtLon1, f.txtLatD1, f.txtLatM1, f.txtLatS1, f.txtLonD1, f.txtLonM1, f.txtLonS1,
-        f.txtRadius1, f.txtEMRLAT01, f.cboEMRLAT01, f.txtEMRLON01, f.cboEMRLON01, f.cboChoice1,
-        f.cboLatLL1, f.cboLonLL1};
+    QWidget *const fields[] = {f.txtLat1,     f.txtLon1,    f.txtLatD1,   f.txtLatM1,    f.txtLatS1,    f.txtLonD1,
+                               f.txtLonM1,    f.txtLonS1,   f.txtRadius1, f.txtEMRLAT01, f.cboEMRLAT01, f.txtEMRLON01,
+                               f.cboEMRLON01, f.cboChoice1, f.cboLatLL1,  f.cboLonLL1};
     for (QWidget *w : fields)
         w->setEnabled(true);
     const QColor background = QApplication::palette().color(QPalette::Base);
@@ -124,8 +124,8 @@ void MethodRefresh::ShowDomainLimits()
         const double firstValue = swap ? *to : *from;
         const double secondValue = swap ? *from : *to;
 
-        const auto show = [&](QLabel *label, const QString &caption, QLineEdit *field, QComboBox *list,
-                              int position, double value) {
+        const auto show = [&](QLabel *label, const QString &caption, QLineEdit *field, QComboBox *list, int position,
+                              double value) {
             const QString number = displayedNumber(limits.at(position), value);
             const QChar hemisphere = value >= 0 ? row.positive : row.negative;
             label->setText(caption + number + u' ' + hemisphere);

@@ -1,17 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "entry/dmssync.h"
 
 #include "common/numbertext.h"
-#include "entry/dmsmath.h"
 #include "core/mainwindowform.h"
+#include "entry/dmsmath.h"
 
 #include <QLineEdit>
 
 struct DmsSync::Coordinate
 {
     QLineEdit *decimal, *degrees, *minutes, *seconds;
-    int limit;         // 90 for a latitude, 180 for a longitude
-    int degreeChars;   // characters of the degrees field that are read
-    bool startPoint;   // the start point's decimal value is limited to limit
+    int limit;       // 90 for a latitude, 180 for a longitude
+    int degreeChars; // characters of the degrees field that are read
+    bool startPoint; // the start point's decimal value is limited to limit
 };
 
 namespace {
@@ -31,35 +32,82 @@ DmsSync::DmsSync(const MainWindowForm &f)
           Coordinate{f.txtLat2, f.txtLatD2, f.txtLatM2, f.txtLatS2, 90, 2, false})}
     , m_endLongitude{std::make_unique<Coordinate>(
           Coordinate{f.txtLon2, f.txtLonD2, f.txtLonM2, f.txtLonS2, 180, 3, false})}
-    , m_lostFocusHandlers{
-          {f.txtLatD1, &DmsSync::txtLatD1_LostFocus}, {f.txtLatM1, &DmsSync::txtLatM1_LostFocus},
-          {f.txtLatS1, &DmsSync::txtLatS1_LostFocus}, {f.txtLonD1, &DmsSync::txtLonD1_LostFocus},
-          {f.txtLonM1, &DmsSync::txtLonM1_LostFocus}, {f.txtLonS1, &DmsSync::txtLonS1_LostFocus},
-          {f.txtLatD2, &DmsSync::txtLatD2_LostFocus}, {f.txtLatM2, &DmsSync::txtLatM2_LostFocus},
-          {f.txtLatS2, &DmsSync::txtLatS2_LostFocus}, {f.txtLonD2, &DmsSync::txtLonD2_LostFocus},
-          {f.txtLonM2, &DmsSync::txtLonM2_LostFocus}, {f.txtLonS2, &DmsSync::txtLonS2_LostFocus}}
+    , m_lostFocusHandlers{{f.txtLatD1, &DmsSync::txtLatD1_LostFocus}, {f.txtLatM1, &DmsSync::txtLatM1_LostFocus},
+                          {f.txtLatS1, &DmsSync::txtLatS1_LostFocus}, {f.txtLonD1, &DmsSync::txtLonD1_LostFocus},
+                          {f.txtLonM1, &DmsSync::txtLonM1_LostFocus}, {f.txtLonS1, &DmsSync::txtLonS1_LostFocus},
+                          {f.txtLatD2, &DmsSync::txtLatD2_LostFocus}, {f.txtLatM2, &DmsSync::txtLatM2_LostFocus},
+                          {f.txtLatS2, &DmsSync::txtLatS2_LostFocus}, {f.txtLonD2, &DmsSync::txtLonD2_LostFocus},
+                          {f.txtLonM2, &DmsSync::txtLonM2_LostFocus}, {f.txtLonS2, &DmsSync::txtLonS2_LostFocus}}
 {
 }
 
 DmsSync::~DmsSync() = default;
 
-void DmsSync::txtLat1_Change() { decimalChanged(*m_startLatitude); }
-void DmsSync::txtLon1_Change() { decimalChanged(*m_startLongitude); }
-void DmsSync::txtLat2_Change() { decimalChanged(*m_endLatitude); }
-void DmsSync::txtLon2_Change() { decimalChanged(*m_endLongitude); }
+void DmsSync::txtLat1_Change()
+{
+    decimalChanged(*m_startLatitude);
+}
+void DmsSync::txtLon1_Change()
+{
+    decimalChanged(*m_startLongitude);
+}
+void DmsSync::txtLat2_Change()
+{
+    decimalChanged(*m_endLatitude);
+}
+void DmsSync::txtLon2_Change()
+{
+    decimalChanged(*m_endLongitude);
+}
 
-void DmsSync::txtLatD1_LostFocus() { degreesLeft(*m_startLatitude); }
-void DmsSync::txtLatM1_LostFocus() { minutesLeft(*m_startLatitude); }
-void DmsSync::txtLatS1_LostFocus() { secondsLeft(*m_startLatitude); }
-void DmsSync::txtLonD1_LostFocus() { degreesLeft(*m_startLongitude); }
-void DmsSync::txtLonM1_LostFocus() { minutesLeft(*m_startLongitude); }
-void DmsSync::txtLonS1_LostFocus() { secondsLeft(*m_startLongitude); }
-void DmsSync::txtLatD2_LostFocus() { degreesLeft(*m_endLatitude); }
-void DmsSync::txtLatM2_LostFocus() { minutesLeft(*m_endLatitude); }
-void DmsSync::txtLatS2_LostFocus() { secondsLeft(*m_endLatitude); }
-void DmsSync::txtLonD2_LostFocus() { degreesLeft(*m_endLongitude); }
-void DmsSync::txtLonM2_LostFocus() { minutesLeft(*m_endLongitude); }
-void DmsSync::txtLonS2_LostFocus() { secondsLeft(*m_endLongitude); }
+void DmsSync::txtLatD1_LostFocus()
+{
+    degreesLeft(*m_startLatitude);
+}
+void DmsSync::txtLatM1_LostFocus()
+{
+    minutesLeft(*m_startLatitude);
+}
+void DmsSync::txtLatS1_LostFocus()
+{
+    secondsLeft(*m_startLatitude);
+}
+void DmsSync::txtLonD1_LostFocus()
+{
+    degreesLeft(*m_startLongitude);
+}
+void DmsSync::txtLonM1_LostFocus()
+{
+    minutesLeft(*m_startLongitude);
+}
+void DmsSync::txtLonS1_LostFocus()
+{
+    secondsLeft(*m_startLongitude);
+}
+void DmsSync::txtLatD2_LostFocus()
+{
+    degreesLeft(*m_endLatitude);
+}
+void DmsSync::txtLatM2_LostFocus()
+{
+    minutesLeft(*m_endLatitude);
+}
+void DmsSync::txtLatS2_LostFocus()
+{
+    secondsLeft(*m_endLatitude);
+}
+void DmsSync::txtLonD2_LostFocus()
+{
+    degreesLeft(*m_endLongitude);
+}
+void DmsSync::txtLonM2_LostFocus()
+{
+    minutesLeft(*m_endLongitude);
+}
+void DmsSync::txtLonS2_LostFocus()
+{
+    secondsLeft(*m_endLongitude);
+}
 
 bool DmsSync::LostFocus(const QObject *control)
 {

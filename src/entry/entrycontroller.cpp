@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "entry/entrycontroller.h"
 
 #include "core/mainwindowform.h"
 #include "core/windowcontext.h"
 #include "entry/dmssync.h"
 #include "entry/entryeventfilter.h"
-#include "entry/entrypaste.h"
 #include "entry/entrykeys.h"
+#include "entry/entrypaste.h"
 #include "entry/indexchecks.h"
 
 #include <QComboBox>
@@ -31,11 +32,11 @@ EntryController::EntryController(WindowContext &context)
 
     // Every control with a key or focus-loss handler.
     const MainWindowForm &f = m_context.form;
-    QWidget *const handled[] = {
-        f.txtLat1, f.txtLat2, f.txtLon1, f.txtLon2, f.txtEMRLAT01, f.txtEMRLON01, f.txtRadius1, f.cboEMRLAT01,
-        f.txtLatD1, f.txtLatM1, f.txtLatS1, f.txtLonD1, f.txtLonM1, f.txtLonS1,
-        f.txtLatD2, f.txtLatM2, f.txtLatS2, f.txtLonD2, f.txtLonM2, f.txtLonS2,
-        f.TextIndexiStart, f.TextIndexjStart, f.TextIndexiEnd, f.TextIndexjEnd};
+    QWidget *const handled[] = {f.txtLat1,         f.txtLat2,         f.txtLon1,       f.txtLon2,      f.txtEMRLAT01,
+                                f.txtEMRLON01,     f.txtRadius1,      f.cboEMRLAT01,   f.txtLatD1,     f.txtLatM1,
+                                f.txtLatS1,        f.txtLonD1,        f.txtLonM1,      f.txtLonS1,     f.txtLatD2,
+                                f.txtLatM2,        f.txtLatS2,        f.txtLonD2,      f.txtLonM2,     f.txtLonS2,
+                                f.TextIndexiStart, f.TextIndexjStart, f.TextIndexiEnd, f.TextIndexjEnd};
     for (QWidget *control : handled) {
         control->installEventFilter(m_filter.get());
         // Composed text of an input method would reach the field without a

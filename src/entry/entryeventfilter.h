@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QObject>
@@ -17,8 +18,7 @@ public:
         // Runs the control's key handler on the code; false when it has none.
         std::function<bool(const QObject *control, qint16 &KeyAscii)> keyPress;
         // Whether typing one more character into the field would exceed its limit.
-        std::function<bool(const QObject *control, qsizetype textLength, qsizetype selectedLength)>
-            exceedsTypingLimit;
+        std::function<bool(const QObject *control, qsizetype textLength, qsizetype selectedLength)> exceedsTypingLimit;
         // Whether the control has a focus-loss handler, and running it.
         std::function<bool(const QObject *control)> hasLostFocus;
         std::function<void(const QObject *control)> lostFocus;

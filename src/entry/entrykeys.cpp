@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "entry/entrykeys.h"
 
 #include "core/mainwindowform.h"
@@ -16,34 +17,32 @@ constexpr qint16 MinusCode = 45;
 EntryKeys::EntryKeys(const MainWindowForm &form, std::function<void()> moveOn)
     : m_form(form)
     , m_moveOn(std::move(moveOn))
-    , m_handlers{
-          {form.txtLat1, &EntryKeys::txtLat1_KeyPress},
-          {form.txtLat2, &EntryKeys::txtLat2_KeyPress},
-          {form.txtLon1, &EntryKeys::txtLon1_KeyPress},
-          {form.txtLon2, &EntryKeys::txtLon2_KeyPress},
-          {form.txtEMRLAT01, &EntryKeys::txtEMRLAT01_KeyPress},
-          {form.txtEMRLON01, &EntryKeys::txtEMRLON01_KeyPress},
-          {form.txtRadius1, &EntryKeys::txtRadius1_KeyPress},
-          {form.cboEMRLAT01, &EntryKeys::cboEMRLAT01_KeyPress},
-          {form.txtLatS1, &EntryKeys::txtLatS1_KeyPress},
-          {form.txtLatS2, &EntryKeys::txtLatS2_KeyPress},
-          {form.txtLonS1, &EntryKeys::txtLonS1_KeyPress},
-          {form.txtLonS2, &EntryKeys::txtLonS2_KeyPress},
-          {form.txtLatD1, &EntryKeys::txtLatD1_KeyPress},
-          {form.txtLatM1, &EntryKeys::txtLatM1_KeyPress},
-          {form.txtLatD2, &EntryKeys::txtLatD2_KeyPress},
-          {form.txtLatM2, &EntryKeys::txtLatM2_KeyPress},
-          {form.txtLonD1, &EntryKeys::txtLonD1_KeyPress},
-          {form.txtLonM1, &EntryKeys::txtLonM1_KeyPress},
-          {form.txtLonD2, &EntryKeys::txtLonD2_KeyPress},
-          {form.txtLonM2, &EntryKeys::txtLonM2_KeyPress},
-          {form.TextIndexiStart, &EntryKeys::TextIndexiStart_KeyPress},
-          {form.TextIndexjStart, &EntryKeys::TextIndexjStart_KeyPress},
-          {form.TextIndexiEnd, &EntryKeys::TextIndexiEnd_KeyPress},
-          {form.TextIndexjEnd, &EntryKeys::TextIndexjEnd_KeyPress}}
-    , m_typingLimits{
-          {form.txtLatD1, 2}, {form.txtLatM1, 2}, {form.txtLatS1, 5},
-          {form.txtLatD2, 2}, {form.txtLatM2, 2}, {form.txtLatS2, 5}}
+    , m_handlers{{form.txtLat1, &EntryKeys::txtLat1_KeyPress},
+                 {form.txtLat2, &EntryKeys::txtLat2_KeyPress},
+                 {form.txtLon1, &EntryKeys::txtLon1_KeyPress},
+                 {form.txtLon2, &EntryKeys::txtLon2_KeyPress},
+                 {form.txtEMRLAT01, &EntryKeys::txtEMRLAT01_KeyPress},
+                 {form.txtEMRLON01, &EntryKeys::txtEMRLON01_KeyPress},
+                 {form.txtRadius1, &EntryKeys::txtRadius1_KeyPress},
+                 {form.cboEMRLAT01, &EntryKeys::cboEMRLAT01_KeyPress},
+                 {form.txtLatS1, &EntryKeys::txtLatS1_KeyPress},
+                 {form.txtLatS2, &EntryKeys::txtLatS2_KeyPress},
+                 {form.txtLonS1, &EntryKeys::txtLonS1_KeyPress},
+                 {form.txtLonS2, &EntryKeys::txtLonS2_KeyPress},
+                 {form.txtLatD1, &EntryKeys::txtLatD1_KeyPress},
+                 {form.txtLatM1, &EntryKeys::txtLatM1_KeyPress},
+                 {form.txtLatD2, &EntryKeys::txtLatD2_KeyPress},
+                 {form.txtLatM2, &EntryKeys::txtLatM2_KeyPress},
+                 {form.txtLonD1, &EntryKeys::txtLonD1_KeyPress},
+                 {form.txtLonM1, &EntryKeys::txtLonM1_KeyPress},
+                 {form.txtLonD2, &EntryKeys::txtLonD2_KeyPress},
+                 {form.txtLonM2, &EntryKeys::txtLonM2_KeyPress},
+                 {form.TextIndexiStart, &EntryKeys::TextIndexiStart_KeyPress},
+                 {form.TextIndexjStart, &EntryKeys::TextIndexjStart_KeyPress},
+                 {form.TextIndexiEnd, &EntryKeys::TextIndexiEnd_KeyPress},
+                 {form.TextIndexjEnd, &EntryKeys::TextIndexjEnd_KeyPress}}
+    , m_typingLimits{{form.txtLatD1, 2}, {form.txtLatM1, 2}, {form.txtLatS1, 5},
+                     {form.txtLatD2, 2}, {form.txtLatM2, 2}, {form.txtLatS2, 5}}
 {
 }
 
@@ -66,8 +65,8 @@ bool EntryKeys::exceedsTypingLimit(int limit, qsizetype textLength, qsizetype se
     return limit > 0 && textLength - selectedLength + 1 > limit;
 }
 
-void EntryKeys::decimalField(qint16 &KeyAscii, const QLineEdit *field, QComboBox *hemisphere,
-                             Hemisphere kind, OnEnter enter)
+void EntryKeys::decimalField(qint16 &KeyAscii, const QLineEdit *field, QComboBox *hemisphere, Hemisphere kind,
+                             OnEnter enter)
 {
     FilterDecimalKey(KeyAscii);
     FilterSecondPoint(KeyAscii, field->text());
@@ -119,8 +118,7 @@ void EntryKeys::txtLon2_KeyPress(qint16 &KeyAscii)
 
 void EntryKeys::txtEMRLAT01_KeyPress(qint16 &KeyAscii)
 {
-    decimalField(KeyAscii, m_form.txtEMRLAT01, m_form.cboEMRLAT01, Hemisphere::Latitude,
-                 OnEnter::Stays);
+    decimalField(KeyAscii, m_form.txtEMRLAT01, m_form.cboEMRLAT01, Hemisphere::Latitude, OnEnter::Stays);
 }
 
 void EntryKeys::txtEMRLON01_KeyPress(qint16 &KeyAscii)
@@ -152,21 +150,69 @@ void EntryKeys::cboEMRLAT01_KeyPress(qint16 &KeyAscii)
     }
 }
 
-void EntryKeys::txtLatS1_KeyPress(qint16 &KeyAscii) { secondsField(KeyAscii, m_form.txtLatS1); }
-void EntryKeys::txtLatS2_KeyPress(qint16 &KeyAscii) { secondsField(KeyAscii, m_form.txtLatS2); }
-void EntryKeys::txtLonS1_KeyPress(qint16 &KeyAscii) { secondsField(KeyAscii, m_form.txtLonS1); }
-void EntryKeys::txtLonS2_KeyPress(qint16 &KeyAscii) { secondsField(KeyAscii, m_form.txtLonS2); }
+void EntryKeys::txtLatS1_KeyPress(qint16 &KeyAscii)
+{
+    secondsField(KeyAscii, m_form.txtLatS1);
+}
+void EntryKeys::txtLatS2_KeyPress(qint16 &KeyAscii)
+{
+    secondsField(KeyAscii, m_form.txtLatS2);
+}
+void EntryKeys::txtLonS1_KeyPress(qint16 &KeyAscii)
+{
+    secondsField(KeyAscii, m_form.txtLonS1);
+}
+void EntryKeys::txtLonS2_KeyPress(qint16 &KeyAscii)
+{
+    secondsField(KeyAscii, m_form.txtLonS2);
+}
 
-void EntryKeys::txtLatD1_KeyPress(qint16 &KeyAscii) { FilterDigitKey(KeyAscii); }
-void EntryKeys::txtLatM1_KeyPress(qint16 &KeyAscii) { FilterDigitKey(KeyAscii); }
-void EntryKeys::txtLatD2_KeyPress(qint16 &KeyAscii) { FilterDigitKey(KeyAscii); }
-void EntryKeys::txtLatM2_KeyPress(qint16 &KeyAscii) { FilterDigitKey(KeyAscii); }
-void EntryKeys::txtLonD1_KeyPress(qint16 &KeyAscii) { FilterDigitKey(KeyAscii); }
-void EntryKeys::txtLonM1_KeyPress(qint16 &KeyAscii) { FilterDigitKey(KeyAscii); }
-void EntryKeys::txtLonD2_KeyPress(qint16 &KeyAscii) { FilterDigitKey(KeyAscii); }
-void EntryKeys::txtLonM2_KeyPress(qint16 &KeyAscii) { FilterDigitKey(KeyAscii); }
+void EntryKeys::txtLatD1_KeyPress(qint16 &KeyAscii)
+{
+    FilterDigitKey(KeyAscii);
+}
+void EntryKeys::txtLatM1_KeyPress(qint16 &KeyAscii)
+{
+    FilterDigitKey(KeyAscii);
+}
+void EntryKeys::txtLatD2_KeyPress(qint16 &KeyAscii)
+{
+    FilterDigitKey(KeyAscii);
+}
+void EntryKeys::txtLatM2_KeyPress(qint16 &KeyAscii)
+{
+    FilterDigitKey(KeyAscii);
+}
+void EntryKeys::txtLonD1_KeyPress(qint16 &KeyAscii)
+{
+    FilterDigitKey(KeyAscii);
+}
+void EntryKeys::txtLonM1_KeyPress(qint16 &KeyAscii)
+{
+    FilterDigitKey(KeyAscii);
+}
+void EntryKeys::txtLonD2_KeyPress(qint16 &KeyAscii)
+{
+    FilterDigitKey(KeyAscii);
+}
+void EntryKeys::txtLonM2_KeyPress(qint16 &KeyAscii)
+{
+    FilterDigitKey(KeyAscii);
+}
 
-void EntryKeys::TextIndexiStart_KeyPress(qint16 &KeyAscii) { FilterDigitKey(KeyAscii); }
-void EntryKeys::TextIndexjStart_KeyPress(qint16 &KeyAscii) { FilterDigitKey(KeyAscii); }
-void EntryKeys::TextIndexiEnd_KeyPress(qint16 &KeyAscii) { FilterDigitKey(KeyAscii); }
-void EntryKeys::TextIndexjEnd_KeyPress(qint16 &KeyAscii) { FilterDigitKey(KeyAscii); }
+void EntryKeys::TextIndexiStart_KeyPress(qint16 &KeyAscii)
+{
+    FilterDigitKey(KeyAscii);
+}
+void EntryKeys::TextIndexjStart_KeyPress(qint16 &KeyAscii)
+{
+    FilterDigitKey(KeyAscii);
+}
+void EntryKeys::TextIndexiEnd_KeyPress(qint16 &KeyAscii)
+{
+    FilterDigitKey(KeyAscii);
+}
+void EntryKeys::TextIndexjEnd_KeyPress(qint16 &KeyAscii)
+{
+    FilterDigitKey(KeyAscii);
+}

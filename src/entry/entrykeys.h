@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QHash>
@@ -64,8 +65,8 @@ private:
     enum class Hemisphere { Latitude, Longitude };
 
     // A decimal coordinate field: minus flips its hemisphere list and moves on.
-    void decimalField(qint16 &KeyAscii, const QLineEdit *field, QComboBox *hemisphere,
-                      Hemisphere kind, OnEnter enter = OnEnter::MovesOn);
+    void decimalField(qint16 &KeyAscii, const QLineEdit *field, QComboBox *hemisphere, Hemisphere kind,
+                      OnEnter enter = OnEnter::MovesOn);
     // A seconds field: a decimal number, minus typed as it is.
     void secondsField(qint16 &KeyAscii, const QLineEdit *field);
     void flip(QComboBox *hemisphere, Hemisphere kind);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "entry/entrypaste.h"
 
 #include "core/mainwindowform.h"
@@ -10,7 +11,7 @@
 
 EntryPaste::EntryPaste(const MainWindowForm &form)
     : m_filter(
-          std::make_unique<PasteFilter>([this](QLineEdit *field, const QString &text) { return pasted(field, text); }))
+        std::make_unique<PasteFilter>([this](QLineEdit *field, const QString &text) { return pasted(field, text); }))
 {
     for (QWidget *control : form.entryControls()) {
         m_controls.insert(control->objectName(), control);

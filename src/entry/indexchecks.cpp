@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "entry/indexchecks.h"
 
 #include "core/mainstate.h"
@@ -37,10 +38,22 @@ IndexChecks::IndexChecks(const MainWindowForm &form, const MainState &state, ui:
 
 IndexChecks::~IndexChecks() = default;
 
-void IndexChecks::TextIndexiStart_LostFocus() { check(0); }
-void IndexChecks::TextIndexjStart_LostFocus() { check(1); }
-void IndexChecks::TextIndexiEnd_LostFocus() { check(2); }
-void IndexChecks::TextIndexjEnd_LostFocus() { check(3); }
+void IndexChecks::TextIndexiStart_LostFocus()
+{
+    check(0);
+}
+void IndexChecks::TextIndexjStart_LostFocus()
+{
+    check(1);
+}
+void IndexChecks::TextIndexiEnd_LostFocus()
+{
+    check(2);
+}
+void IndexChecks::TextIndexjEnd_LostFocus()
+{
+    check(3);
+}
 
 bool IndexChecks::LostFocus(const QObject *control)
 {
@@ -61,8 +74,8 @@ void IndexChecks::check(int which)
     const Field &f = m_fields[which];
     if (!IndexRange::checksApply(m_state.SelectionMethod, m_state.SelectedDomain))
         return;
-    const std::optional<QString> complaint = IndexRange::message(
-        f.prefix, f.bound, f.edit->text(), m_state.DomainLimits.value(f.limitEntry));
+    const std::optional<QString> complaint = IndexRange::message(f.prefix, f.bound, f.edit->text(),
+                                                                 m_state.DomainLimits.value(f.limitEntry));
     if (!complaint)
         return;
     m_messages.critical(*complaint);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "entry/keycode.h"
 
 #include <QKeyEvent>
@@ -14,8 +15,8 @@ std::optional<qint16> KeyAsciiOf(const QKeyEvent &event)
     const QString text = event.text();
     // Ctrl, Alt or Meta make a shortcut; Ctrl with Alt is how AltGr reaches
     // some platforms, and then the character it types counts.
-    const bool altGr = modifiers.testFlag(Qt::ControlModifier) && modifiers.testFlag(Qt::AltModifier)
-                       && !text.isEmpty() && text.at(0).isPrint();
+    const bool altGr = modifiers.testFlag(Qt::ControlModifier) && modifiers.testFlag(Qt::AltModifier) && !text.isEmpty()
+                       && text.at(0).isPrint();
     if ((modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) && !altGr)
         return std::nullopt;
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "map/domainmapfeed.h"
 
 #include "catalogue/cataloguetables.h"
@@ -10,12 +11,12 @@
 #include "ui/picklist.h"
 
 #include <QAbstractButton>
-#include <QPushButton>
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 
 #include <cmath>
 
@@ -82,11 +83,12 @@ DomainMapFeed::DomainMapFeed(DomainMap &map, const MainWindowForm &form, const M
     connect(m_form.DomainsAvailableBox, &QListWidget::itemEntered, this,
             [this](QListWidgetItem *item) { m_map.setEmphasisedDomain(DomainEntries::numberOf(item->text())); });
     connect(m_form.cboChoice1, &QComboBox::activated, this, &DomainMapFeed::sync);
-    for (QLineEdit *field : {m_form.txtLat1, m_form.txtLon1, m_form.txtLat2, m_form.txtLon2, m_form.TextIndexiStart, m_form.TextIndexiEnd, m_form.TextIndexjStart, m_form.TextIndexjEnd,
-                             m_form.txtEMRLAT01, m_form.txtEMRLON01, m_form.txtRadius1})
+    for (QLineEdit *field :
+         {m_form.txtLat1, m_form.txtLon1, m_form.txtLat2, m_form.txtLon2, m_form.TextIndexiStart, m_form.TextIndexiEnd,
+          m_form.TextIndexjStart, m_form.TextIndexjEnd, m_form.txtEMRLAT01, m_form.txtEMRLON01, m_form.txtRadius1})
         connect(field, &QLineEdit::textChanged, this, &DomainMapFeed::sync);
-    for (QComboBox *list : {m_form.cboLatLL1, m_form.cboLonLL1, m_form.cboLatLL2, m_form.cboLonLL2,
-                            m_form.cboEMRLAT01, m_form.cboEMRLON01})
+    for (QComboBox *list : {m_form.cboLatLL1, m_form.cboLonLL1, m_form.cboLatLL2, m_form.cboLonLL2, m_form.cboEMRLAT01,
+                            m_form.cboEMRLON01})
         connect(list, &QComboBox::currentIndexChanged, this, &DomainMapFeed::sync);
 
     // The map's tiles are those of the list: they come with a run and go
@@ -144,7 +146,8 @@ void DomainMapFeed::sync()
         if (lat1 && lon1 && lat2 && lon2)
             subdomain = {MapSubdomain::Kind::Box, QPointF(*lon1, *lat1), QPointF(*lon2, *lat2), 0};
     } else if (method == 2) {
-        const auto i1 = number(m_form.TextIndexiStart), i2 = number(m_form.TextIndexiEnd), j1 = number(m_form.TextIndexjStart), j2 = number(m_form.TextIndexjEnd);
+        const auto i1 = number(m_form.TextIndexiStart), i2 = number(m_form.TextIndexiEnd),
+                   j1 = number(m_form.TextIndexjStart), j2 = number(m_form.TextIndexjEnd);
         if (i1 && i2 && j1 && j2)
             subdomain = {MapSubdomain::Kind::Indices, QPointF(*i1, *j1), QPointF(*i2, *j2), 0};
     } else if (method == 3) {

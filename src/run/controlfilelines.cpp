@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "run/controlfilelines.h"
 
 #include "common/numbertext.h"
@@ -14,8 +15,14 @@ QString pair(double first, double second)
 
 } // namespace
 
-double MinOf(double a, double b) { return a <= b ? a : b; }
-double MaxOf(double a, double b) { return a >= b ? a : b; }
+double MinOf(double a, double b)
+{
+    return a <= b ? a : b;
+}
+double MaxOf(double a, double b)
+{
+    return a >= b ? a : b;
+}
 
 QStringList ControlFileLines(const QString &region, const QString &year, CoordinateMethod selectionMethod,
                              const LimitArray &limits)

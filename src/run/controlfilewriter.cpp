@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "run/controlfilewriter.h"
 
 #include "common/numbertext.h"
@@ -80,8 +81,8 @@ bool ControlFileWriter::CheckIndexEntries()
     }
     for (const QLineEdit *field : fields) {
         if (!NumberText::toInt16(field->text())) {
-            return refuse(QStringLiteral("The index \"%1\" is not a whole number between -32768 and 32767.")
-                              .arg(field->text()));
+            return refuse(
+                QStringLiteral("The index \"%1\" is not a whole number between -32768 and 32767.").arg(field->text()));
         }
     }
     const qint16 iStart = *NumberText::toInt16(f.TextIndexiStart->text());

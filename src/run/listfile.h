@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QByteArray>
@@ -21,8 +22,7 @@ struct ListFileContent
 };
 
 // The header line of the tile table.
-inline const QString ListFileHeader =
-    QStringLiteral("No.  Tile #     I/J Ranges on Tile     I/J Ranges Selected");
+inline const QString ListFileHeader = QStringLiteral("No.  Tile #     I/J Ranges on Tile     I/J Ranges Selected");
 
 // Reads a list file: free text up to the header field, then the tile table
 // up to an empty field or the end of the file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "run/tilerun.h"
 
 #include "common/makerinfo.h"
@@ -29,8 +30,8 @@ const QString NoListFile = QStringLiteral("The Quorvantix executable did not lea
 const QString ListNotRegular = QStringLiteral("The list file %1 is not a regular file, so it is not read.");
 const QString ListTooLarge = QStringLiteral("The list file %1 is larger than 256 MB, so it is not read.");
 const QString RunCancelled = QStringLiteral("The run of the Quorvantix executable was cancelled; no tiles are shown.");
-const QString EngineCrashed =
-    QStringLiteral("The Quorvantix executable stopped unexpectedly, so its list file %1 is not used.");
+const QString EngineCrashed = QStringLiteral(
+    "The Quorvantix executable stopped unexpectedly, so its list file %1 is not used.");
 
 } // namespace
 
@@ -65,7 +66,7 @@ void TileRun::ShowTiles()
     busy.reset();
     f.ShowFileButton->setEnabled(true);
     f.WarningLabel->setText(QStringLiteral("To order tiles, please send your order form and Quorvantix output file to ")
-                  + MakerInfo::OrderAddress);
+                            + MakerInfo::OrderAddress);
     emit tilesShown();
 }
 

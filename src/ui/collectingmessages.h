@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "ui/messages.h"
@@ -12,8 +13,8 @@ namespace ui {
 class CollectingMessages final : public Messages
 {
 public:
-    MessageAnswer show(const QString &text, const QString &title, MessageIcon icon,
-                       MessageButtons buttons, const QString &details) override;
+    MessageAnswer show(const QString &text, const QString &title, MessageIcon icon, MessageButtons buttons,
+                       const QString &details) override;
 
     const QStringList &texts() const { return m_texts; }
 

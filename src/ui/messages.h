@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -19,8 +20,7 @@ public:
     virtual ~Messages() = default;
     // details, when not empty, is offered behind the box's "Show Details..." button.
     virtual MessageAnswer show(const QString &text, const QString &title, MessageIcon icon,
-                               MessageButtons buttons = MessageButtons::Ok,
-                               const QString &details = {}) = 0;
+                               MessageButtons buttons = MessageButtons::Ok, const QString &details = {}) = 0;
 
     MessageAnswer critical(const QString &text, const QString &title = ApplicationTitle)
     {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/qtmessages.h"
 
 #include <QCursor>
@@ -11,8 +12,8 @@ QtMessages::QtMessages(QWidget *parent)
 {
 }
 
-MessageAnswer QtMessages::show(const QString &text, const QString &title, MessageIcon icon,
-                               MessageButtons buttons, const QString &details)
+MessageAnswer QtMessages::show(const QString &text, const QString &title, MessageIcon icon, MessageButtons buttons,
+                               const QString &details)
 {
     QMessageBox box(m_parent);
     box.setWindowTitle(title);

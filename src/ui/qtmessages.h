@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "ui/messages.h"
@@ -14,8 +15,8 @@ public:
     // Boxes shown before the window exists have no owner; later ones are
     // modal to the window and centred on it.
     void setParent(QWidget *parent) { m_parent = parent; }
-    MessageAnswer show(const QString &text, const QString &title, MessageIcon icon,
-                       MessageButtons buttons, const QString &details) override;
+    MessageAnswer show(const QString &text, const QString &title, MessageIcon icon, MessageButtons buttons,
+                       const QString &details) override;
 
 private:
     QWidget *m_parent;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/qtshell.h"
 
 #include <QDesktopServices>
@@ -16,8 +17,7 @@ bool QtShell::openUrl(const QString &address)
     return QDesktopServices::openUrl(QUrl(address));
 }
 
-bool QtShell::startDetached(const QString &program, const QStringList &arguments,
-                            const QString &workingFolder)
+bool QtShell::startDetached(const QString &program, const QStringList &arguments, const QString &workingFolder)
 {
     return QProcess::startDetached(program, arguments, workingFolder);
 }

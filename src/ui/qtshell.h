@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "ui/shell.h"
@@ -11,8 +12,7 @@ class QtShell final : public Shell
 public:
     bool openDocument(const QString &path) override;
     bool openUrl(const QString &address) override;
-    bool startDetached(const QString &program, const QStringList &arguments,
-                       const QString &workingFolder) override;
+    bool startDetached(const QString &program, const QStringList &arguments, const QString &workingFolder) override;
 };
 
 } // namespace ui

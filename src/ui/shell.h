@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -16,8 +17,7 @@ public:
     // Opens a web address (or anything else the shell can open).
     virtual bool openUrl(const QString &address) = 0;
     // Starts a program without waiting for it.
-    virtual bool startDetached(const QString &program, const QStringList &arguments,
-                               const QString &workingFolder) = 0;
+    virtual bool startDetached(const QString &program, const QStringList &arguments, const QString &workingFolder) = 0;
 };
 
 } // namespace ui

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "update/downloadprogress.h"
 
 #include "ui/messages.h"
@@ -81,7 +82,7 @@ void DownloadProgress::showProgress(qint64 received, qint64 total)
                                    .arg(kilobytes(received))
                                    .arg(kilobytes(total)));
     } else {
-        m_dialog->setLabelText(QStringLiteral("Downloading the configuration file: %1 KB received")
-                                   .arg(kilobytes(received)));
+        m_dialog->setLabelText(
+            QStringLiteral("Downloading the configuration file: %1 KB received").arg(kilobytes(received)));
     }
 }

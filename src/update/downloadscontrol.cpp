@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "update/downloadscontrol.h"
 
 #include "common/makerinfo.h"
@@ -142,8 +143,7 @@ DownloadResult DownloadsControl::GetContent(const QString &URL)
     UserControl_AsyncReadComplete(outcome.completed);
 
     if (m_download.ErrorNumber != 0) {
-        const DownloadError raised{m_download.ErrorNumber, m_download.ErrorSource,
-                                   m_download.ErrorDescription};
+        const DownloadError raised{m_download.ErrorNumber, m_download.ErrorSource, m_download.ErrorDescription};
         return {{}, passOn(URL, raised)};
     }
     const QByteArray result = m_download.ContentBytes;
@@ -156,8 +156,7 @@ DownloadError DownloadsControl::passOn(const QString &URL, const DownloadError &
     DownloadError error{caught.number, QStringLiteral("UDownload.GetContent") + CrLf + caught.source, {}};
     if (m_download.ErrorNumber == 0) {
         // Not from the completion handler: the read never ran.
-        error.description = QStringLiteral("Unexpected error when downloading from ") + URL + CrLf
-                          + caught.description;
+        error.description = QStringLiteral("Unexpected error when downloading from ") + URL + CrLf + caught.description;
     } else {
         ResetDownload();
         error.description = QStringLiteral("Error when downloading from ") + URL + CrLf + caught.description;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "update/urlreader.h"
 
 #include "update/downloadprogress.h"
@@ -25,8 +26,7 @@ QString durationText(std::chrono::milliseconds duration)
 // address at all.
 bool isRefusal(QNetworkReply::NetworkError error)
 {
-    return error == QNetworkReply::ProtocolUnknownError
-        || error == QNetworkReply::ProtocolInvalidOperationError;
+    return error == QNetworkReply::ProtocolUnknownError || error == QNetworkReply::ProtocolInvalidOperationError;
 }
 
 // When the server answered with an error status, that status and its reason
@@ -86,14 +86,13 @@ UrlReader::Outcome UrlReader::read(const QString &url) const
     }
     deadline.stop();
     // A Cancel that came when the read had already ended cancelled nothing.
-    const bool cancelled = progress && progress->cancelled()
-                        && reply->error() == QNetworkReply::OperationCanceledError;
+    const bool cancelled = progress && progress->cancelled() && reply->error() == QNetworkReply::OperationCanceledError;
     progress.reset();
 
     Outcome outcome;
     if (!timedOut && !tooLarge && !cancelled && isRefusal(reply->error())) {
-        outcome.refused = DownloadError{static_cast<qint32>(reply->error()),
-                                        QStringLiteral("QNetworkAccessManager"), reply->errorString()};
+        outcome.refused = DownloadError{static_cast<qint32>(reply->error()), QStringLiteral("QNetworkAccessManager"),
+                                        reply->errorString()};
         return outcome;
     }
 
@@ -106,7 +105,8 @@ UrlReader::Outcome UrlReader::read(const QString &url) const
     if (timedOut) {
         prop.Status = QStringLiteral("Timed out: the download did not end within %1").arg(durationText(m_timeout));
     } else if (tooLarge) {
-        prop.Status = QStringLiteral("Stopped: the download passed the limit of %1 MB").arg(m_sizeLimit / (1024 * 1024));
+        prop.Status =
+            QStringLiteral("Stopped: the download passed the limit of %1 MB").arg(m_sizeLimit / (1024 * 1024));
     } else if (cancelled) {
         prop.Cancelled = true;
         prop.Status = QStringLiteral("Cancelled");

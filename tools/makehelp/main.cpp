@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build-time helper: renders the help document from its Markdown text, and
 // the desktop icon from the maker's logo.
 //
@@ -31,11 +32,14 @@ int fail(const QString &message)
 // kept in one place with the program's own.
 QString fillIn(QString text)
 {
-    const std::pair<const char *, const QString &> fields[] = {
-        {"Name", MakerInfo::Name},           {"Street", MakerInfo::Street},
-        {"City", MakerInfo::City},           {"Telephone", MakerInfo::Telephone},
-        {"Fax", MakerInfo::Fax},             {"InfoAddress", MakerInfo::InfoAddress},
-        {"WebSiteCaption", MakerInfo::WebSiteCaption}, {"OrderAddress", MakerInfo::OrderAddress}};
+    const std::pair<const char *, const QString &> fields[] = {{"Name", MakerInfo::Name},
+                                                               {"Street", MakerInfo::Street},
+                                                               {"City", MakerInfo::City},
+                                                               {"Telephone", MakerInfo::Telephone},
+                                                               {"Fax", MakerInfo::Fax},
+                                                               {"InfoAddress", MakerInfo::InfoAddress},
+                                                               {"WebSiteCaption", MakerInfo::WebSiteCaption},
+                                                               {"OrderAddress", MakerInfo::OrderAddress}};
     for (const auto &[name, value] : fields)
         text.replace(QStringLiteral("{{%1}}").arg(QLatin1String(name)), value);
     return text;
@@ -81,8 +85,8 @@ int renderPdf(const QString &source, const QString &target)
         QPdfWriter pdf(&out);
         pdf.setTitle(QStringLiteral("Quorvantix GUI: user guide"));
         pdf.setCreator(MakerInfo::Name);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                      QMarginsF(18, 16, 18, 16), QPageLayout::Millimeter));
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(18, 16, 18, 16),
+                                      QPageLayout::Millimeter));
         document.print(&pdf);
     }
     if (!out.commit())
