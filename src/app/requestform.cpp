@@ -40,7 +40,7 @@ RequestForm::RequestForm(const MainWindowForm &form, const MainState &state)
 // The entry controls are named by the request, each a text field or a list.
 QWidget *RequestForm::entry(const QString &name) const
 {
-    const QList<QWidget *> controls = m_form.entryControls();
+    const QList<QWidget *> controls = m_form.entryWidgets();
     const auto found = std::find_if(controls.begin(), controls.end(),
                                     [&name](QWidget *w) { return w->objectName() == name; });
     Q_ASSERT_X(found != controls.end(), "RequestForm", qPrintable(name));

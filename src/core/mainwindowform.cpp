@@ -353,7 +353,7 @@ void MainWindowForm::setupUi(QMainWindow *window, QWidget *downloadsControl)
     setTabOrder(form);
 }
 
-QList<QWidget *> MainWindowForm::entryControls() const
+QList<QWidget *> MainWindowForm::entryWidgets() const
 {
     return {txtLat1,     cboLatLL1,   txtLatD1,        txtLatM1,      txtLatS1,        txtLon1,
             cboLonLL1,   txtLonD1,    txtLonM1,        txtLonS1,      txtLat2,         cboLatLL2,

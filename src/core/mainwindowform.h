@@ -149,5 +149,5 @@ struct MainWindowForm
 
     // The fields and hemisphere lists that describe a sub-domain, for the
     // parts that name them as a request or a paste does.
-    QList<QWidget *> entryControls() const;
+    QList<QWidget *> entryWidgets() const;
 };

@@ -13,7 +13,7 @@ EntryPaste::EntryPaste(const MainWindowForm &form)
     : m_filter(
         std::make_unique<PasteFilter>([this](QLineEdit *field, const QString &text) { return pasted(field, text); }))
 {
-    for (QWidget *control : form.entryControls()) {
+    for (QWidget *control : form.entryWidgets()) {
         m_controls.insert(control->objectName(), control);
         auto *field = qobject_cast<QLineEdit *>(control);
         if (field && (PastedText::takesCoordinates(field->objectName()) || PastedText::takesIndex(field->objectName())))
