@@ -63,7 +63,6 @@ void TestRequests::controlFileReadsBack_data()
     row("longitude 181", 1, limitSlots(30, 40, -80, -70), 7, "-181,-70       ! lon", 7);
     row("two radii", 3, limitSlots(45.5, -73.25, 150, 0), 8, "150,2   ! range", 8);
     row("negative radius", 3, limitSlots(45.5, -73.25, 150, 0), 8, "-150   ! range", 8);
-    row("batch flag 0", 2, limitSlots(10, 40, 5, 25), 9, "0       ! Flag", 9);
     row("twelfth line changed", 2, limitSlots(10, 40, 5, 25), 12, "2       ! Operating System", 12);
     row("a thirteenth line", 2, limitSlots(10, 40, 5, 25), 13, "more", 13);
     row("ends early", 2, limitSlots(10, 40, 5, 25), -6, "", 7);
@@ -112,11 +111,8 @@ void TestRequests::requestInWords_data()
     QTest::addColumn<QString>("shortName");
     QTest::addColumn<QString>("values"); // the lines of the readable text after the method
 
-    QTest::newRow("box") << TileRequest{"Canada",
-                                        "7",
-                                        "2001",
-                                        CoordinateMethod::LatLonBox,
-                                        {"45.500000", "N", "73.25", "W", "50", "N", "70", "W"}}
+    const QStringList box = {"45.500000", "N", "73.25", "W", "50", "N", "70", "W"};
+    QTest::newRow("box") << TileRequest{"Canada", "7", "2001", CoordinateMethod::LatLonBox, box}
                          << "Canada, domain 7, 2001: 45.5N 73.25W to 50N 70W"
                          << "Start: 45.5 N, 73.25 W\nEnd: 50 N, 70 W\n";
     QTest::newRow("indices") << TileRequest{"Peru", "12", "2005", CoordinateMethod::Indices, {"10", "40", "5", "25"}}
