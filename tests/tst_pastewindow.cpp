@@ -101,16 +101,14 @@ void TestPasteWindow::pasteGestures()
     QFETCH(QString, field);
     QFETCH(QString, text);
     QFETCH(QString, names);
-    QFETCH(QString, values);
-    QFETCH(QString, hint);
 
     if (gesture == QLatin1String("middle") && !QApplication::clipboard()->supportsSelection())
         QSKIP("This platform keeps no selection to paste with a middle click");
     paste(gesture, edit(field), text);
     if (QTest::currentTestFailed())
         return;
-    QCOMPARE(controls().texts(names.split(u' ')).join(u' '), values);
-    QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), hint);
+    QTEST(controls().texts(names.split(u' ')).join(u' '), "values");
+    QTEST(QToolTip::isVisible() ? QToolTip::text() : QString(), "hint");
     QCOMPARE(messages.texts(), QStringList());
 }
 

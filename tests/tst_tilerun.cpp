@@ -401,8 +401,6 @@ void TestTileRun::longRun()
     QFETCH(int, delayMs);
     QFETCH(QByteArray, crashAfter);
     QFETCH(Action, action);
-    QFETCH(bool, progress);
-    QFETCH(QStringList, messages);
     QFETCH(int, tiles);
     qputenv("QUORVANTIX_ENGINE_TEST_DELAY_MS", QByteArray::number(delayMs));
     qputenv("QUORVANTIX_ENGINE_TEST_CRASH_AFTER", crashAfter);
@@ -439,8 +437,8 @@ void TestTileRun::longRun()
     clickShow();
     watch.stop();
 
-    QCOMPARE(progressSeen, progress);
-    QCOMPARE(shown(), messages);
+    QTEST(progressSeen, "progress");
+    QTEST(shown(), "messages");
     QCOMPARE(m_shown->controls().listWidget("TilesListBox")->count(), tiles);
     QCOMPARE(field->text(), QStringLiteral("10"));
     QCOMPARE(enginesRunning(m_shown->appFolder.path()), QStringList());
