@@ -110,7 +110,6 @@ private slots:
     void reads_data();
     void reads();
     void readsTheTables();
-    void mapsCountriesBySubstring();
     void linesMatchTheReference_data();
     void linesMatchTheReference();
     void countriesMatchTheReference_data();
@@ -240,14 +239,6 @@ void TestConfigReader::readsTheTables()
     QCOMPARE(m_tables.DomainCountries,
              (Texts{QStringLiteral(u"Curaçao, Fr\nance"), "Spain,Portugal, Fr\nance,,Spain", ""}));
     QCOMPARE(m_tables.CountryNames, (Texts{QStringLiteral(u"Curaçao"), "Fr\nance", "Spain", "Portugal", ""}));
-}
-
-void TestConfigReader::mapsCountriesBySubstring()
-{
-    // A domain that names no country is offered for none, not even the empty name.
-    const Texts domains = {"Niger, Mali", "Nigeria", "", "Chad,Niger", "Mali"};
-    QCOMPARE(MapCountriesToDomains({"Niger", "Nigeria", "Mali", "Chad", "Peru", ""}, domains),
-             (Texts{"1,2,4", "2", "1,5", "4", "", "1,2,4,5"}));
 }
 
 void TestConfigReader::linesMatchTheReference_data()
