@@ -23,10 +23,8 @@ private slots:
     void circlePoints();
     void antimeridian_data();
     void antimeridian();
-    void tileLines_data();
-    void tileLines();
-    void tileTables_data();
-    void tileTables();
+    void tileCells_data();
+    void tileCells();
     void dragRounding_data();
     void dragRounding();
     void worldOutline();
@@ -159,64 +157,40 @@ void TestMapGeometry::antimeridian()
     QVERIFY(!box.holds(GeoBox::fromCorners(QPointF(outside, 0), QPointF(inside, 1), box.centre().x())));
 }
 
-void TestMapGeometry::tileLines_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<bool>("reads");
-    QTest::addColumn<QString>("number");
-    QTest::addColumn<IndexRange>("onTile");
-    QTest::addColumn<IndexRange>("selected");
-
-    QTest::newRow("as the stand-in engine writes it")
-        << "1    345     I 1-20 J 21-40     I 5-20 J 30-40" << true << "345" << IndexRange{1, 20, 21, 40}
-        << IndexRange{5, 20, 30, 40};
-    QTest::newRow("more blanks") << "12    7   I 81-90 J 1-20  I 81-81 J 1-1  " << true << "7"
-                                 << IndexRange{81, 90, 1, 20} << IndexRange{81, 81, 1, 1};
-    const auto noRead = [](const char *name, const char *line) {
-        QTest::newRow(name) << line << false << QString() << IndexRange{} << IndexRange{};
-    };
-    noRead("ranges of another form", "1    345     1- 40");
-    noRead("from after to", "1    345     I 20-1 J 21-40     I 5-20 J 30-40");
-    noRead("selection outside the tile", "1    345     I 1-20 J 21-40     I 5-21 J 30-40");
-    noRead("three blanks before the number", "1   345     I 1-20 J 21-40     I 5-20 J 30-40");
-    noRead("text after the ranges", "1    345     I 1-20 J 21-40     I 5-20 J 30-40 more");
-    noRead("index beyond int", "1    3     I 1-99999999999 J 1-2     I 1-2 J 1-2");
-}
-
-void TestMapGeometry::tileLines()
-{
-    QFETCH(QString, line);
-    QFETCH(bool, reads);
-    const std::optional<TileCells> tile = TileCellsOf(line);
-    QCOMPARE(tile.has_value(), reads);
-    if (!reads)
-        return;
-    QTEST(tile->number, "number");
-    QTEST(tile->onTile, "onTile");
-    QTEST(tile->selected, "selected");
-}
-
-void TestMapGeometry::tileTables_data()
+void TestMapGeometry::tileCells_data()
 {
     QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QStringList>("tiles");
+    QTest::addColumn<QList<TileCells>>("tiles");
 
     const QByteArray head = "Region 7\r\n\r\nNo.  Tile #     I/J Ranges on Tile     I/J Ranges Selected\r\n";
     const QByteArray one = "1    3     I 41-60 J 1-20     I 45-60 J 10-20\r\n";
     const QByteArray two = "2    4     I 61-80 J 1-20     I 61-62 J 10-20\r\n";
-    QTest::newRow("two tiles, then the end") << head + one + two + "\r\nEnd of tile list\r\n" << QStringList{"3", "4"};
-    QTest::newRow("one tile without ranges: none drawn") << head + one + "2    4     1- 40\r\n" << QStringList();
-    QTest::newRow("no header") << one + two << QStringList();
-    QTest::newRow("an empty line ends the table") << head + one + "\r\n" + two << QStringList{"3"};
+    const TileCells three{"3", {41, 60, 1, 20}, {45, 60, 10, 20}};
+    const TileCells four{"4", {61, 80, 1, 20}, {61, 62, 10, 20}};
+    QTest::newRow("two tiles, then the end") << head + one + two + "\r\nEnd of tile list\r\n"
+                                             << QList<TileCells>{three, four};
+    QTest::newRow("more blanks") << head + "12    7   I 81-90 J 1-20  I 81-81 J 1-1  \r\n"
+                                 << QList<TileCells>{{"7", {81, 90, 1, 20}, {81, 81, 1, 1}}};
+    QTest::newRow("no header") << one + two << QList<TileCells>();
+    QTest::newRow("an empty line ends the table") << head + one + "\r\n" + two << QList<TileCells>{three};
+    // As in the tile list: a line with three blanks before the number names no tile.
+    QTest::newRow("a line naming no tile") << head + one + "2   345     I 1-20 J 21-40     I 5-20 J 30-40\r\n"
+                                           << QList<TileCells>{three};
+    // One tile whose ranges do not read: none drawn, a partial set would mislead.
+    const auto noRead = [&](const char *name, const QByteArray &line) {
+        QTest::newRow(name) << head + one + line + "\r\n" << QList<TileCells>();
+    };
+    noRead("ranges of another form", "2    345     1- 40");
+    noRead("from after to", "2    345     I 20-1 J 21-40     I 5-20 J 30-40");
+    noRead("selection outside the tile", "2    345     I 1-20 J 21-40     I 5-21 J 30-40");
+    noRead("text after the ranges", "2    345     I 1-20 J 21-40     I 5-20 J 30-40 more");
+    noRead("index beyond int", "2    3     I 1-99999999999 J 1-2     I 1-2 J 1-2");
 }
 
-void TestMapGeometry::tileTables()
+void TestMapGeometry::tileCells()
 {
     QFETCH(QByteArray, file);
-    QStringList numbers;
-    for (const TileCells &tile : ReadTileCells(file))
-        numbers << tile.number;
-    QTEST(numbers, "tiles");
+    QTEST(ReadTileCells(file), "tiles");
 }
 
 void TestMapGeometry::dragRounding_data()
