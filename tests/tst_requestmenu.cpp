@@ -29,7 +29,7 @@ private slots:
 private:
     void enter(int method, const Entries &entries);
     QByteArray run();
-    // Every control a request restores, with its text.
+    // Every field and drop-down list with its text, and the domain chosen.
     QStringList snapshot() const;
     QMenu *recentMenu() const;
     void trigger(const char *action) const { window->findChild<QAction *>(QLatin1String(action))->trigger(); }
@@ -41,13 +41,6 @@ private:
 };
 
 namespace {
-
-const QStringList Restored = {
-    "CountriesListBox", "cboChoice1",      "txtLat1",       "cboLatLL1",       "txtLon1",
-    "cboLonLL1",        "txtLat2",         "cboLatLL2",     "txtLon2",         "cboLonLL2",
-    "txtLatD1",         "txtLatM1",        "txtLatS1",      "txtLonD2",        "txtLonM2",
-    "txtLonS2",         "TextIndexiStart", "TextIndexiEnd", "TextIndexjStart", "TextIndexjEnd",
-    "txtEMRLAT01",      "cboEMRLAT01",     "txtEMRLON01",   "cboEMRLON01",     "txtRadius1"};
 
 const Entries Box = {{"txtLat1", "45"},    {"cboLatLL1", "N"}, {"txtLon1", "1.5"}, {"cboLonLL1", "W"},
                      {"txtLat2", "47.25"}, {"cboLatLL2", "N"}, {"txtLon2", "3"},   {"cboLonLL2", "E"}};
@@ -116,10 +109,11 @@ void TestRequestMenu::triggerWithFile(const char *action, const QString &path) c
 QStringList TestRequestMenu::snapshot() const
 {
     QStringList texts;
-    for (const QString &name : Restored)
-        texts << name + u'=' + controls().text(name);
-    texts << controls().text("DomainsAvailableBox");
-    return texts;
+    for (const QWidget *field : window->findChildren<QWidget *>()) {
+        if (qobject_cast<const QLineEdit *>(field) || qobject_cast<const QComboBox *>(field))
+            texts << field->objectName() + u'=' + controls().text(field->objectName());
+    }
+    return texts << controls().text("DomainsAvailableBox");
 }
 
 QMenu *TestRequestMenu::recentMenu() const
