@@ -18,15 +18,6 @@ private slots:
     void recentRequestsKeepTheLastTen();
 };
 
-namespace {
-
-LimitArray limitSlots(double a, double b, double c, double d)
-{
-    return {0, a, b, c, d};
-}
-
-} // namespace
-
 void TestRequests::controlFileReadsBack_data()
 {
     QTest::addColumn<int>("method");
@@ -44,28 +35,28 @@ void TestRequests::controlFileReadsBack_data()
                         const QStringList &entries = {}) {
         QTest::newRow(tag) << method << limits << line << QString::fromLatin1(text) << badLine << entries;
     };
-    row("box", 1, limitSlots(30, 40.25, -80, -70), 0, "", 0, box);
-    row("box in the south, across the meridian", 1, limitSlots(-20, -10, -0.5, 179.999999), 0, "", 0, south);
-    row("indices", 2, limitSlots(10, 40, 5, 25), 0, "", 0, indices);
-    row("centre", 3, limitSlots(45.5, -73.25, 150, 0), 0, "", 0, centre);
-    row("other blanks and comments", 2, limitSlots(10, 40, 5, 25), 7, " 10 , 40 !i", 0, indices);
-    row("region with leading zeros", 2, limitSlots(10, 40, 5, 25), 4, "007 ! region", 0, indices);
+    row("box", 1, {0, 30, 40.25, -80, -70}, 0, "", 0, box);
+    row("box in the south, across the meridian", 1, {0, -20, -10, -0.5, 179.999999}, 0, "", 0, south);
+    row("indices", 2, {0, 10, 40, 5, 25}, 0, "", 0, indices);
+    row("centre", 3, {0, 45.5, -73.25, 150, 0}, 0, "", 0, centre);
+    row("other blanks and comments", 2, {0, 10, 40, 5, 25}, 7, " 10 , 40 !i", 0, indices);
+    row("region with leading zeros", 2, {0, 10, 40, 5, 25}, 4, "007 ! region", 0, indices);
 
-    row("another title", 2, limitSlots(10, 40, 5, 25), 1, "Hello", 1);
-    row("another list file", 2, limitSlots(10, 40, 5, 25), 2, "other.lst ! List file", 2);
-    row("region no number", 2, limitSlots(10, 40, 5, 25), 4, "x7       ! MM5 region ID", 4);
-    row("year of two digits", 2, limitSlots(10, 40, 5, 25), 5, "01      ! Year", 5);
-    row("method 4", 2, limitSlots(10, 40, 5, 25), 6, "4       ! Method", 6);
-    row("one index on line 7", 2, limitSlots(10, 40, 5, 25), 7, "10       ! Beg/End", 7);
-    row("index with a fraction", 2, limitSlots(10, 40, 5, 25), 8, "5,25.5       ! Beg/End", 8);
-    row("index beyond 16 bits", 2, limitSlots(10, 40, 5, 25), 7, "10,40000", 7);
-    row("latitude 91", 1, limitSlots(30, 40, -80, -70), 8, "30,91       ! lat", 8);
-    row("longitude 181", 1, limitSlots(30, 40, -80, -70), 7, "-181,-70       ! lon", 7);
-    row("two radii", 3, limitSlots(45.5, -73.25, 150, 0), 8, "150,2   ! range", 8);
-    row("negative radius", 3, limitSlots(45.5, -73.25, 150, 0), 8, "-150   ! range", 8);
-    row("twelfth line changed", 2, limitSlots(10, 40, 5, 25), 12, "2       ! Operating System", 12);
-    row("a thirteenth line", 2, limitSlots(10, 40, 5, 25), 13, "more", 13);
-    row("ends early", 2, limitSlots(10, 40, 5, 25), -6, "", 7);
+    row("another title", 2, {0, 10, 40, 5, 25}, 1, "Hello", 1);
+    row("another list file", 2, {0, 10, 40, 5, 25}, 2, "other.lst ! List file", 2);
+    row("region no number", 2, {0, 10, 40, 5, 25}, 4, "x7       ! MM5 region ID", 4);
+    row("year of two digits", 2, {0, 10, 40, 5, 25}, 5, "01      ! Year", 5);
+    row("method 4", 2, {0, 10, 40, 5, 25}, 6, "4       ! Method", 6);
+    row("one index on line 7", 2, {0, 10, 40, 5, 25}, 7, "10       ! Beg/End", 7);
+    row("index with a fraction", 2, {0, 10, 40, 5, 25}, 8, "5,25.5       ! Beg/End", 8);
+    row("index beyond 16 bits", 2, {0, 10, 40, 5, 25}, 7, "10,40000", 7);
+    row("latitude 91", 1, {0, 30, 40, -80, -70}, 8, "30,91       ! lat", 8);
+    row("longitude 181", 1, {0, 30, 40, -80, -70}, 7, "-181,-70       ! lon", 7);
+    row("two radii", 3, {0, 45.5, -73.25, 150, 0}, 8, "150,2   ! range", 8);
+    row("negative radius", 3, {0, 45.5, -73.25, 150, 0}, 8, "-150   ! range", 8);
+    row("twelfth line changed", 2, {0, 10, 40, 5, 25}, 12, "2       ! Operating System", 12);
+    row("a thirteenth line", 2, {0, 10, 40, 5, 25}, 13, "more", 13);
+    row("ends early", 2, {0, 10, 40, 5, 25}, -6, "", 7);
 }
 
 void TestRequests::controlFileReadsBack()
