@@ -110,7 +110,6 @@ private slots:
     void reads_data();
     void reads();
     void readsTheTables();
-    void mapsCountriesBySubstring();
     void linesMatchTheReference_data();
     void linesMatchTheReference();
     void countriesMatchTheReference_data();
@@ -204,8 +203,6 @@ void TestConfigReader::reads()
 {
     QFETCH(QByteArray, file);
     QFETCH(Texts, messages);
-    QFETCH(int, domainLines);
-    QFETCH(int, domainYears);
     QFETCH(QString, caption);
     // Tables of an earlier read must not survive a failing one.
     read(twoDomains().bytes());
@@ -218,8 +215,8 @@ void TestConfigReader::reads()
         QCOMPARE(shown.icon, shown.text == Format ? ui::MessageIcon::None : ui::MessageIcon::Critical);
         QCOMPARE(shown.title, QStringLiteral("Quorvantix GUI"));
     }
-    QCOMPARE(m_tables.DomainLines.size(), domainLines);
-    QCOMPARE(m_tables.DomainYears.size(), domainYears);
+    QTEST(int(m_tables.DomainLines.size()), "domainLines");
+    QTEST(int(m_tables.DomainYears.size()), "domainYears");
     QCOMPARE(result.dateCaption, caption);
     QCOMPARE(result.date.value_or(QDate()).toString("d MMMM yyyy"), caption);
 }
@@ -244,19 +241,10 @@ void TestConfigReader::readsTheTables()
     QCOMPARE(m_tables.CountryNames, (Texts{QStringLiteral(u"Curaçao"), "Fr\nance", "Spain", "Portugal", ""}));
 }
 
-void TestConfigReader::mapsCountriesBySubstring()
-{
-    // A domain that names no country is offered for none, not even the empty name.
-    const Texts domains = {"Niger, Mali", "Nigeria", "", "Chad,Niger", "Mali"};
-    QCOMPARE(MapCountriesToDomains({"Niger", "Nigeria", "Mali", "Chad", "Peru", ""}, domains),
-             (Texts{"1,2,4", "2", "1,5", "4", "", "1,2,4,5"}));
-}
-
 void TestConfigReader::linesMatchTheReference_data()
 {
     QTest::addColumn<int>("blockSize");
     QTest::newRow("one byte a block") << 1;
-    QTest::newRow("two bytes a block") << 2;
     QTest::newRow("seven bytes a block") << 7;
     QTest::newRow("default blocks") << int(LineReader::DefaultBlockSize);
 }
@@ -318,11 +306,9 @@ void TestConfigReader::countriesMatchTheReference()
         SubstringAutomaton tabulated(items);
         SubstringAutomaton untabulated(items, 0);
         for (const QString &text : std::as_const(domainCountries)) {
-            QSet<int> found;
-            QSet<int> foundUntabulated;
+            QSet<int> found, foundUntabulated, contained;
             tabulated.search(text, [&](int k) { found.insert(k); });
             untabulated.search(text, [&](int k) { foundUntabulated.insert(k); });
-            QSet<int> contained;
             for (qsizetype k = 0; k < items.size(); ++k) {
                 if (text.contains(items.at(k)))
                     contained.insert(int(k));

@@ -1,15 +1,8 @@
 #include "map/domainmap.h"
 #include "support/shownwindow.h"
-#include "support/userclicks.h"
-
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QListWidget>
-#include <QtTest>
 
 // The domain map on the real window: what it draws from the window's state,
-// and the fields a drag on it fills. Domain 7 of the sample catalogue:
-// I 1-90, J 1-80, longitude 5.25 W to 9.75 E, latitude 41 N to 51.5 N.
+// and the fields a drag on it fills, on domain 7 of France.
 class TestDomainMap : public QObject
 {
     Q_OBJECT
@@ -26,16 +19,9 @@ private slots:
     void tilesComeWithARunAndGoWithTheList();
 
 private:
-    template<typename T>
-    T *child(const char *name) const
-    {
-        T *found = m_shown.window->findChild<T *>(QLatin1String(name));
-        Q_ASSERT(found);
-        return found;
-    }
-    QString text(const char *name) const { return child<QLineEdit>(name)->text(); }
-    QString hemisphere(const char *name) const { return child<QComboBox>(name)->currentText(); }
-    DomainMap *map() const { return child<DomainMap>("DomainMap"); }
+    QStringList texts(const QString &names) const { return m_shown.controls().texts(names.split(u' ')); }
+    DomainMap *map() const { return m_shown.controls().get<DomainMap>(QStringLiteral("DomainMap")); }
+    void clickShow() const { QTest::mouseClick(m_shown.controls().button(QStringLiteral("cmdShow")), Qt::LeftButton); }
     void drag(QPointF fromLonLat, QPointF toLonLat) const;
 
     ShownWindow m_shown;
@@ -49,11 +35,7 @@ void TestDomainMap::init()
     QFile::remove(engine);
     QVERIFY(QFile::copy(TestFolders::buildAppFolder() + QStringLiteral("/Quorvantix.exe"), engine));
     QVERIFY(QDir::setCurrent(m_work.path()));
-    UserClicks::pickComboText(child<QComboBox>("CountriesListBox"), QStringLiteral("France"));
-    auto *domains = child<QListWidget>("DomainsAvailableBox");
-    const QList<QListWidgetItem *> found = domains->findItems(QStringLiteral("Domain 7,*2001"), Qt::MatchWildcard);
-    QCOMPARE(found.size(), 1);
-    UserClicks::pickListRow(domains, domains->row(found.first()));
+    m_shown.pickFranceDomain7();
     QVERIFY(map()->scene().selected);
 }
 
@@ -126,16 +108,16 @@ void TestDomainMap::dragFillsTheBoxFields_data()
 {
     QTest::addColumn<QPointF>("start");
     QTest::addColumn<QPointF>("end");
-    QTest::addColumn<QStringList>("fields"); // txtLat1 txtLon1 txtLat2 txtLon2
-    QTest::addColumn<QStringList>("hemispheres");
-    QTest::addColumn<QStringList>("dms"); // txtLatD1 txtLatM1 txtLonD1 txtLonM1 txtLatD2 txtLatM2 txtLonD2 txtLonM2
+    QTest::addColumn<QStringList>("texts"); // of BoxFields
 
     QTest::newRow("north-west to south-east")
-        << QPointF(-2, 49) << QPointF(4, 43) << QStringList{"49.000000", "2.000000", "43.000000", "4.000000"}
-        << QStringList{"N", "W", "N", "E"} << QStringList{"49", "0", "2", "0", "43", "0", "4", "0"};
+        << QPointF(-2, 49) << QPointF(4, 43)
+        << QStringList{"49.000000", "N", "2.000000", "W", "43.000000", "N", "4.000000", "E",
+                       "49", "0", "2", "0", "43", "0", "4", "0"};
     QTest::newRow("halves, dragged back east to west")
-        << QPointF(3.5, 42.5) << QPointF(-1.5, 47.5) << QStringList{"42.500000", "3.500000", "47.500000", "1.500000"}
-        << QStringList{"N", "E", "N", "W"} << QStringList{"42", "30", "3", "30", "47", "30", "1", "30"};
+        << QPointF(3.5, 42.5) << QPointF(-1.5, 47.5)
+        << QStringList{"42.500000", "N", "3.500000", "E", "47.500000", "N", "1.500000", "W",
+                       "42", "30", "3", "30", "47", "30", "1", "30"};
 }
 
 void TestDomainMap::dragFillsTheBoxFields()
@@ -143,48 +125,41 @@ void TestDomainMap::dragFillsTheBoxFields()
     QFETCH(QPointF, start);
     QFETCH(QPointF, end);
     drag(start, end);
-    QTEST((QStringList{text("txtLat1"), text("txtLon1"), text("txtLat2"), text("txtLon2")}), "fields");
-    QTEST((QStringList{hemisphere("cboLatLL1"), hemisphere("cboLonLL1"), hemisphere("cboLatLL2"),
-                       hemisphere("cboLonLL2")}),
-          "hemispheres");
-    QTEST((QStringList{text("txtLatD1"), text("txtLatM1"), text("txtLonD1"), text("txtLonM1"), text("txtLatD2"),
-                       text("txtLatM2"), text("txtLonD2"), text("txtLonM2")}),
-          "dms");
+    QTEST(texts("txtLat1 cboLatLL1 txtLon1 cboLonLL1 txtLat2 cboLatLL2 txtLon2 cboLonLL2 "
+                "txtLatD1 txtLatM1 txtLonD1 txtLonM1 txtLatD2 txtLatM2 txtLonD2 txtLonM2"),
+          "texts");
     QCOMPARE(m_shown.messages.texts(), QStringList());
 }
 
 void TestDomainMap::indexDragIsWholeAndClamped()
 {
-    UserClicks::pickComboItem(child<QComboBox>("cboChoice1"), 1);
+    m_shown.pickMethod(1);
     QCOMPARE(map()->method(), 2);
     // From beyond the domain's south-west corner to the point of I 45, J 40.
     drag(QPointF(-7, 40), QPointF(-5.25 + 44 * 15.0 / 89, 41 + 39 * 10.5 / 79));
-    QCOMPARE(
-        (QStringList{text("TextIndexiStart"), text("TextIndexiEnd"), text("TextIndexjStart"), text("TextIndexjEnd")}),
-        (QStringList{"1", "45", "1", "40"}));
+    QCOMPARE(texts("TextIndexiStart TextIndexiEnd TextIndexjStart TextIndexjEnd"), (QStringList{"1", "45", "1", "40"}));
     QCOMPARE(map()->scene().subdomain.b, QPointF(45, 40));
 }
 
 void TestDomainMap::centreDragFillsCentreAndRadius()
 {
-    UserClicks::pickComboItem(child<QComboBox>("cboChoice1"), 2);
+    m_shown.pickMethod(2);
     // One degree of latitude north of the centre: 111.2 km.
     drag(QPointF(-2, 46), QPointF(-2, 47));
-    QCOMPARE(
-        (QStringList{text("txtEMRLAT01"), hemisphere("cboEMRLAT01"), text("txtEMRLON01"), hemisphere("cboEMRLON01")}),
-        (QStringList{"46.000000", "N", "2.000000", "W"}));
+    const QStringList centre = texts("txtEMRLAT01 cboEMRLAT01 txtEMRLON01 cboEMRLON01 txtRadius1");
+    QCOMPARE(centre.mid(0, 4), (QStringList{"46.000000", "N", "2.000000", "W"}));
     bool whole = false;
-    const int radius = text("txtRadius1").toInt(&whole);
-    QVERIFY2(whole && std::abs(radius - 111) <= 4, qPrintable(text("txtRadius1")));
+    const int radius = centre.at(4).toInt(&whole);
+    QVERIFY2(whole && std::abs(radius - 111) <= 4, qPrintable(centre.at(4)));
     QCOMPARE(map()->scene().subdomain.kind, MapSubdomain::Kind::Circle);
 }
 
 void TestDomainMap::tilesComeWithARunAndGoWithTheList()
 {
     drag(QPointF(-1, 47), QPointF(4, 44));
-    QTest::mouseClick(child<QAbstractButton>("cmdShow"), Qt::LeftButton);
+    clickShow();
     QCOMPARE(m_shown.messages.texts(), QStringList());
-    auto *list = child<QListWidget>("TilesListBox");
+    QListWidget *list = m_shown.controls().listWidget(QStringLiteral("TilesListBox"));
     QVERIFY(list->count() > 1);
     const QList<TileCells> &tiles = map()->scene().tiles;
     QCOMPARE(tiles.size(), list->count());
@@ -194,12 +169,12 @@ void TestDomainMap::tilesComeWithARunAndGoWithTheList()
     // A run the engine refuses leaves the list, and the tiles, as they were.
     const QList<TileCells> drawn = tiles;
     m_shown.edit(QStringLiteral("txtLat1"))->setText(QStringLiteral("60"));
-    QTest::mouseClick(child<QAbstractButton>("cmdShow"), Qt::LeftButton);
+    clickShow();
     QCOMPARE(m_shown.messages.texts().size(), 1);
     QCOMPARE(map()->scene().tiles, drawn);
 
     // Picking a method empties the list, and the tiles go with it.
-    UserClicks::pickComboItem(child<QComboBox>("cboChoice1"), 0);
+    m_shown.pickMethod(0);
     QCOMPARE(list->count(), 0);
     QVERIFY(map()->scene().tiles.isEmpty());
 }

@@ -29,7 +29,7 @@ private slots:
 private:
     void enter(int method, const Entries &entries);
     QByteArray run();
-    // Every control a request restores, with its text.
+    // Every field and drop-down list with its text, and the domain chosen.
     QStringList snapshot() const;
     QMenu *recentMenu() const;
     void trigger(const char *action) const { window->findChild<QAction *>(QLatin1String(action))->trigger(); }
@@ -41,13 +41,6 @@ private:
 };
 
 namespace {
-
-const QStringList Restored = {
-    "CountriesListBox", "cboChoice1",      "txtLat1",       "cboLatLL1",       "txtLon1",
-    "cboLonLL1",        "txtLat2",         "cboLatLL2",     "txtLon2",         "cboLonLL2",
-    "txtLatD1",         "txtLatM1",        "txtLatS1",      "txtLonD2",        "txtLonM2",
-    "txtLonS2",         "TextIndexiStart", "TextIndexiEnd", "TextIndexjStart", "TextIndexjEnd",
-    "txtEMRLAT01",      "cboEMRLAT01",     "txtEMRLON01",   "cboEMRLON01",     "txtRadius1"};
 
 const Entries Box = {{"txtLat1", "45"},    {"cboLatLL1", "N"}, {"txtLon1", "1.5"}, {"cboLonLL1", "W"},
                      {"txtLat2", "47.25"}, {"cboLatLL2", "N"}, {"txtLon2", "3"},   {"cboLonLL2", "E"}};
@@ -77,9 +70,7 @@ void TestRequestMenu::cleanup()
 // France, domain 7 of 2001, the method and the entries, all by clicks and keys.
 void TestRequestMenu::enter(int method, const Entries &entries)
 {
-    pickCountry("France");
-    QListWidget *domains = controls().listWidget("DomainsAvailableBox");
-    pickEntry(domains->row(domains->findItems("Domain 7,*2001", Qt::MatchWildcard).first()));
+    pickFranceDomain7();
     pickMethod(method - 1);
     for (const auto &[name, value] : entries) {
         if (name.startsWith(QLatin1String("cbo"))) {
@@ -118,10 +109,11 @@ void TestRequestMenu::triggerWithFile(const char *action, const QString &path) c
 QStringList TestRequestMenu::snapshot() const
 {
     QStringList texts;
-    for (const QString &name : Restored)
-        texts << name + u'=' + controls().text(name);
-    texts << controls().text("DomainsAvailableBox");
-    return texts;
+    for (const QWidget *field : window->findChildren<QWidget *>()) {
+        if (qobject_cast<const QLineEdit *>(field) || qobject_cast<const QComboBox *>(field))
+            texts << field->objectName() + u'=' + controls().text(field->objectName());
+    }
+    return texts << controls().text("DomainsAvailableBox");
 }
 
 QMenu *TestRequestMenu::recentMenu() const
@@ -135,25 +127,15 @@ void TestRequestMenu::copyRequest()
 {
     enter(1, Box);
     QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(QApplication::clipboard()->text(),
-             "Country: France\n"
-             "Domain 7, year 2001, resolution 12 km\n"
-             "Method: Geodetic (Latitude/Longitude)\n"
-             "Start: 45 N, 1.5 W\n"
-             "End: 47.25 N, 3 E\n"
-             "\n"
-             "Select a range for decode packed MM5 tiles \n"
-             "quorvantix.lst       ! List file\n"
-             "quorvantix.dat       ! Output file name\n"
-             "7       ! MM5 region ID (See list below)\n"
-             "2001      ! Year of tiled data\n"
-             "2       ! Method of domain selection (1: I/J; 2: lon/lat; 3: center&range)\n"
-             "-1.5,3       ! Beg/End I indices, or longitudes, or center lon/lat\n"
-             "45,47.25       ! Beg/End J indices, or latitudes, or range in km\n"
-             "1       ! Flag to create(1) or not(0) a batch file to rename tile files \n"
-             "mvtiles.bat ! Batch file name (these three lines needed only for Flag=1)\n"
-             "1       ! Way to rename tile file names (1/2; See notes below) \n"
-             "1       ! Operating System (1: Window DOS, 2: UNIX/LINUX)\n");
+    const QString copied = QApplication::clipboard()->text();
+    // The words, then the very control file a run writes, with LF line ends.
+    QCOMPARE(copied, "Country: France\n"
+                     "Domain 7, year 2001, resolution 12 km\n"
+                     "Method: Geodetic (Latitude/Longitude)\n"
+                     "Start: 45 N, 1.5 W\n"
+                     "End: 47.25 N, 3 E\n\n"
+                     + QString::fromLatin1(run()).remove(u'\r'));
+    QVERIFY(copied.contains("\n-1.5,3       ! Beg/End I"));
     // Refused as a run would refuse it, and nothing copied.
     QApplication::clipboard()->clear();
     controls().setText("txtLon2", QString());
@@ -167,11 +149,8 @@ void TestRequestMenu::recentRequestAfterRestart_data()
     QTest::addColumn<int>("method");
     QTest::addColumn<Entries>("entries");
     QTest::newRow("box") << 1 << Box;
-    QTest::newRow("indices") << 2
-                             << Entries{{"TextIndexiStart", "10"},
-                                        {"TextIndexiEnd", "40"},
-                                        {"TextIndexjStart", "5"},
-                                        {"TextIndexjEnd", "25"}};
+    QTest::newRow("indices") << 2 << Entries{{"TextIndexiStart", "10"}, {"TextIndexiEnd", "40"},
+                                             {"TextIndexjStart", "5"}, {"TextIndexjEnd", "25"}};
     QTest::newRow("centre") << 3 << Entries{{"txtEMRLAT01", "46.5"}, {"txtEMRLON01", "2"}, {"txtRadius1", "50"}};
 }
 

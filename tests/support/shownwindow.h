@@ -45,6 +45,15 @@ struct ShownWindow
     {
         UserClicks::pickListRow(controls().listWidget(QStringLiteral("DomainsAvailableBox")), row);
     }
+    // France, then its domain 7 of 2001 (I 1-90, J 1-80, 5.25 W to 9.75 E, 41 N to 51.5 N).
+    void pickFranceDomain7() const
+    {
+        pickCountry(QStringLiteral("France"));
+        QListWidget *domains = controls().listWidget(QStringLiteral("DomainsAvailableBox"));
+        const QList<QListWidgetItem *> found = domains->findItems(QStringLiteral("Domain 7,*2001"), Qt::MatchWildcard);
+        QCOMPARE(found.size(), 1);
+        pickEntry(domains->row(found.first()));
+    }
     void pickMethod(int position) const
     {
         UserClicks::pickComboItem(controls().comboBox(QStringLiteral("cboChoice1")), position);
