@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/cataloguetext.h"
 #include "catalogue/configreader.h"
 #include "catalogue/countrynamelist.h"
@@ -17,7 +18,8 @@ using Texts = QStringList;
 
 namespace {
 
-const QString Format = QStringLiteral("Invalid config file format, please downlooad the latest update from the website");
+const QString Format = QStringLiteral(
+    "Invalid config file format, please downlooad the latest update from the website");
 const QString NotValid = QStringLiteral(
     "Config file not valid, please use the hyperlink to downlaod the latest config file on QMT website");
 const QString Years = QStringLiteral(
@@ -159,7 +161,10 @@ void TestConfigReader::reads_data()
     // Five heading lines before section 1: those not skipped become domain lines.
     QStringList headed = full;
     headed[2] = "h1\r\nh2\r\nh3\r\nh4\r\nh5";
-    const auto skipping = [&](const QString &count) { headed[1] = count; return TestFolders::crlf(headed); };
+    const auto skipping = [&](const QString &count) {
+        headed[1] = count;
+        return TestFolders::crlf(headed);
+    };
     addRead("skip 3 discards four", skipping("3"), {}, 3, 2);
     addRead("skip 0 discards one", skipping("0"), {}, 6, 2);
     addRead("skip -1 discards none", skipping("-1"), {}, 7, 2);
@@ -230,7 +235,8 @@ void TestConfigReader::readsTheTables()
     b.addDomain("4.00", {"1", "1", "50", "50", "0", "0", "1", "2", "3", "4"}, "2005", "");
     b.countryLines.removeLast();
     QByteArray bytes = b.bytes();
-    bytes.replace("1 France, Spain\r\n", "1 Cura\xe7" "ao, Fr\nance\r");
+    bytes.replace("1 France, Spain\r\n", "1 Cura\xe7"
+                                         "ao, Fr\nance\r");
     bytes.replace("2 2003\r\n", "2 2003\r");
     bytes.replace("2 Spain,Portugal", "2 Spain,Portugal, Fr\nance,,Spain");
     read(bytes);

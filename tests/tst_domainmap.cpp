@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "map/domainmap.h"
 #include "support/shownwindow.h"
 
@@ -113,11 +114,11 @@ void TestDomainMap::dragFillsTheBoxFields_data()
     QTest::newRow("north-west to south-east")
         << QPointF(-2, 49) << QPointF(4, 43)
         << QStringList{"49.000000", "N", "2.000000", "W", "43.000000", "N", "4.000000", "E",
-                       "49", "0", "2", "0", "43", "0", "4", "0"};
+                       "49",        "0", "2",        "0", "43",        "0", "4",        "0"};
     QTest::newRow("halves, dragged back east to west")
         << QPointF(3.5, 42.5) << QPointF(-1.5, 47.5)
-        << QStringList{"42.500000", "N", "3.500000", "E", "47.500000", "N", "1.500000", "W",
-                       "42", "30", "3", "30", "47", "30", "1", "30"};
+        << QStringList{"42.500000", "N",  "3.500000", "E",  "47.500000", "N",  "1.500000", "W",
+                       "42",        "30", "3",        "30", "47",        "30", "1",        "30"};
 }
 
 void TestDomainMap::dragFillsTheBoxFields()

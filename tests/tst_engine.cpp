@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "run/controlfilelines.h"
 #include "run/listfile.h"
 #include "support/testfolders.h"
@@ -28,7 +29,8 @@ namespace {
 
 // Domain 7 of the sample catalogue: I 1-90, J 1-80, longitude -5.25 to 9.75,
 // latitude 41 to 51.5, years 2001 and 2005; five tiles per row, four rows.
-QByteArray request(CoordinateMethod selectionMethod, const LimitArray &limits, const QString &year = QStringLiteral("2005"))
+QByteArray request(CoordinateMethod selectionMethod, const LimitArray &limits,
+                   const QString &year = QStringLiteral("2005"))
 {
     return ControlFileBytes(ControlFileLines(QStringLiteral("7"), year, selectionMethod, limits));
 }
@@ -56,8 +58,10 @@ void TestEngine::requests_data()
     // Longitude 0 to 1 gives I 32.2 to 38.1, latitude 45 to 46 gives J 31.1 to 38.6.
     served("box inside one tile", request(CoordinateMethod::LatLonBox, {0, 45, 46, 0, 1}), {"7"});
     // 50 km around 2 E 46 N: I 40.2 to 47.9, J 35.2 to 42.
-    served("centre and radius across four tiles", request(CoordinateMethod::CentreRadius, {0, 46, 2, 50, 0}), {"7", "8", "12", "13"});
-    served("circle cut back at the domain corner", request(CoordinateMethod::CentreRadius, {0, 41, -5.25, 300, 0}), {"1", "2", "6", "7"});
+    served("centre and radius across four tiles", request(CoordinateMethod::CentreRadius, {0, 46, 2, 50, 0}),
+           {"7", "8", "12", "13"});
+    served("circle cut back at the domain corner", request(CoordinateMethod::CentreRadius, {0, 41, -5.25, 300, 0}),
+           {"1", "2", "6", "7"});
 
     const QByteArray indices = request(CoordinateMethod::Indices, {0, 10, 40, 5, 25});
     const auto refused = [](const char *name, const QByteArray &control, const QByteArray &error) {
@@ -68,13 +72,18 @@ void TestEngine::requests_data()
             "the control file holds 5 lines instead of 12");
     refused("list file in a folder", replaced(indices, 2, "sub/list.lst"), "line 2 of the control file");
     refused("unknown region", replaced(indices, 4, "999"), "region 999 is not in the catalogue");
-    refused("year not offered", request(CoordinateMethod::Indices, {0, 10, 40, 5, 25}, "1999"), "region 7 has no data for the year 1999");
+    refused("year not offered", request(CoordinateMethod::Indices, {0, 10, 40, 5, 25}, "1999"),
+            "region 7 has no data for the year 1999");
     refused("method 4", replaced(indices, 6, "4"), "line 6 of the control file");
     refused("index not whole", replaced(indices, 7, "10.5,40"), "grid indices must be whole numbers");
-    refused("index beyond the grid", request(CoordinateMethod::Indices, {0, 10, 91, 5, 25}), "the I/J range 10-91 / 5-25 lies outside");
-    refused("box west of the domain", request(CoordinateMethod::LatLonBox, {0, 42, 44, -6, 0}), "the box from longitude -6 to 0");
-    refused("centre outside", request(CoordinateMethod::CentreRadius, {0, 30, 2, 50, 0}), "the centre at longitude 2, latitude 30 lies outside");
-    refused("radius zero", request(CoordinateMethod::CentreRadius, {0, 46, 2, 0, 0}), "the radius must be more than 0 km");
+    refused("index beyond the grid", request(CoordinateMethod::Indices, {0, 10, 91, 5, 25}),
+            "the I/J range 10-91 / 5-25 lies outside");
+    refused("box west of the domain", request(CoordinateMethod::LatLonBox, {0, 42, 44, -6, 0}),
+            "the box from longitude -6 to 0");
+    refused("centre outside", request(CoordinateMethod::CentreRadius, {0, 30, 2, 50, 0}),
+            "the centre at longitude 2, latitude 30 lies outside");
+    refused("radius zero", request(CoordinateMethod::CentreRadius, {0, 46, 2, 0, 0}),
+            "the radius must be more than 0 km");
     refused("batch flag 2", replaced(indices, 9, "2"), "lines 9, 11 and 12 of the control file");
 }
 
@@ -146,9 +155,8 @@ void TestEngine::listFiles_data()
     table("tile numbers spelt as written", {header, QStringLiteral("1    0\u00e9     a")}, {QStringLiteral("0\u00e9")});
     QTest::newRow("table ends at the end of the file")
         << (header + "\r\n1    4     a\r\n2    8     b").toLatin1() << Outcome::TableRead << QStringList{"4", "8"};
-    QTest::newRow("LF and CR alone end lines")
-        << (header + "\n1    4     a\r2    8     b\n\n3    9     c").toLatin1() << Outcome::TableRead
-        << QStringList{"4", "8"};
+    QTest::newRow("LF and CR alone end lines") << (header + "\n1    4     a\r2    8     b\n\n3    9     c").toLatin1()
+                                               << Outcome::TableRead << QStringList{"4", "8"};
 }
 
 void TestEngine::listFiles()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "run/recentrequests.h"
 #include "support/shownwindow.h"
 
@@ -134,7 +135,7 @@ void TestRequestMenu::copyRequest()
                      "Method: Geodetic (Latitude/Longitude)\n"
                      "Start: 45 N, 1.5 W\n"
                      "End: 47.25 N, 3 E\n\n"
-                     + QString::fromLatin1(run()).remove(u'\r'));
+                         + QString::fromLatin1(run()).remove(u'\r'));
     QVERIFY(copied.contains("\n-1.5,3       ! Beg/End I"));
     // Refused as a run would refuse it, and nothing copied.
     QApplication::clipboard()->clear();
@@ -149,8 +150,11 @@ void TestRequestMenu::recentRequestAfterRestart_data()
     QTest::addColumn<int>("method");
     QTest::addColumn<Entries>("entries");
     QTest::newRow("box") << 1 << Box;
-    QTest::newRow("indices") << 2 << Entries{{"TextIndexiStart", "10"}, {"TextIndexiEnd", "40"},
-                                             {"TextIndexjStart", "5"}, {"TextIndexjEnd", "25"}};
+    QTest::newRow("indices") << 2
+                             << Entries{{"TextIndexiStart", "10"},
+                                        {"TextIndexiEnd", "40"},
+                                        {"TextIndexjStart", "5"},
+                                        {"TextIndexjEnd", "25"}};
     QTest::newRow("centre") << 3 << Entries{{"txtEMRLAT01", "46.5"}, {"txtEMRLON01", "2"}, {"txtRadius1", "50"}};
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/filesizelimit.h"
 #include "support/shownwindow.h"
 
@@ -23,29 +24,37 @@ const QString OrderText = QStringLiteral("To order tiles, please send your order
 const QByteArray OldControlFile = "an earlier control file\r\n";
 
 // The control file for region 7 of 2001, spelt out independently of the code.
-QByteArray expectedFile(const QByteArray &method, const QByteArray &line7, const QByteArray &line8,
-                        bool centre = false)
+QByteArray expectedFile(const QByteArray &method, const QByteArray &line7, const QByteArray &line8, bool centre = false)
 {
     return "Select a range for decode packed MM5 tiles \r\n"
            "quorvantix.lst       ! List file\r\n"
            "quorvantix.dat       ! Output file name\r\n"
            "7       ! MM5 region ID (See list below)\r\n"
            "2001      ! Year of tiled data\r\n"
-           + method + "       ! Method of domain selection (1: I/J; 2: lon/lat; 3: center&range)\r\n"
-           + line7 + "       ! Beg/End I indices, or longitudes, or center lon/lat\r\n"
-           + line8 + (centre ? "   " : "       ") + "! Beg/End J indices, or latitudes, or range in km\r\n"
-           "1       ! Flag to create(1) or not(0) a batch file to rename tile files \r\n"
-           "mvtiles.bat ! Batch file name (these three lines needed only for Flag=1)\r\n"
-           "1       ! Way to rename tile file names (1/2; See notes below) \r\n"
-           "1       ! Operating System (1: Window DOS, 2: UNIX/LINUX)\r\n";
+           + method + "       ! Method of domain selection (1: I/J; 2: lon/lat; 3: center&range)\r\n" + line7
+           + "       ! Beg/End I indices, or longitudes, or center lon/lat\r\n" + line8 + (centre ? "   " : "       ")
+           + "! Beg/End J indices, or latitudes, or range in km\r\n"
+             "1       ! Flag to create(1) or not(0) a batch file to rename tile files \r\n"
+             "mvtiles.bat ! Batch file name (these three lines needed only for Flag=1)\r\n"
+             "1       ! Way to rename tile file names (1/2; See notes below) \r\n"
+             "1       ! Operating System (1: Window DOS, 2: UNIX/LINUX)\r\n";
 }
 
 // The entries each method starts from (1 box, 2 indices, 3 centre).
 const Entries Typical[] = {
-    {{"txtLat1", "40"}, {"cboLatLL1", "N"}, {"txtLon1", "70"}, {"cboLonLL1", "W"},
-     {"txtLat2", "30"}, {"cboLatLL2", "N"}, {"txtLon2", "80"}, {"cboLonLL2", "W"}},
+    {{"txtLat1", "40"},
+     {"cboLatLL1", "N"},
+     {"txtLon1", "70"},
+     {"cboLonLL1", "W"},
+     {"txtLat2", "30"},
+     {"cboLatLL2", "N"},
+     {"txtLon2", "80"},
+     {"cboLonLL2", "W"}},
     {{"TextIndexiStart", "10"}, {"TextIndexiEnd", "40"}, {"TextIndexjStart", "5"}, {"TextIndexjEnd", "25"}},
-    {{"txtEMRLAT01", "45.500000"}, {"cboEMRLAT01", "N"}, {"txtEMRLON01", "73.250000"}, {"cboEMRLON01", "W"},
+    {{"txtEMRLAT01", "45.500000"},
+     {"cboEMRLAT01", "N"},
+     {"txtEMRLON01", "73.250000"},
+     {"cboEMRLON01", "W"},
      {"txtRadius1", "150"}},
 };
 
@@ -129,7 +138,7 @@ void TestTileRun::cleanup()
 void TestTileRun::open(const QString &engine, bool pickDomain)
 {
     const QString exe = engine == "replay" ? QStandardPaths::findExecutable("quorvantix-replay-engine",
-                                                                             {QCoreApplication::applicationDirPath()})
+                                                                            {QCoreApplication::applicationDirPath()})
                                            : TestFolders::buildAppFolder() + QStringLiteral("/Quorvantix.exe");
     QVERIFY(engine.isEmpty() || QFile::copy(exe, m_shown->appFolder.filePath("Quorvantix.exe")));
     QVERIFY(QDir::setCurrent(m_work->path()));
@@ -158,8 +167,8 @@ QStringList TestTileRun::shown() const
 void TestTileRun::showTiles_data()
 {
     QTest::addColumn<int>("method");
-    QTest::addColumn<Entries>("changes"); // to the method's typical entries
-    QTest::addColumn<QString>("engine");  // "crash": the stand-in, stopping after 300 bytes of its list
+    QTest::addColumn<Entries>("changes");   // to the method's typical entries
+    QTest::addColumn<QString>("engine");    // "crash": the stand-in, stopping after 300 bytes of its list
     QTest::addColumn<QByteArray>("replay"); // the list file the engine leaves (none when null), or a kind of file
     QTest::addColumn<QString>("obstacle");  // a folder where the run writes a file, or a limit of the file system
     QTest::addColumn<QByteArray>("controlFile");
@@ -172,19 +181,20 @@ void TestTileRun::showTiles_data()
     const QStringList earlier{"Tile number: 99"};
     const QByteArray box = expectedFile("2", "-80,-70", "30,40");
     const auto written = [&](const char *name, int method, const Entries &changes, const QByteArray &file) {
-        QTest::newRow(name) << method << changes << "replay" << table << "" << file << 1 << "" << ""
-                            << QStringList{"Tile number: 5"};
+        QTest::newRow(name) << method << changes << "replay" << table << "" << file << 1 << ""
+                            << "" << QStringList{"Tile number: 5"};
     };
     const auto refused = [&](const char *name, int method, const Entries &changes, const QString &message) {
         QTest::newRow(name) << method << changes << "replay" << table << "" << OldControlFile << 0
                             << "Error: " + message << "" << earlier;
     };
     const auto failed = [&](const char *name, const QString &engine, const QByteArray &replay, const char *obstacle,
-                            const QString &message, const QString &details = {}, const QStringList &tiles = {"Tile number: 99"}) {
+                            const QString &message, const QString &details = {},
+                            const QStringList &tiles = {"Tile number: 99"}) {
         // A folder in the way of the control file leaves nothing to read, a
         // file system limit the earlier file; either way the engine does not run.
         const QByteArray file = QByteArray(obstacle) == "quorvantix.inp" ? QByteArray()
-                                : QByteArray(obstacle).contains(' ')    ? OldControlFile
+                                : QByteArray(obstacle).contains(' ')     ? OldControlFile
                                                                          : box;
         QTest::newRow(name) << 1 << Entries() << engine << replay << obstacle << file
                             << int(engine == "replay" && !*obstacle) << QDir::toNativeSeparators(message) << details
@@ -193,8 +203,14 @@ void TestTileRun::showTiles_data()
 
     written("indices", 2, {}, expectedFile("1", "10,40", "5,25"));
     written("box typed north-east corner first", 1, {}, box);
-    written("south; 0 W; 15 digits", 1, {{"txtLat1", "10"}, {"cboLatLL1", "S"}, {"txtLat2", "20"}, {"cboLatLL2", "S"},
-            {"txtLon1", "0"}, {"txtLon2", "80.12345678901234"}}, expectedFile("2", "-80.1234567890123,0", "-20,-10"));
+    written("south; 0 W; 15 digits", 1,
+            {{"txtLat1", "10"},
+             {"cboLatLL1", "S"},
+             {"txtLat2", "20"},
+             {"cboLatLL2", "S"},
+             {"txtLon1", "0"},
+             {"txtLon2", "80.12345678901234"}},
+            expectedFile("2", "-80.1234567890123,0", "-20,-10"));
     written("centre, no trailing zeros", 3, {}, expectedFile("3", "-73.25,45.5", "150", true));
     written("centre with empty hemisphere lists is north and east", 3, {{"cboEMRLAT01", ""}, {"cboEMRLON01", ""}},
             expectedFile("3", "73.25,45.5", "150", true));
@@ -219,9 +235,11 @@ void TestTileRun::showTiles_data()
     refused("centre not a number", 3, {{"txtEMRLON01", "7..3"}}, "The center coordinate \"7..3\" is not a number.");
 
     // The engine's reasons, its text before the header, come as details behind the usual message.
-    failed("ERROR before the header", "replay", crlf({"Request for region 7", "ERROR: no data", Header, "1    5     a"}),
-           "", "Quorvantix: Unable to find tiles in domain selected, check quorvantix.lst file in your application "
-           "folder (%1) for details ", "Request for region 7\nERROR: no data");
+    failed("ERROR before the header", "replay",
+           crlf({"Request for region 7", "ERROR: no data", Header, "1    5     a"}), "",
+           "Quorvantix: Unable to find tiles in domain selected, check quorvantix.lst file in your application "
+           "folder (%1) for details ",
+           "Request for region 7\nERROR: no data");
     const QString noTiles = QStringLiteral("Quorvantix: Unable to process the entered data, please check that your "
                                            "domain limits are within the region selected");
     failed("no header", "replay", crlf({"  nothing to be done"}), "", noTiles + ' ', "nothing to be done");
@@ -232,7 +250,8 @@ void TestTileRun::showTiles_data()
            "Quorvantix GUI: The Quorvantix executable did not leave a readable list file %1/quorvantix.lst.");
     failed("engine crashes while writing its list", "crash", QByteArray(), "",
            "Quorvantix GUI: The Quorvantix executable stopped unexpectedly, so its list file %1/quorvantix.lst is "
-           "not used.", "Quorvantix: stopped on request after 300 bytes of quorvantix.lst");
+           "not used.",
+           "Quorvantix: stopped on request after 300 bytes of quorvantix.lst");
     const QString notRegular = QStringLiteral("Quorvantix GUI: The list file %1/quorvantix.lst is not a regular file, "
                                               "so it is not read.");
     failed("named pipe", "replay", "fifo", "", notRegular);
@@ -275,7 +294,7 @@ void TestTileRun::showTiles()
     if (replay == "fifo" || replay == "big" || obstacle.contains(u' '))
         QSKIP("needs named pipes, symbolic links and Linux file system limits");
 #endif
-    if (!replay.isNull())
+        if (!replay.isNull())
         TestFolders::writeFile(replayFile, replay);
 #ifdef Q_OS_LINUX
     if (obstacle == "full disk" && ::mount("tmpfs", QFile::encodeName(work).constData(), "tmpfs", 0, "size=64k") != 0)
@@ -290,8 +309,7 @@ void TestTileRun::showTiles()
     if (obstacle == "full disk") {
         QFile filler(work + "/filler");
         QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-        while (filler.write(QByteArray(4096, 'x')) > 0) {
-        }
+        while (filler.write(QByteArray(4096, 'x')) > 0) { }
     } else if (obstacle.startsWith("quorvantix")) {
         QVERIFY(QFile::remove(work + '/' + obstacle) && QDir(work).mkpath(obstacle + "/inside"));
     }
@@ -329,7 +347,8 @@ void TestTileRun::showTiles()
     QCOMPARE(c.widget("ShowFileButton")->isEnabled(), message.isEmpty());
     const QList<RecordingPointer::Change> &pointer = m_shown->pointer.changes;
     QCOMPARE(pointer.size(), 2);
-    QVERIFY(pointer[0].shape == ui::MousePointer::Shape::Hourglass && pointer[1].shape == ui::MousePointer::Shape::Default);
+    QVERIFY(pointer[0].shape == ui::MousePointer::Shape::Hourglass
+            && pointer[1].shape == ui::MousePointer::Shape::Default);
     QCOMPARE(pointer[1].over, m_shown->window.get());
 }
 
@@ -384,8 +403,7 @@ void TestTileRun::longRun_data()
     QTest::newRow("slow run") << 1800 << QByteArray() << Action::None << true << QStringList() << 4;
     QTest::newRow("cancelled with half a list written")
         << 30000 << QByteArray("300") << Action::Cancel << true
-        << QStringList("Quorvantix GUI: The run of the Quorvantix executable was cancelled; no tiles are shown.")
-        << 0;
+        << QStringList("Quorvantix GUI: The run of the Quorvantix executable was cancelled; no tiles are shown.") << 0;
     QTest::newRow("window closed") << 30000 << QByteArray() << Action::CloseWindow << false << QStringList() << 0;
 }
 

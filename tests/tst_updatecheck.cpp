@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/filesizelimit.h"
 #include "support/loopbackhttpserver.h"
 #include "support/shownwindow.h"
@@ -31,7 +32,8 @@ QByteArray dated(const QByteArray &date)
     return sample()
         .replace("Catalogue date: 20110419", "Catalogue date: " + date)
         .replace("\r\n  number", "\r\nnumber")
-        .replace("(sample,", "(Qu\xE9" "bec sample,");
+        .replace("(sample,", "(Qu\xE9"
+                             "bec sample,");
 }
 
 // The newer catalogue without the lines between two lines that start with
@@ -44,8 +46,20 @@ QByteArray newerWithout(const QByteArray &after, const QByteArray &before)
     return text.remove(from, to - from);
 }
 
-enum class Serve { Reply, Error500, Refused, Silent, DiskFull, CutClose, CutReset, RedirectLoop, RedirectRefused,
-                   SlowSized, SlowUnsized, Endless };
+enum class Serve {
+    Reply,
+    Error500,
+    Refused,
+    Silent,
+    DiskFull,
+    CutClose,
+    CutReset,
+    RedirectLoop,
+    RedirectRefused,
+    SlowSized,
+    SlowUnsized,
+    Endless
+};
 
 } // namespace
 
@@ -106,7 +120,7 @@ void TestUpdateCheck::update_data()
     // no progress dialog shows, -2: not looked at.
     QTest::addColumn<int>("bar");
     QTest::addColumn<QStringList>("messages");
-    QTest::addColumn<QString>("details"); // of the last message
+    QTest::addColumn<QString>("details");    // of the last message
     QTest::addColumn<QByteArray>("written"); // the catalogue afterwards; null: the one in use, unchanged
     QTest::addColumn<QString>("configDate");
 
@@ -114,14 +128,13 @@ void TestUpdateCheck::update_data()
     const QString april19 = QStringLiteral("19 April 2011");
     const auto replaced = [&](const char *name, const QByteArray &body, bool local, const QString &date) {
         // The text ends with CR LF, so one empty line follows.
-        QTest::newRow(name) << Serve::Reply << body << local << true << -1 << QStringList{Question, NowUpToDate}
-                            << "" << dated(date.toLatin1()) + "\r\n" << (date == "20110420" ? "20 April 2011"
-                                                                                             : "1 January 2099");
+        QTest::newRow(name) << Serve::Reply << body << local << true << -1 << QStringList{Question, NowUpToDate} << ""
+                            << dated(date.toLatin1()) + "\r\n"
+                            << (date == "20110420" ? "20 April 2011" : "1 January 2099");
     };
     const auto kept = [&](const char *name, Serve serve, const QByteArray &body, const QStringList &messages,
                           const QString &details = {}, int bar = -1) {
-        QTest::newRow(name) << serve << body << true << true << bar << messages << details << QByteArray()
-                            << april19;
+        QTest::newRow(name) << serve << body << true << true << bar << messages << details << QByteArray() << april19;
     };
     replaced("newer, Yes", newer, true, "20110420");
     replaced("blanks around lines", "  " + QByteArray(newer).replace("\r\n", " \r\n  "), true, "20110420");
@@ -136,25 +149,26 @@ void TestUpdateCheck::update_data()
     kept("empty body", Serve::Reply, {}, {from + "Download did not contain content"});
     // A failure is reported as one even when nothing came with it.
     kept("HTTP 500, no body", Serve::Error500, {}, {failed + "500 Internal Server Error"});
-    kept("refused", Serve::Refused, {}, {QString(failed).replace(m_server.baseAddress(), m_refusing) + "Connection refused"});
+    kept("refused", Serve::Refused, {},
+         {QString(failed).replace(m_server.baseAddress(), m_refusing) + "Connection refused"});
     kept("no answer", Serve::Silent, {}, {failed + "Timed out: the download did not end within 300 milliseconds"});
     kept("connection closed mid-body", Serve::CutClose, newer, {failed + "Connection closed"});
     kept("connection reset after the headers", Serve::CutReset, newer, {failed + "Connection closed"});
     kept("redirect loop", Serve::RedirectLoop, {}, {failed + "Too many redirects"});
     kept("redirect to an address that fails", Serve::RedirectRefused, {}, {failed + "Connection refused"});
     const int kilobytes = int(newer.size() / 1024);
-    kept("slow, size known, cancelled", Serve::SlowSized, {}, {from + "Download cancelled by the user"},
-         {}, kilobytes);
-    kept("slow, size unknown, cancelled", Serve::SlowUnsized, {}, {from + "Download cancelled by the user"},
-         {}, 0);
+    kept("slow, size known, cancelled", Serve::SlowSized, {}, {from + "Download cancelled by the user"}, {}, kilobytes);
+    kept("slow, size unknown, cancelled", Serve::SlowUnsized, {}, {from + "Download cancelled by the user"}, {}, 0);
     kept("endless", Serve::Endless, {}, {failed + "Stopped: the download passed the limit of 64 MB"}, {}, -2);
 
     const QString unchanged = QStringLiteral("\nYour configuration file was not changed.");
     const QString notADate = QStringLiteral("The date \"%1\" of the downloaded configuration file is not a "
-                                            "calendar date (YYYYMMDD).") + unchanged;
+                                            "calendar date (YYYYMMDD).")
+                             + unchanged;
     kept("no colon", Serve::Reply, "Catalogue date 20990101\r\n3\r\n",
          {"The downloaded configuration file does not start with its date (a label, a colon and the date as "
-          "YYYYMMDD)." + unchanged});
+          "YYYYMMDD)."
+          + unchanged});
     kept("30 February", Serve::Reply, "Date: 20990230\r\n", {notADate.arg("20990230")});
     // LF-only line ends run the whole catalogue into its first line.
     kept("LF line ends", Serve::Reply, sample().replace("\r\n", "\n"),
@@ -172,8 +186,9 @@ void TestUpdateCheck::update_data()
                                           "your application folder or download the latest update fron the QMT "
                                           "website\nInvalid config file format, please downlooad the latest update "
                                           "from the website\nReading stopped at line %1.");
-    kept("skip count not a number", Serve::Reply, QByteArray(newer).replace("20110420\r\n3\r\n", "20110420\r\nthree\r\n"),
-         {Question, Kept}, stopped.arg("2 of 520"));
+    kept("skip count not a number", Serve::Reply,
+         QByteArray(newer).replace("20110420\r\n3\r\n", "20110420\r\nthree\r\n"), {Question, Kept},
+         stopped.arg("2 of 520"));
     kept("body cut mid-section", Serve::Reply, newer.left(newer.indexOf("KEY MM5_D060")), {Question, Kept},
          format.arg("193 of 193"));
     kept("empty country section", Serve::Reply, newerWithout("Section 5", "999"), {Question, Kept},
@@ -219,8 +234,8 @@ void TestUpdateCheck::update()
         break;
     case Serve::CutClose:
     case Serve::CutReset:
-        m_server.cutHalfway(body, serve == Serve::CutClose ? LoopbackHttpServer::Cut::Close
-                                                           : LoopbackHttpServer::Cut::Reset);
+        m_server.cutHalfway(body,
+                            serve == Serve::CutClose ? LoopbackHttpServer::Cut::Close : LoopbackHttpServer::Cut::Reset);
         break;
     case Serve::RedirectLoop:
         m_server.redirect(m_server.baseAddress() + "/quorvantix/tiles_cfg.txt");

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/shownwindow.h"
 #include "ui/qtmessages.h"
 #include "ui/qtmousepointer.h"
@@ -56,8 +57,10 @@ void TestWindow::opensOnTheSampleCatalogue()
     QCOMPARE(c.comboBox("CountriesListBox")->currentIndex(), -1);
 
     QCOMPARE(c.text("cboChoice1"), QStringLiteral("Geodetic (Latitude/Longitude):"));
-    QVERIFY(!c.widget("Geodetic1")->isHidden() && !c.widget("Geodetic2")->isHidden() && c.widget("Indices")->isHidden());
-    QVERIFY(!c.widget("ShowFileButton")->isEnabled() && !c.widget("cmdShow")->isEnabled() && !c.widget("DownloadMapButton")->isEnabled());
+    QVERIFY(!c.widget("Geodetic1")->isHidden() && !c.widget("Geodetic2")->isHidden()
+            && c.widget("Indices")->isHidden());
+    QVERIFY(!c.widget("ShowFileButton")->isEnabled() && !c.widget("cmdShow")->isEnabled()
+            && !c.widget("DownloadMapButton")->isEnabled());
 }
 
 void TestWindow::opensWithoutACatalogue()
@@ -66,7 +69,7 @@ void TestWindow::opensWithoutACatalogue()
     RecordingMessages messages;
     frmMain window(ui::Services{&messages, &m_shown.pointer, &m_shown.shell}, m_shown.appFolder.path());
     QCOMPARE(messages.texts(), QStringList{"The file tiles.cfg required by the Quorvantix interface is missing, "
-                                             "please download it from the QMT website"});
+                                           "please download it from the QMT website"});
     QCOMPARE(messages.shown.first().icon, ui::MessageIcon::Critical);
     QCOMPARE(ui::Controls(&window).text("ConfigDate"), QStringLiteral("--- --- ---"));
     const QRect screen = window.screen()->geometry();
@@ -74,9 +77,15 @@ void TestWindow::opensWithoutACatalogue()
     QVERIFY(qAbs(window.frameGeometry().center().y() - screen.center().y()) <= 1);
     // Every control carries its name and caption, catalogue or not.
     const QList<QPair<const char *, const char *>> captions = {
-        {"Label17", "Available domains for the selected country:"}, {"DownloadMapButton", "Show map for domain"},
-        {"Geodetic1", "LL (degrees) Start"}, {"Indices", "(I, J)"}, {"txtLatD2", "45"}, {"txtLonS2", "0.00"},
-        {"Label24", "Check for update on "}, {"cmdShow", "Show tiles in domain"}, {"TilesCountLabel", "---"}};
+        {"Label17", "Available domains for the selected country:"},
+        {"DownloadMapButton", "Show map for domain"},
+        {"Geodetic1", "LL (degrees) Start"},
+        {"Indices", "(I, J)"},
+        {"txtLatD2", "45"},
+        {"txtLonS2", "0.00"},
+        {"Label24", "Check for update on "},
+        {"cmdShow", "Show tiles in domain"},
+        {"TilesCountLabel", "---"}};
     for (const auto &[name, caption] : captions)
         QCOMPARE(ui::Controls(&window).text(QLatin1String(name)), QLatin1String(caption));
 
@@ -88,12 +97,17 @@ void TestWindow::tabMovesInTheWindowsOrder_data()
 {
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
-    QTest::newRow("country to domain list") << "CountriesListBox" << "DomainsAvailableBox";
-    QTest::newRow("across the box corners") << "cboLatLL1" << "txtLat2";
+    QTest::newRow("country to domain list") << "CountriesListBox"
+                                            << "DomainsAvailableBox";
+    QTest::newRow("across the box corners") << "cboLatLL1"
+                                            << "txtLat2";
     // Past the disabled button, the hidden panels and the disabled view button.
-    QTest::newRow("skips what cannot take the focus") << "cboLonLL2" << "txtLatD1";
-    QTest::newRow("start corner to end corner") << "txtLonS1" << "txtLatD2";
-    QTest::newRow("last field to the tiles") << "txtLonS2" << "TilesListBox";
+    QTest::newRow("skips what cannot take the focus") << "cboLonLL2"
+                                                      << "txtLatD1";
+    QTest::newRow("start corner to end corner") << "txtLonS1"
+                                                << "txtLatD2";
+    QTest::newRow("last field to the tiles") << "txtLonS2"
+                                             << "TilesListBox";
 }
 
 void TestWindow::tabMovesInTheWindowsOrder()
@@ -140,7 +154,8 @@ void TestWindow::aboutBoxIsModalCentredAndLinksToTheMainPage()
         const QPoint offset = box->frameGeometry().center() - box->screen()->geometry().center();
         const auto text = [box](const char *name) { return box->findChild<QLabel *>(QLatin1String(name))->text(); };
         seen = QStringList{box->objectName(), QString::number(qAbs(offset.x()) <= 4 && qAbs(offset.y()) <= 4),
-                           text("lblVer"), text("lblCopyright").right(4)}.join(u'|');
+                           text("lblVer"), text("lblCopyright").right(4)}
+                   .join(u'|');
         auto *site = box->findChild<QLabel *>(QStringLiteral("lblQMT_Web_Site"));
         QTest::mouseClick(site, Qt::LeftButton);
         QTest::mouseClick(site, Qt::LeftButton);
@@ -151,7 +166,7 @@ void TestWindow::aboutBoxIsModalCentredAndLinksToTheMainPage()
     });
     poll.start(10);
     m_shown.window->move(0, 0); // the box is centred on the screen, not over its parent
-    trigger("mnuAbout");         // returns once the modal box has closed
+    trigger("mnuAbout");        // returns once the modal box has closed
 
     const QString year = QString::number(QDate::currentDate().year());
     QVERIFY2(seen == "frmAbout|1|1.7.04_19_2011|" + yearBefore + "|open|closed"
@@ -198,7 +213,8 @@ int main(int argc, char *argv[])
         ui::QtShell shell;
         frmMain window({&messages, &pointer, &shell}, TestFolders::buildAppFolder());
         window.show();
-        QTimer::singleShot(0, &window, [&window] { window.findChild<QAction *>(QStringLiteral("mnuClose"))->trigger(); });
+        QTimer::singleShot(0, &window,
+                           [&window] { window.findChild<QAction *>(QStringLiteral("mnuClose"))->trigger(); });
         return QApplication::exec();
     }
     TestWindow test;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue reader on arbitrary bytes, then the country map and the
 // domain entries built from what it read. Checks that the tables agree with
 // the outcome, that every country name is a trimmed item of the catalogue
@@ -42,7 +43,8 @@ QStringList plainEntries(const QString &country, const QString &countryDomains, 
             continue;
         const QStringList years = SplitWords(tables.DomainYears.at(domain - 1));
         const bool hidden = country.contains(QLatin1String("Greenland"))
-            && (items.at(8).contains(QLatin1String("1.333")) || items.at(8).contains(QLatin1String("4.00")));
+                            && (items.at(8).contains(QLatin1String("1.333"))
+                                || items.at(8).contains(QLatin1String("4.00")));
         for (qsizetype y = 1; y < years.size() && !hidden; ++y)
             entries << DomainEntries::entryText(number, items.at(8), years.at(y));
     }

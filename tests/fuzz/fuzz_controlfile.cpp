@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The control file lines from arbitrary region, year, method and limits: a
 // known method gives twelve lines whose limits read back as the values
 // written, any other gives none; the bytes are the lines with CR LF ends.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Degree/minute/second arithmetic on arbitrary values: a decimal value split
 // into degrees, minutes and seconds adds back up to itself within the
 // rounding of the seconds shown, and the carry keeps every part in range.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list file reader on arbitrary bytes. Every tile number must be a piece
 // of the input, and each field's tile number must be piece 4 of the field
 // split at every blank.

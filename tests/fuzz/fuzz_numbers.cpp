@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number readings on arbitrary text: coordinates, grid indices, the skip
 // count and the catalogue date. Each reading must agree with the plainer ones
 // it is built on, and a number written plainly must read back as itself.
@@ -35,9 +36,8 @@ void checkNumber(const QString &text)
     const std::optional<double> seconds = LeadingSeconds(text);
     FUZZ_CHECK(!seconds || std::isfinite(*seconds));
 
-    const std::optional<QString> message =
-        IndexRange::message(QStringLiteral("Lowest I index allowed: "), IndexRange::Bound::Lowest, text,
-                            QStringLiteral("10"));
+    const std::optional<QString> message = IndexRange::message(QStringLiteral("Lowest I index allowed: "),
+                                                               IndexRange::Bound::Lowest, text, QStringLiteral("10"));
     FUZZ_CHECK(!message || (whole && *whole < 10));
 }
 

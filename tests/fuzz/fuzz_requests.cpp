@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the readers of pasted coordinates and of control
 // files. A coordinate read is written as a magnitude with a hemisphere
 // letter; a control file that reads gives complete entries and lines that,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "ui/messages.h"
@@ -19,12 +20,12 @@ extern "C" inline const char *__asan_default_options()
     return "malloc_context_size=8";
 }
 
-#define FUZZ_CHECK(condition)                                                                  \
-    do {                                                                                       \
-        if (!(condition)) {                                                                    \
+#define FUZZ_CHECK(condition) \
+    do { \
+        if (!(condition)) { \
             std::fprintf(stderr, "%s:%d: invariant failed: %s\n", __FILE__, __LINE__, #condition); \
-            std::abort();                                                                      \
-        }                                                                                      \
+            std::abort(); \
+        } \
     } while (false)
 
 class CountingMessages final : public ui::Messages

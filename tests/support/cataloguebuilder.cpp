@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/cataloguebuilder.h"
 #include "support/testfolders.h"
 
@@ -6,7 +7,7 @@ QString CatalogueBuilder::domainLine(int number, const QString &resolution, cons
     return QStringLiteral("%1 MM5 D LAMBERT T 30 60 NEST %2 23 S BIN ")
                .arg(number, 3, 10, QLatin1Char('0'))
                .arg(resolution)
-        + limits.join(u' ');
+           + limits.join(u' ');
 }
 
 void CatalogueBuilder::addDomain(const QString &resolution, const QStringList &limits, const QString &years,
@@ -23,18 +24,22 @@ QStringList CatalogueBuilder::lines() const
     QStringList out = {dateLine, QString::number(heading.size() - 1)};
     out += heading;
     out += domainLines;
-    out << "999" << "keys";
+    out << "999"
+        << "keys";
     if (keyLines.isEmpty()) {
         for (qsizetype i = 0; i < domainLines.size(); ++i)
             out << QStringLiteral("KEY MM5_D%1_12km_QMT_TILES").arg(i + 1);
     } else {
         out += keyLines;
     }
-    out << "999" << "years";
+    out << "999"
+        << "years";
     out += yearLines;
-    out << "999" << "key words";
+    out << "999"
+        << "key words";
     out += keyWordLines;
-    out << "999" << "countries";
+    out << "999"
+        << "countries";
     out += countryLines;
     out << "999";
     return out;

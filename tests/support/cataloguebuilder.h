@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QByteArray>
@@ -11,7 +12,7 @@ struct CatalogueBuilder
     QString dateLine = QStringLiteral("Catalogue date: 20110419");
     QStringList heading = {QStringLiteral("heading")};
     QStringList domainLines;
-    QStringList keyLines;     // one per domain line when left empty
+    QStringList keyLines; // one per domain line when left empty
     QStringList yearLines;
     QStringList keyWordLines = {QStringLiteral("TILESIZE=20")};
     QStringList countryLines;

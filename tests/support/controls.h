@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QAbstractButton>
@@ -14,7 +15,10 @@ namespace ui {
 class Controls
 {
 public:
-    explicit Controls(QWidget *window) : m_window(window) {}
+    explicit Controls(QWidget *window)
+        : m_window(window)
+    {
+    }
 
     template<typename T = QWidget>
     T *get(const QString &name) const

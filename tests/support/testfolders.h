@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QFile>
@@ -7,9 +8,15 @@
 namespace TestFolders {
 
 // The sample catalogue shipped with the program.
-inline QString sampleCatalogue() { return QStringLiteral(QUORVANTIX_SOURCE_DIR "/data/tiles.cfg"); }
+inline QString sampleCatalogue()
+{
+    return QStringLiteral(QUORVANTIX_SOURCE_DIR "/data/tiles.cfg");
+}
 // The application folder of the build (GUI, engine, catalogue, help).
-inline QString buildAppFolder() { return QStringLiteral(QUORVANTIX_APP_DIR); }
+inline QString buildAppFolder()
+{
+    return QStringLiteral(QUORVANTIX_APP_DIR);
+}
 
 // Writes bytes to a file, creating it; fails the process on an I/O error.
 inline void writeFile(const QString &path, const QByteArray &bytes)
