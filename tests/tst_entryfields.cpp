@@ -230,7 +230,7 @@ void TestEntryFields::openOnTestland()
     // A domain whose lowest J is stored with a leading zero; the index method
     // fills the four fields with its limits.
     CatalogueBuilder catalogue;
-    catalogue.addDomain("12", {"7", "05", "150", "120", "0", "0", "-30.0", "50.0", "25.0", "72.0"}, "2005", "Testland");
+    catalogue.addDomain("12", "7 05 150 120 0 0 -30.0 50.0 25.0 72.0", "2005", "Testland");
     QVERIFY(open(catalogue.bytes()));
     pickCountry(QStringLiteral("Testland"));
     pickEntry(0);
