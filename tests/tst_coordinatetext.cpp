@@ -73,7 +73,6 @@ void TestCoordinateText::readsCommonForms()
     QFETCH(QString, text);
     QFETCH(QString, kind);
     QFETCH(double, first);
-    QFETCH(double, second);
     QFETCH(bool, sexagesimal);
 
     const std::optional<CoordinateText::Reading> reading = CoordinateText::read(text);
@@ -83,7 +82,7 @@ void TestCoordinateText::readsCommonForms()
     QCOMPARE(reading->isPair, kind == QLatin1String("pair"));
     if (reading->isPair) {
         QCOMPARE(reading->latitude.degrees, first);
-        QCOMPARE(reading->longitude.degrees, second);
+        QTEST(reading->longitude.degrees, "second");
         QCOMPARE(reading->latitude.sexagesimal, sexagesimal);
         return;
     }

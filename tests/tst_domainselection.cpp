@@ -91,9 +91,8 @@ void TestDomainSelection::countryListsItsEntries_data()
 void TestDomainSelection::countryListsItsEntries()
 {
     QFETCH(QString, country);
-    QFETCH(Texts, entries);
     pickCountry(country);
-    QCOMPARE(controls().items("DomainsAvailableBox"), entries);
+    QTEST(controls().items("DomainsAvailableBox"), "entries");
 }
 
 void TestDomainSelection::entryFillsTheDisplay_data()

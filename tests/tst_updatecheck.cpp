@@ -208,7 +208,6 @@ void TestUpdateCheck::update()
     QFETCH(QStringList, messages);
     QFETCH(QString, details);
     QFETCH(QByteArray, written);
-    QFETCH(QString, configDate);
 
     QVERIFY(m_shown.open(local ? sample() : QByteArray()));
     const ui::Controls c = m_shown.controls();
@@ -289,7 +288,7 @@ void TestUpdateCheck::update()
         QCOMPARE(barMaximum, bar);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     QCOMPARE(TestFolders::readFile(m_shown.appFolder.filePath("tiles.cfg")), written.isNull() ? sample() : written);
-    QCOMPARE(c.text(QStringLiteral("ConfigDate")), configDate);
+    QTEST(c.text(QStringLiteral("ConfigDate")), "configDate");
     // The same countries and domains, whether the catalogue was read again or not.
     if (local) {
         QCOMPARE(c.items(QStringLiteral("CountriesListBox")), countries);
