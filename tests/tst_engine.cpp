@@ -4,7 +4,6 @@
 #include "support/testfolders.h"
 
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -22,7 +21,6 @@ private slots:
     void requests();
     void listFiles_data();
     void listFiles();
-    void tileNumbersMatchTheSplit();
 };
 
 namespace {
@@ -161,20 +159,6 @@ void TestEngine::listFiles()
     const ListFileContent content = ReadListFile(bytes);
     QCOMPARE(content.outcome, outcome);
     QTEST(content.TileNumbers, "tiles");
-}
-
-void TestEngine::tileNumbersMatchTheSplit()
-{
-    // The reference rule: split at every blank, piece 4 when not the last.
-    QRandomGenerator random(42);
-    for (int round = 0; round < 2000; ++round) {
-        QString field;
-        for (int n = int(random.bounded(14)); n > 0; --n)
-            field += random.bounded(3) ? u' ' : QChar(u'0' + random.bounded(3));
-        const QStringList pieces = field.split(u' ');
-        const QString expected = pieces.size() >= 6 ? pieces.at(4) : QString();
-        QCOMPARE(TileNumberOf(field).value_or(QString()), expected);
-    }
 }
 
 QTEST_GUILESS_MAIN(TestEngine)
