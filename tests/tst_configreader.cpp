@@ -7,6 +7,7 @@
 #include "common/numbertext.h"
 #include "support/cataloguebuilder.h"
 #include "support/recorders.h"
+#include "support/referencerules.h"
 #include "support/testfolders.h"
 
 #include <QBuffer>
@@ -32,8 +33,8 @@ const QString Countries = "Unable to read the countries list per domain" + Lates
 CatalogueBuilder twoDomains()
 {
     CatalogueBuilder b;
-    b.addDomain("12", {"1", "1", "50", "50", "0", "0", "1", "2", "3", "4"}, "2001,2002", "France, Spain");
-    b.addDomain("36", {"1", "1", "50", "50", "0", "0", "1", "2", "3", "4"}, "2003", "Spain,Portugal");
+    b.addDomain("12", "1 1 50 50 0 0 1 2 3 4", "2001,2002", "France, Spain");
+    b.addDomain("36", "1 1 50 50 0 0 1 2 3 4", "2003", "Spain,Portugal");
     return b;
 }
 
@@ -78,20 +79,6 @@ void referenceAddCountries(QStringList &names, const QString &countryList)
         if (!known)
             names << NumberText::trimBlanks(item);
     }
-}
-
-QStringList referenceCountryDomains(const QStringList &items, const QStringList &domainCountries)
-{
-    QStringList countryDomains;
-    for (const QString &item : items) {
-        QStringList numbers;
-        for (qsizetype j = 0; j < domainCountries.size(); ++j) {
-            if (!domainCountries.at(j).isEmpty() && domainCountries.at(j).contains(item))
-                numbers << QString::number(j + 1);
-        }
-        countryDomains << numbers.join(u',');
-    }
-    return countryDomains;
 }
 
 QString randomText(QRandomGenerator &random, const QString &alphabet, int maxLength)
@@ -232,7 +219,7 @@ void TestConfigReader::readsTheTables()
     // of one, upper-half bytes come back as they were. Country names are
     // trimmed and added once, an empty one too.
     CatalogueBuilder b = twoDomains();
-    b.addDomain("4.00", {"1", "1", "50", "50", "0", "0", "1", "2", "3", "4"}, "2005", "");
+    b.addDomain("4.00", "1 1 50 50 0 0 1 2 3 4", "2005", "");
     b.countryLines.removeLast();
     QByteArray bytes = b.bytes();
     bytes.replace("1 France, Spain\r\n", "1 Cura\xe7"

@@ -31,8 +31,8 @@ void TestCoordinateText::readsCommonForms_data()
     const auto pair = [](const char *text, double latitude, double longitude, bool sexagesimal = false) {
         QTest::newRow(text) << QString::fromUtf8(text) << "pair" << latitude << longitude << sexagesimal;
     };
-    const auto none = [](const char *tag, const char *text) {
-        QTest::newRow(tag) << QString::fromUtf8(text) << "" << 0.0 << 0.0 << false;
+    const auto none = [](const char *text) {
+        QTest::addRow("none: %s", text) << QString::fromUtf8(text) << "" << 0.0 << 0.0 << false;
     };
 
     one("9.5W", "lon", -9.5);
@@ -59,28 +59,13 @@ void TestCoordinateText::readsCommonForms_data()
     pair("48 30 N; 9 12 E", 48.5, 9.2, true);
     pair("48.5N 9.2", 48.5, 9.2);
 
-    none("empty", "");
-    none("a word with letters of hemispheres", "News");
-    none("two latitude letters", "48.5N 9.2S");
-    none("two letters on one value", "N 48.5 S");
-    none("minus and letter", "-9.5W");
-    none("minutes of 60", "50 60 N");
-    none("seconds of 60", "50°30'60\"");
-    none("latitude 91", "91N");
-    none("latitude 91 in a pair", "91, 9.2");
-    none("latitude 90 and a half", "90°30'N");
-    none("longitude 181", "181E");
-    none("a number beyond 180", "181");
-    none("a fraction before minutes", "50.5 30 N");
-    none("minutes without degrees", "30'N");
-    none("three bare numbers", "50 30 15");
-    none("three values", "1, 2, 3");
-    none("an empty side", "48.5,");
-    none("a decimal comma", "48,5");
-    none("a letter alone", "N");
-    none("a letter between numbers", "1e5");
-    none("a sign inside", "50 -30 N");
-    none("a lone point", ".");
+    // Hemisphere letters that clash or stand alone, values out of range, parts
+    // in the wrong place or form, a decimal comma.
+    for (const char *text :
+         {"",        "News",    "48.5N 9.2S", "N 48.5 S", "-9.5W",     "50 60 N", "50°30'60\"", "91N",
+          "91, 9.2", "90°30'N", "181E",       "181",      "50.5 30 N", "30'N",    "50 30 15",   "1, 2, 3",
+          "48.5,",   "48,5",    "N",          "1e5",      "50 -30 N",  "."})
+        none(text);
 }
 
 void TestCoordinateText::readsCommonForms()
@@ -88,7 +73,6 @@ void TestCoordinateText::readsCommonForms()
     QFETCH(QString, text);
     QFETCH(QString, kind);
     QFETCH(double, first);
-    QFETCH(double, second);
     QFETCH(bool, sexagesimal);
 
     const std::optional<CoordinateText::Reading> reading = CoordinateText::read(text);
@@ -98,7 +82,7 @@ void TestCoordinateText::readsCommonForms()
     QCOMPARE(reading->isPair, kind == QLatin1String("pair"));
     if (reading->isPair) {
         QCOMPARE(reading->latitude.degrees, first);
-        QCOMPARE(reading->longitude.degrees, second);
+        QTEST(reading->longitude.degrees, "second");
         QCOMPARE(reading->latitude.sexagesimal, sexagesimal);
         return;
     }

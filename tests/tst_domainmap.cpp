@@ -109,16 +109,12 @@ void TestDomainMap::dragFillsTheBoxFields_data()
 {
     QTest::addColumn<QPointF>("start");
     QTest::addColumn<QPointF>("end");
-    QTest::addColumn<QStringList>("texts"); // of BoxFields
-
+    QTest::addColumn<QString>("texts"); // of the box fields, decimal then degrees and minutes
     QTest::newRow("north-west to south-east")
-        << QPointF(-2, 49) << QPointF(4, 43)
-        << QStringList{"49.000000", "N", "2.000000", "W", "43.000000", "N", "4.000000", "E",
-                       "49",        "0", "2",        "0", "43",        "0", "4",        "0"};
+        << QPointF(-2, 49) << QPointF(4, 43) << "49.000000 N 2.000000 W 43.000000 N 4.000000 E 49 0 2 0 43 0 4 0";
     QTest::newRow("halves, dragged back east to west")
         << QPointF(3.5, 42.5) << QPointF(-1.5, 47.5)
-        << QStringList{"42.500000", "N",  "3.500000", "E",  "47.500000", "N",  "1.500000", "W",
-                       "42",        "30", "3",        "30", "47",        "30", "1",        "30"};
+        << "42.500000 N 3.500000 E 47.500000 N 1.500000 W 42 30 3 30 47 30 1 30";
 }
 
 void TestDomainMap::dragFillsTheBoxFields()
@@ -127,7 +123,8 @@ void TestDomainMap::dragFillsTheBoxFields()
     QFETCH(QPointF, end);
     drag(start, end);
     QTEST(texts("txtLat1 cboLatLL1 txtLon1 cboLonLL1 txtLat2 cboLatLL2 txtLon2 cboLonLL2 "
-                "txtLatD1 txtLatM1 txtLonD1 txtLonM1 txtLatD2 txtLatM2 txtLonD2 txtLonM2"),
+                "txtLatD1 txtLatM1 txtLonD1 txtLonM1 txtLatD2 txtLatM2 txtLonD2 txtLonM2")
+              .join(u' '),
           "texts");
     QCOMPARE(m_shown.messages.texts(), QStringList());
 }

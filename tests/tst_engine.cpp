@@ -4,7 +4,6 @@
 #include "support/testfolders.h"
 
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -22,7 +21,6 @@ private slots:
     void requests();
     void listFiles_data();
     void listFiles();
-    void tileNumbersMatchTheSplit();
 };
 
 namespace {
@@ -46,6 +44,7 @@ QByteArray replaced(QByteArray bytes, int line, const QByteArray &value)
 
 void TestEngine::requests_data()
 {
+    using enum CoordinateMethod;
     QTest::addColumn<QByteArray>("control");
     QTest::addColumn<QStringList>("tiles");
     QTest::addColumn<QByteArray>("error"); // the reason in the error list file; none when served
@@ -53,17 +52,15 @@ void TestEngine::requests_data()
     const auto served = [](const char *name, const QByteArray &control, const QStringList &tiles) {
         QTest::newRow(name) << control << tiles << QByteArray();
     };
-    served("indices over four tiles", request(CoordinateMethod::Indices, {0, 10, 40, 5, 25}), {"1", "2", "6", "7"});
-    served("indices in the last, narrow column", request(CoordinateMethod::Indices, {0, 85, 90, 61, 80}), {"20"});
+    served("indices over four tiles", request(Indices, {0, 10, 40, 5, 25}), {"1", "2", "6", "7"});
+    served("indices in the last, narrow column", request(Indices, {0, 85, 90, 61, 80}), {"20"});
     // Longitude 0 to 1 gives I 32.2 to 38.1, latitude 45 to 46 gives J 31.1 to 38.6.
-    served("box inside one tile", request(CoordinateMethod::LatLonBox, {0, 45, 46, 0, 1}), {"7"});
+    served("box inside one tile", request(LatLonBox, {0, 45, 46, 0, 1}), {"7"});
     // 50 km around 2 E 46 N: I 40.2 to 47.9, J 35.2 to 42.
-    served("centre and radius across four tiles", request(CoordinateMethod::CentreRadius, {0, 46, 2, 50, 0}),
-           {"7", "8", "12", "13"});
-    served("circle cut back at the domain corner", request(CoordinateMethod::CentreRadius, {0, 41, -5.25, 300, 0}),
-           {"1", "2", "6", "7"});
+    served("centre and radius across four tiles", request(CentreRadius, {0, 46, 2, 50, 0}), {"7", "8", "12", "13"});
+    served("circle cut back at the domain corner", request(CentreRadius, {0, 41, -5.25, 300, 0}), {"1", "2", "6", "7"});
 
-    const QByteArray indices = request(CoordinateMethod::Indices, {0, 10, 40, 5, 25});
+    const QByteArray indices = request(Indices, {0, 10, 40, 5, 25});
     const auto refused = [](const char *name, const QByteArray &control, const QByteArray &error) {
         QTest::newRow(name) << control << QStringList() << error;
     };
@@ -72,18 +69,14 @@ void TestEngine::requests_data()
             "the control file holds 5 lines instead of 12");
     refused("list file in a folder", replaced(indices, 2, "sub/list.lst"), "line 2 of the control file");
     refused("unknown region", replaced(indices, 4, "999"), "region 999 is not in the catalogue");
-    refused("year not offered", request(CoordinateMethod::Indices, {0, 10, 40, 5, 25}, "1999"),
-            "region 7 has no data for the year 1999");
+    refused("year not offered", request(Indices, {0, 10, 40, 5, 25}, "1999"), "region 7 has no data for the year 1999");
     refused("method 4", replaced(indices, 6, "4"), "line 6 of the control file");
     refused("index not whole", replaced(indices, 7, "10.5,40"), "grid indices must be whole numbers");
-    refused("index beyond the grid", request(CoordinateMethod::Indices, {0, 10, 91, 5, 25}),
-            "the I/J range 10-91 / 5-25 lies outside");
-    refused("box west of the domain", request(CoordinateMethod::LatLonBox, {0, 42, 44, -6, 0}),
-            "the box from longitude -6 to 0");
-    refused("centre outside", request(CoordinateMethod::CentreRadius, {0, 30, 2, 50, 0}),
+    refused("index beyond the grid", request(Indices, {0, 10, 91, 5, 25}), "the I/J range 10-91 / 5-25 lies outside");
+    refused("box west of the domain", request(LatLonBox, {0, 42, 44, -6, 0}), "the box from longitude -6 to 0");
+    refused("centre outside", request(CentreRadius, {0, 30, 2, 50, 0}),
             "the centre at longitude 2, latitude 30 lies outside");
-    refused("radius zero", request(CoordinateMethod::CentreRadius, {0, 46, 2, 0, 0}),
-            "the radius must be more than 0 km");
+    refused("radius zero", request(CentreRadius, {0, 46, 2, 0, 0}), "the radius must be more than 0 km");
     refused("batch flag 2", replaced(indices, 9, "2"), "lines 9, 11 and 12 of the control file");
 }
 
@@ -163,24 +156,9 @@ void TestEngine::listFiles()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(Outcome, outcome);
-    QFETCH(QStringList, tiles);
     const ListFileContent content = ReadListFile(bytes);
     QCOMPARE(content.outcome, outcome);
-    QCOMPARE(content.TileNumbers, tiles);
-}
-
-void TestEngine::tileNumbersMatchTheSplit()
-{
-    // The reference rule: split at every blank, piece 4 when not the last.
-    QRandomGenerator random(42);
-    for (int round = 0; round < 2000; ++round) {
-        QString field;
-        for (int n = int(random.bounded(14)); n > 0; --n)
-            field += random.bounded(3) ? u' ' : QChar(u'0' + random.bounded(3));
-        const QStringList pieces = field.split(u' ');
-        const QString expected = pieces.size() >= 6 ? pieces.at(4) : QString();
-        QCOMPARE(TileNumberOf(field).value_or(QString()), expected);
-    }
+    QTEST(content.TileNumbers, "tiles");
 }
 
 QTEST_GUILESS_MAIN(TestEngine)

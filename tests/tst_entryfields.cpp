@@ -99,8 +99,6 @@ void TestEntryFields::keysTypedIntoEachField()
     QFETCH(QString, field);
     QFETCH(QString, before);
     QFETCH(QString, typed);
-    QFETCH(QString, after);
-    QFETCH(QString, hemispheres);
     QFETCH(QString, focus);
 
     showPanelOf(field);
@@ -108,11 +106,11 @@ void TestEntryFields::keysTypedIntoEachField()
     c.setText(field, before);
     c.widget(field)->setFocus();
     QTest::keyClicks(c.widget(field), typed);
-    QCOMPARE(c.text(field), after);
+    QTEST(c.text(field), "after");
     QString lists;
     for (const char *list : {"cboLatLL1", "cboLatLL2", "cboLonLL1", "cboLonLL2", "cboEMRLAT01", "cboEMRLON01"})
         lists += c.text(QLatin1String(list));
-    QCOMPARE(lists, hemispheres);
+    QTEST(lists, "hemispheres");
     // The move waits until the key is handled.
     QCOMPARE(QApplication::focusWidget(), c.widget(field));
     QCoreApplication::processEvents();
@@ -191,14 +189,13 @@ void TestEntryFields::enteredNumbersRewriteTheCoordinate()
     QFETCH(QString, field);
     QFETCH(QStringList, written);
     QFETCH(QString, typed);
-    QFETCH(QStringList, after);
 
     const QStringList coordinate = coordinateOf(field);
     edit(field)->clear();
     for (int i = 0; i < written.size(); ++i)
         edit(coordinate.at(i))->setText(written.at(i));
     typeAndLeave(field, typed);
-    QCOMPARE(texts(coordinate), after);
+    QTEST(texts(coordinate), "after");
 }
 
 void TestEntryFields::onlyTheUserLeavingAFieldCounts()
@@ -230,7 +227,7 @@ void TestEntryFields::openOnTestland()
     // A domain whose lowest J is stored with a leading zero; the index method
     // fills the four fields with its limits.
     CatalogueBuilder catalogue;
-    catalogue.addDomain("12", {"7", "05", "150", "120", "0", "0", "-30.0", "50.0", "25.0", "72.0"}, "2005", "Testland");
+    catalogue.addDomain("12", "7 05 150 120 0 0 -30.0 50.0 25.0 72.0", "2005", "Testland");
     QVERIFY(open(catalogue.bytes()));
     pickCountry(QStringLiteral("Testland"));
     pickEntry(0);

@@ -10,8 +10,6 @@
 #include <QSettings>
 #include <QTimer>
 
-using Entries = QList<QPair<QString, QString>>;
-
 // Copy request, Save request as, Open request and Recent requests on the real
 // window with the stand-in engine, the settings kept in a temporary folder.
 class TestRequestMenu : public QObject, private ShownWindow
@@ -43,8 +41,9 @@ private:
 
 namespace {
 
-const Entries Box = {{"txtLat1", "45"},    {"cboLatLL1", "N"}, {"txtLon1", "1.5"}, {"cboLonLL1", "W"},
-                     {"txtLat2", "47.25"}, {"cboLatLL2", "N"}, {"txtLon2", "3"},   {"cboLonLL2", "E"}};
+const Entries Box = entries(
+    "txtLat1=45;cboLatLL1=N;txtLon1=1.5;cboLonLL1=W;txtLat2=47.25;cboLatLL2=N;txtLon2=3;cboLonLL2=E");
+const Entries Centre = entries("txtEMRLAT01=46.5;txtEMRLON01=2;txtRadius1=50");
 
 } // namespace
 
@@ -150,12 +149,8 @@ void TestRequestMenu::recentRequestAfterRestart_data()
     QTest::addColumn<int>("method");
     QTest::addColumn<Entries>("entries");
     QTest::newRow("box") << 1 << Box;
-    QTest::newRow("indices") << 2
-                             << Entries{{"TextIndexiStart", "10"},
-                                        {"TextIndexiEnd", "40"},
-                                        {"TextIndexjStart", "5"},
-                                        {"TextIndexjEnd", "25"}};
-    QTest::newRow("centre") << 3 << Entries{{"txtEMRLAT01", "46.5"}, {"txtEMRLON01", "2"}, {"txtRadius1", "50"}};
+    QTest::newRow("indices") << 2 << entries("TextIndexiStart=10;TextIndexiEnd=40;TextIndexjStart=5;TextIndexjEnd=25");
+    QTest::newRow("centre") << 3 << Centre;
 }
 
 void TestRequestMenu::recentRequestAfterRestart()
@@ -190,7 +185,7 @@ void TestRequestMenu::recentRequestAfterRestart()
 void TestRequestMenu::openAndSaveRequest()
 {
     const QString saved = m_work->filePath("saved request.inp");
-    enter(3, {{"txtEMRLAT01", "46.5"}, {"txtEMRLON01", "2"}, {"txtRadius1", "50"}});
+    enter(3, Centre);
     triggerWithFile("mnuSaveRequestAs", saved);
     QVERIFY(!QFile::exists("quorvantix.inp"));
     const QByteArray bytes = TestFolders::readFile(saved);

@@ -67,7 +67,6 @@ void TestRequests::controlFileReadsBack()
     QFETCH(int, line);
     QFETCH(QString, text);
     QFETCH(int, badLine);
-    QFETCH(QStringList, entries);
 
     const QStringList written = ControlFileLines(QStringLiteral("7"), QStringLiteral("2001"), CoordinateMethod(method),
                                                  limits);
@@ -92,7 +91,7 @@ void TestRequests::controlFileReadsBack()
     }
     const ControlFileRequest &request = *reading.request;
     QCOMPARE(request.region, QStringLiteral("7"));
-    QCOMPARE(TileRequests::entriesFromLimits(request.selectionMethod, request.limits), entries);
+    QTEST(TileRequests::entriesFromLimits(request.selectionMethod, request.limits), "entries");
     // Written again, the request gives the very lines the program wrote.
     QCOMPARE(ControlFileLines(request.region, request.year, request.selectionMethod, request.limits), written);
 }
@@ -103,17 +102,16 @@ void TestRequests::requestInWords_data()
     QTest::addColumn<QString>("shortName");
     QTest::addColumn<QString>("values"); // the lines of the readable text after the method
 
-    const QStringList box = {"45.500000", "N", "73.25", "W", "50", "N", "70", "W"};
-    QTest::newRow("box") << TileRequest{"Canada", "7", "2001", CoordinateMethod::LatLonBox, box}
-                         << "Canada, domain 7, 2001: 45.5N 73.25W to 50N 70W"
-                         << "Start: 45.5 N, 73.25 W\nEnd: 50 N, 70 W\n";
-    QTest::newRow("indices") << TileRequest{"Peru", "12", "2005", CoordinateMethod::Indices, {"10", "40", "5", "25"}}
-                             << "Peru, domain 12, 2005: I 10-40, J 5-25"
-                             << "I from 10 to 40\nJ from 5 to 25\n";
-    QTest::newRow("centre")
-        << TileRequest{"Chile", "3", "2010", CoordinateMethod::CentreRadius, {"33.9", "S", "70.6", "W", "150.0"}}
-        << "Chile, domain 3, 2010: 33.9S 70.6W, 150 km"
-        << "Center: 33.9 S, 70.6 W\nRadius: 150 km\n";
+    using enum CoordinateMethod;
+    const auto row = [](const char *tag, const TileRequest &request, const char *shortName, const char *values) {
+        QTest::newRow(tag) << request << shortName << values;
+    };
+    row("box", {"Canada", "7", "2001", LatLonBox, {"45.500000", "N", "73.25", "W", "50", "N", "70", "W"}},
+        "Canada, domain 7, 2001: 45.5N 73.25W to 50N 70W", "Start: 45.5 N, 73.25 W\nEnd: 50 N, 70 W\n");
+    row("indices", {"Peru", "12", "2005", Indices, {"10", "40", "5", "25"}}, "Peru, domain 12, 2005: I 10-40, J 5-25",
+        "I from 10 to 40\nJ from 5 to 25\n");
+    row("centre", {"Chile", "3", "2010", CentreRadius, {"33.9", "S", "70.6", "W", "150.0"}},
+        "Chile, domain 3, 2010: 33.9S 70.6W, 150 km", "Center: 33.9 S, 70.6 W\nRadius: 150 km\n");
 }
 
 void TestRequests::requestInWords()

@@ -13,7 +13,6 @@
 #include <sys/mount.h>
 #endif
 
-using Entries = QList<QPair<QString, QString>>;
 using TestFolders::crlf;
 
 namespace {
@@ -42,20 +41,9 @@ QByteArray expectedFile(const QByteArray &method, const QByteArray &line7, const
 
 // The entries each method starts from (1 box, 2 indices, 3 centre).
 const Entries Typical[] = {
-    {{"txtLat1", "40"},
-     {"cboLatLL1", "N"},
-     {"txtLon1", "70"},
-     {"cboLonLL1", "W"},
-     {"txtLat2", "30"},
-     {"cboLatLL2", "N"},
-     {"txtLon2", "80"},
-     {"cboLonLL2", "W"}},
-    {{"TextIndexiStart", "10"}, {"TextIndexiEnd", "40"}, {"TextIndexjStart", "5"}, {"TextIndexjEnd", "25"}},
-    {{"txtEMRLAT01", "45.500000"},
-     {"cboEMRLAT01", "N"},
-     {"txtEMRLON01", "73.250000"},
-     {"cboEMRLON01", "W"},
-     {"txtRadius1", "150"}},
+    entries("txtLat1=40;cboLatLL1=N;txtLon1=70;cboLonLL1=W;txtLat2=30;cboLatLL2=N;txtLon2=80;cboLonLL2=W"),
+    entries("TextIndexiStart=10;TextIndexiEnd=40;TextIndexjStart=5;TextIndexjEnd=25"),
+    entries("txtEMRLAT01=45.500000;cboEMRLAT01=N;txtEMRLON01=73.250000;cboEMRLON01=W;txtRadius1=150"),
 };
 
 enum class Action { None, Cancel, CloseWindow };
@@ -204,12 +192,7 @@ void TestTileRun::showTiles_data()
     written("indices", 2, {}, expectedFile("1", "10,40", "5,25"));
     written("box typed north-east corner first", 1, {}, box);
     written("south; 0 W; 15 digits", 1,
-            {{"txtLat1", "10"},
-             {"cboLatLL1", "S"},
-             {"txtLat2", "20"},
-             {"cboLatLL2", "S"},
-             {"txtLon1", "0"},
-             {"txtLon2", "80.12345678901234"}},
+            entries("txtLat1=10;cboLatLL1=S;txtLat2=20;cboLatLL2=S;txtLon1=0;txtLon2=80.12345678901234"),
             expectedFile("2", "-80.1234567890123,0", "-20,-10"));
     written("centre, no trailing zeros", 3, {}, expectedFile("3", "-73.25,45.5", "150", true));
     written("centre with empty hemisphere lists is north and east", 3, {{"cboEMRLAT01", ""}, {"cboEMRLON01", ""}},

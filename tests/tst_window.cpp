@@ -76,18 +76,12 @@ void TestWindow::opensWithoutACatalogue()
     QVERIFY(qAbs(window.frameGeometry().center().x() - screen.center().x()) <= 1);
     QVERIFY(qAbs(window.frameGeometry().center().y() - screen.center().y()) <= 1);
     // Every control carries its name and caption, catalogue or not.
-    const QList<QPair<const char *, const char *>> captions = {
-        {"Label17", "Available domains for the selected country:"},
-        {"DownloadMapButton", "Show map for domain"},
-        {"Geodetic1", "LL (degrees) Start"},
-        {"Indices", "(I, J)"},
-        {"txtLatD2", "45"},
-        {"txtLonS2", "0.00"},
-        {"Label24", "Check for update on "},
-        {"cmdShow", "Show tiles in domain"},
-        {"TilesCountLabel", "---"}};
+    const Entries captions = entries("Label17=Available domains for the selected country:;"
+                                     "DownloadMapButton=Show map for domain;Geodetic1=LL (degrees) Start;"
+                                     "Indices=(I, J);txtLatD2=45;txtLonS2=0.00;Label24=Check for update on ;"
+                                     "cmdShow=Show tiles in domain;TilesCountLabel=---");
     for (const auto &[name, caption] : captions)
-        QCOMPARE(ui::Controls(&window).text(QLatin1String(name)), QLatin1String(caption));
+        QCOMPARE(ui::Controls(&window).text(name), caption);
 
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -97,17 +91,13 @@ void TestWindow::tabMovesInTheWindowsOrder_data()
 {
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
-    QTest::newRow("country to domain list") << "CountriesListBox"
-                                            << "DomainsAvailableBox";
-    QTest::newRow("across the box corners") << "cboLatLL1"
-                                            << "txtLat2";
+    const auto row = [](const char *tag, const char *from, const char *to) { QTest::newRow(tag) << from << to; };
+    row("country to domain list", "CountriesListBox", "DomainsAvailableBox");
+    row("across the box corners", "cboLatLL1", "txtLat2");
     // Past the disabled button, the hidden panels and the disabled view button.
-    QTest::newRow("skips what cannot take the focus") << "cboLonLL2"
-                                                      << "txtLatD1";
-    QTest::newRow("start corner to end corner") << "txtLonS1"
-                                                << "txtLatD2";
-    QTest::newRow("last field to the tiles") << "txtLonS2"
-                                             << "TilesListBox";
+    row("skips what cannot take the focus", "cboLonLL2", "txtLatD1");
+    row("start corner to end corner", "txtLonS1", "txtLatD2");
+    row("last field to the tiles", "txtLonS2", "TilesListBox");
 }
 
 void TestWindow::tabMovesInTheWindowsOrder()

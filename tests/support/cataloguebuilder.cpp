@@ -2,15 +2,15 @@
 #include "support/cataloguebuilder.h"
 #include "support/testfolders.h"
 
-QString CatalogueBuilder::domainLine(int number, const QString &resolution, const QStringList &limits)
+QString CatalogueBuilder::domainLine(int number, const QString &resolution, const QString &limits)
 {
     return QStringLiteral("%1 MM5 D LAMBERT T 30 60 NEST %2 23 S BIN ")
                .arg(number, 3, 10, QLatin1Char('0'))
                .arg(resolution)
-           + limits.join(u' ');
+           + limits;
 }
 
-void CatalogueBuilder::addDomain(const QString &resolution, const QStringList &limits, const QString &years,
+void CatalogueBuilder::addDomain(const QString &resolution, const QString &limits, const QString &years,
                                  const QString &countries)
 {
     const int number = int(domainLines.size()) + 1;

@@ -17,11 +17,10 @@ struct CatalogueBuilder
     QStringList keyWordLines = {QStringLiteral("TILESIZE=20")};
     QStringList countryLines;
 
-    // A domain line of 22 items: number (three digits), resolution, ten limits.
-    static QString domainLine(int number, const QString &resolution, const QStringList &limits);
+    // A domain line of 22 items: number (three digits), resolution, ten limits (blank-separated).
+    static QString domainLine(int number, const QString &resolution, const QString &limits);
     // Adds a domain with its years ("2001,2005") and countries ("France, Spain").
-    void addDomain(const QString &resolution, const QStringList &limits, const QString &years,
-                   const QString &countries);
+    void addDomain(const QString &resolution, const QString &limits, const QString &years, const QString &countries);
 
     QStringList lines() const;
     QByteArray bytes() const;

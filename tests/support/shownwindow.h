@@ -11,6 +11,16 @@
 
 #include <memory>
 
+// Fields with their texts, written "name=value;name=value".
+using Entries = QList<QPair<QString, QString>>;
+inline Entries entries(const QString &text)
+{
+    Entries result;
+    for (const QString &pair : text.split(u';'))
+        result << qMakePair(pair.section(u'=', 0, 0), pair.section(u'=', 1));
+    return result;
+}
+
 // The main window on a catalogue in a temporary application folder whose
 // path holds a blank, shown and active as the user meets it, with recorders
 // for its services.
