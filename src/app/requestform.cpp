@@ -5,6 +5,7 @@
 #include "core/mainwindowform.h"
 #include "domain/domainentries.h"
 #include "ui/picklist.h"
+#include "ui/userpick.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -12,14 +13,6 @@
 #include <algorithm>
 
 namespace {
-
-// A pick of the user: the item becomes the current one and the list's
-// handler runs, also when it was current already.
-void pick(QComboBox *list, int index)
-{
-    list->setCurrentIndex(index);
-    emit list->activated(index);
-}
 
 bool sameNumber(const QString &a, const QString &b)
 {
@@ -98,7 +91,7 @@ bool RequestForm::restore(const TileRequest &request)
     if (!place)
         return false;
 
-    pick(m_form.CountriesListBox, place->country);
+    ui::pickAsUser(m_form.CountriesListBox, place->country);
     ui::PickList *domains = m_form.DomainsAvailableBox;
     const QList<QListWidgetItem *> found = domains->findItems(place->entry, Qt::MatchExactly);
     if (found.isEmpty())
@@ -108,7 +101,7 @@ bool RequestForm::restore(const TileRequest &request)
         emit domains->picked(row);
     else
         domains->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-    pick(m_form.cboChoice1, int(request.selectionMethod) - 1);
+    ui::pickAsUser(m_form.cboChoice1, int(request.selectionMethod) - 1);
 
     const QStringList names = TileRequests::entryNames(request.selectionMethod);
     for (qsizetype i = 0; i < names.size(); ++i) {
@@ -116,7 +109,7 @@ bool RequestForm::restore(const TileRequest &request)
         if (auto *list = qobject_cast<QComboBox *>(widget)) {
             const int item = list->findText(request.entries.at(i));
             if (item >= 0)
-                pick(list, item);
+                ui::pickAsUser(list, item);
         } else {
             qobject_cast<QLineEdit *>(widget)->setText(request.entries.at(i));
         }

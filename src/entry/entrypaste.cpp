@@ -4,6 +4,7 @@
 #include "core/mainwindowform.h"
 #include "entry/pastedtext.h"
 #include "entry/pastefilter.h"
+#include "ui/userpick.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -44,10 +45,8 @@ void EntryPaste::writeCoordinate(const QString &decimalField, const QString &mag
     auto *decimal = qobject_cast<QLineEdit *>(m_controls.value(decimalField));
     Q_ASSERT(list && decimal);
     const int item = list->findText(letter);
-    if (item >= 0) {
-        list->setCurrentIndex(item);
-        emit list->activated(item);
-    }
+    if (item >= 0)
+        ui::pickAsUser(list, item);
     if (decimal->text() == magnitude) {
         // The same text again is no change of the field; its other fields
         // may have been edited since, so they are brought back into step.

@@ -9,6 +9,7 @@
 #include "map/domainmap.h"
 #include "run/listfilesource.h"
 #include "ui/picklist.h"
+#include "ui/userpick.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -38,14 +39,6 @@ std::optional<double> number(const QLineEdit *field)
 {
     const std::optional<double> value = NumberText::toNumber(field->text());
     return value && std::isfinite(*value) ? value : std::nullopt;
-}
-
-// Picks the item as a user does: the list's pick handling runs, also for the
-// item already shown.
-void pick(QComboBox *list, int index)
-{
-    list->setCurrentIndex(index);
-    emit list->activated(index);
 }
 
 std::optional<MapDomain> domainOf(const QString &number, const QStringList &limits)
@@ -185,9 +178,9 @@ void DomainMapFeed::takeTiles(const QString &folder)
 void DomainMapFeed::writeBox(QPointF startLonLat, QPointF endLonLat)
 {
     const auto corner = [](QPointF lonLat, QComboBox *latList, QLineEdit *lat, QComboBox *lonList, QLineEdit *lon) {
-        pick(latList, lonLat.y() < 0 ? 1 : 0);
+        ui::pickAsUser(latList, lonLat.y() < 0 ? 1 : 0);
         lat->setText(NumberText::fixed6(std::abs(lonLat.y())));
-        pick(lonList, lonLat.x() < 0 ? 1 : 0);
+        ui::pickAsUser(lonList, lonLat.x() < 0 ? 1 : 0);
         lon->setText(NumberText::fixed6(std::abs(lonLat.x())));
     };
     corner(startLonLat, m_form.cboLatLL1, m_form.txtLat1, m_form.cboLonLL1, m_form.txtLon1);
@@ -204,9 +197,9 @@ void DomainMapFeed::writeIndices(const IndexRange &range)
 
 void DomainMapFeed::writeCircle(QPointF centreLonLat, double radiusKm)
 {
-    pick(m_form.cboEMRLAT01, centreLonLat.y() < 0 ? 1 : 0);
+    ui::pickAsUser(m_form.cboEMRLAT01, centreLonLat.y() < 0 ? 1 : 0);
     m_form.txtEMRLAT01->setText(NumberText::fixed6(std::abs(centreLonLat.y())));
-    pick(m_form.cboEMRLON01, centreLonLat.x() < 0 ? 1 : 0);
+    ui::pickAsUser(m_form.cboEMRLON01, centreLonLat.x() < 0 ? 1 : 0);
     m_form.txtEMRLON01->setText(NumberText::fixed6(std::abs(centreLonLat.x())));
     m_form.txtRadius1->setText(NumberText::plain(radiusKm));
 }
