@@ -90,7 +90,7 @@ void BM_MapCountriesToDomains(benchmark::State &state)
     QStringList domainCountries;
     for (int n = 1; n <= state.range(0); ++n) {
         domainCountries << QStringLiteral("Country%1, Country%2").arg(n % 200).arg((n * 7) % 200);
-        names.add(domainCountries.last());
+        names.AddCountries(domainCountries.last());
     }
     for (auto _ : state)
         benchmark::DoNotOptimize(MapCountriesToDomains(countries, domainCountries));

@@ -284,7 +284,7 @@ void TestConfigReader::countriesMatchTheReference()
             for (int n = int(random.bounded(5)); n > 0; --n)
                 items << randomText(random, alphabet + u' ', 6);
             domainCountries << items.join(u',');
-            names.add(domainCountries.last());
+            names.AddCountries(domainCountries.last());
             referenceAddCountries(referenceNames, domainCountries.last());
         }
         QCOMPARE(fastNames, referenceNames);

@@ -4,8 +4,9 @@
 #include "app/centerform.h"
 #include "app/makerlogo.h"
 #include "common/makerinfo.h"
+#include "core/basmodule.h"
+#include "core/shellroutines.h"
 #include "ui/linklook.h"
-#include "ui/shell.h"
 
 #include <QDate>
 #include <QDialogButtonBox>
@@ -42,7 +43,7 @@ frmAbout::frmAbout(ui::Shell &shell, QWidget *parent)
 QString frmAbout::VersionText()
 {
     return QString::number(QUORVANTIX_VERSION_MAJOR) + u'.' + QString::number(QUORVANTIX_VERSION_MINOR) + u'.'
-           + QLatin1String(VersionDate);
+           + QLatin1String(basModule::VersionDate);
 }
 
 void frmAbout::buildForm()
@@ -116,7 +117,7 @@ void frmAbout::cmdOK_Click()
 
 void frmAbout::lblQMT_Web_Site_Click()
 {
-    m_shell.openUrl(MakerInfo::WebSite + QStringLiteral("/mm5/MM5_Main_Page.html"));
+    OpenUrl(m_shell, MakerInfo::WebSite + QStringLiteral("/mm5/MM5_Main_Page.html"));
 }
 
 bool frmAbout::eventFilter(QObject *watched, QEvent *event)

@@ -19,9 +19,6 @@ class frmAbout : public QDialog
 public:
     explicit frmAbout(ui::Shell &shell, QWidget *parent = nullptr);
 
-    // The date part of the version text.
-    static constexpr const char *VersionDate = "04_19_2011";
-
     // Major and minor version and the version date: 1.7.04_19_2011.
     static QString VersionText();
 

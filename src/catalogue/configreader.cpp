@@ -255,7 +255,7 @@ bool ConfigReader::ReadCountriesPerDomain(LineReader &file)
             return fail();
         const QString countries = TrimmedBlanks(QStringView(line).mid(blank + 1)).toString();
         m_tables.DomainCountries[k] = countries;
-        countryNames.add(countries);
+        countryNames.AddCountries(countries);
         ++k;
         if (!file.readLine(line))
             return fail();

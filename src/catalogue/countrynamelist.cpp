@@ -9,7 +9,7 @@ CountryNameList::CountryNameList(QStringList &names)
     m_names = QStringList{QString()};
 }
 
-void CountryNameList::add(const QString &countryList)
+void CountryNameList::AddCountries(const QString &countryList)
 {
     const QStringView list(countryList);
     qsizetype begin = 0;

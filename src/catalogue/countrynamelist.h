@@ -17,7 +17,7 @@ public:
     explicit CountryNameList(QStringList &names);
 
     // Adds the names of one country list text ("France, Spain").
-    void add(const QString &countryList);
+    void AddCountries(const QString &countryList);
 
 private:
     QStringList &m_names;

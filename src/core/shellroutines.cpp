@@ -11,3 +11,8 @@ bool OpenDocument(ui::Shell &shell, const QString &path)
         return false;
     return shell.openDocument(path);
 }
+
+void OpenUrl(ui::Shell &shell, const QString &address)
+{
+    shell.openUrl(address);
+}

@@ -12,3 +12,6 @@ class Shell;
 // exist is not handed on, so a missing document has no visible effect rather
 // than an error window of the desktop's own.
 bool OpenDocument(ui::Shell &shell, const QString &path);
+
+// Hands a web address to the desktop's browser; the outcome is not looked at.
+void OpenUrl(ui::Shell &shell, const QString &address);

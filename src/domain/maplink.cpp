@@ -4,8 +4,8 @@
 #include "common/makerinfo.h"
 #include "common/numbertext.h"
 #include "core/mainwindowform.h"
+#include "core/shellroutines.h"
 #include "core/windowcontext.h"
-#include "ui/shell.h"
 
 #include <QPushButton>
 
@@ -29,5 +29,5 @@ void MapLink::DownloadMapButton_Click()
 {
     const QString address = MapAddress(m_context.state.SelectedDomain);
     if (!address.isEmpty())
-        m_context.services.shell->openUrl(address);
+        OpenUrl(*m_context.services.shell, address);
 }
