@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSet>
 
 #include <cmath>
 
@@ -79,10 +80,10 @@ DomainMapFeed::DomainMapFeed(DomainMap &map, const MainWindowForm &form, const M
     for (QLineEdit *field :
          {m_form.txtLat1, m_form.txtLon1, m_form.txtLat2, m_form.txtLon2, m_form.TextIndexiStart, m_form.TextIndexiEnd,
           m_form.TextIndexjStart, m_form.TextIndexjEnd, m_form.txtEMRLAT01, m_form.txtEMRLON01, m_form.txtRadius1})
-        connect(field, &QLineEdit::textChanged, this, &DomainMapFeed::sync);
+        connect(field, &QLineEdit::textChanged, this, &DomainMapFeed::syncSubdomain);
     for (QComboBox *list : {m_form.cboLatLL1, m_form.cboLonLL1, m_form.cboLatLL2, m_form.cboLonLL2, m_form.cboEMRLAT01,
                             m_form.cboEMRLON01})
-        connect(list, &QComboBox::currentIndexChanged, this, &DomainMapFeed::sync);
+        connect(list, &QComboBox::currentIndexChanged, this, &DomainMapFeed::syncSubdomain);
 
     // The map's tiles are those of the list: they come with a run and go
     // when the list is emptied.
@@ -102,17 +103,23 @@ DomainMapFeed::DomainMapFeed(DomainMap &map, const MainWindowForm &form, const M
 
 void DomainMapFeed::sync()
 {
+    syncDomains();
+    syncSubdomain();
+}
+
+void DomainMapFeed::syncDomains()
+{
     const CatalogueTables &tables = m_state.tables;
     m_map.setCountry(m_form.CountriesListBox->currentIndex() >= 0 ? m_form.CountriesListBox->currentText() : QString());
 
     // The domains offered are those of the entries in the domain list.
     QList<MapDomain> domains;
-    QStringList numbers;
+    QSet<QString> numbers;
     for (int row = 0; row < m_form.DomainsAvailableBox->count(); ++row) {
         const QString number = DomainEntries::numberOf(m_form.DomainsAvailableBox->item(row)->text());
         if (number.isEmpty() || numbers.contains(number))
             continue;
-        numbers << number;
+        numbers.insert(number);
         if (const std::optional<MapDomain> domain = domainOf(
                 number, DomainEntries::limitsOf(DomainEntries::padded(number), tables)))
             domains << *domain;
@@ -127,7 +134,10 @@ void DomainMapFeed::sync()
     if (selectedNumber && *selectedNumber != -1)
         domain = domainOf(selected, m_state.DomainLimits);
     m_map.setSelectedDomain(domain);
+}
 
+void DomainMapFeed::syncSubdomain()
+{
     const int method = int(m_state.SelectionMethod);
     m_map.setMethod(method);
     MapSubdomain subdomain;

@@ -25,6 +25,10 @@ public:
 
     // Reads everything the map shows from the window, the tiles excepted.
     void sync();
+    // The country, its domains and the selected one: after a change of the lists.
+    void syncDomains();
+    // The sub-domain of the active method: after a change of a field.
+    void syncSubdomain();
     // After a run: the tiles of the list file in `folder` when they are the
     // ones the tile list shows (none when their ranges do not read); a run
     // that failed and left the list as it was leaves the map's tiles too.
