@@ -62,11 +62,14 @@ DomainMapFeed::DomainMapFeed(DomainMap &map, const MainWindowForm &form, const M
         sync();
         fitDomains();
     });
-    connect(m_form.CountriesListBox->model(), &QAbstractItemModel::modelReset, this, &DomainMapFeed::sync);
-    connect(m_form.CountriesListBox->model(), &QAbstractItemModel::rowsRemoved, this, &DomainMapFeed::sync);
-    connect(m_form.DomainsAvailableBox->model(), &QAbstractItemModel::modelReset, this, &DomainMapFeed::sync);
-    connect(m_form.DomainsAvailableBox->model(), &QAbstractItemModel::rowsInserted, this, &DomainMapFeed::sync);
-    connect(m_form.DomainsAvailableBox, &QListWidget::currentRowChanged, this, &DomainMapFeed::sync);
+    // The lists change in several steps for one pick; the domains are
+    // gathered once, after the last of them.
+    connect(m_form.CountriesListBox->model(), &QAbstractItemModel::modelReset, this, &DomainMapFeed::domainsChanged);
+    connect(m_form.CountriesListBox->model(), &QAbstractItemModel::rowsRemoved, this, &DomainMapFeed::domainsChanged);
+    connect(m_form.DomainsAvailableBox->model(), &QAbstractItemModel::modelReset, this, &DomainMapFeed::domainsChanged);
+    connect(m_form.DomainsAvailableBox->model(), &QAbstractItemModel::rowsInserted, this,
+            &DomainMapFeed::domainsChanged);
+    connect(m_form.DomainsAvailableBox, &QListWidget::currentRowChanged, this, &DomainMapFeed::emphasiseCurrent);
     connect(m_form.DomainsAvailableBox, &ui::PickList::picked, this, [this] {
         sync();
         m_map.fitDomain();
@@ -76,7 +79,7 @@ DomainMapFeed::DomainMapFeed(DomainMap &map, const MainWindowForm &form, const M
     m_form.DomainsAvailableBox->viewport()->installEventFilter(this);
     connect(m_form.DomainsAvailableBox, &QListWidget::itemEntered, this,
             [this](QListWidgetItem *item) { m_map.setEmphasisedDomain(DomainEntries::numberOf(item->text())); });
-    connect(m_form.cboChoice1, &QComboBox::activated, this, &DomainMapFeed::sync);
+    connect(m_form.cboChoice1, &QComboBox::activated, this, &DomainMapFeed::syncSubdomain);
     for (QLineEdit *field :
          {m_form.txtLat1, m_form.txtLon1, m_form.txtLat2, m_form.txtLon2, m_form.TextIndexiStart, m_form.TextIndexiEnd,
           m_form.TextIndexjStart, m_form.TextIndexjEnd, m_form.txtEMRLAT01, m_form.txtEMRLON01, m_form.txtRadius1})
@@ -107,8 +110,29 @@ void DomainMapFeed::sync()
     syncSubdomain();
 }
 
+void DomainMapFeed::domainsChanged()
+{
+    if (m_domainsPending)
+        return;
+    m_domainsPending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_domainsPending)
+                syncDomains();
+        },
+        Qt::QueuedConnection);
+}
+
+void DomainMapFeed::emphasiseCurrent()
+{
+    const QListWidgetItem *current = m_form.DomainsAvailableBox->currentItem();
+    m_map.setEmphasisedDomain(current ? DomainEntries::numberOf(current->text()) : QString());
+}
+
 void DomainMapFeed::syncDomains()
 {
+    m_domainsPending = false;
     const CatalogueTables &tables = m_state.tables;
     m_map.setCountry(m_form.CountriesListBox->currentIndex() >= 0 ? m_form.CountriesListBox->currentText() : QString());
 
@@ -125,8 +149,7 @@ void DomainMapFeed::syncDomains()
             domains << *domain;
     }
     m_map.setDomains(domains);
-    const QListWidgetItem *chosen = m_form.DomainsAvailableBox->currentItem();
-    m_map.setEmphasisedDomain(chosen ? DomainEntries::numberOf(chosen->text()) : QString());
+    emphasiseCurrent();
 
     const QString selected = m_state.SelectedDomain;
     const std::optional<double> selectedNumber = NumberText::toNumber(selected);

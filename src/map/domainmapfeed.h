@@ -43,8 +43,13 @@ protected:
 
 private:
     void fitDomains();
+    // Gathers the domains once the event loop is back, however many list
+    // changes come before.
+    void domainsChanged();
+    void emphasiseCurrent();
 
     DomainMap &m_map;
     const MainWindowForm &m_form;
     const MainState &m_state;
+    bool m_domainsPending = false;
 };
