@@ -73,6 +73,7 @@ void DomainMap::setCountry(const QString &name)
 void DomainMap::setDomains(const QList<MapDomain> &domains)
 {
     m_scene.domains = domains;
+    ++m_domainsGeneration;
     sceneChanged();
 }
 
@@ -81,12 +82,14 @@ void DomainMap::setEmphasisedDomain(const QString &number)
     if (m_scene.emphasised == number)
         return;
     m_scene.emphasised = number;
+    ++m_domainsGeneration;
     sceneChanged();
 }
 
 void DomainMap::setSelectedDomain(const std::optional<MapDomain> &domain)
 {
     m_scene.selected = domain;
+    ++m_domainsGeneration;
     sceneChanged();
 }
 
@@ -320,6 +323,26 @@ QPointF DomainMap::worldLayer()
     return {-margin, -margin};
 }
 
+const QPixmap &DomainMap::domainLayer()
+{
+    const qreal ratio = devicePixelRatioF();
+    const DomainsKey key{m_view.pixelsPerDegree(), m_view.aspect(),    m_view.centre(), m_view.size(), ratio,
+                         palette().cacheKey(),     m_domainsGeneration};
+    if (key == m_domainsKey && !m_domains.isNull())
+        return m_domains;
+    m_domainsKey = key;
+    const QSize pixels = (m_view.size() * ratio).toSize().expandedTo(QSize(1, 1));
+    if (m_domains.size() != pixels)
+        m_domains = QPixmap(pixels);
+    m_domains.setDevicePixelRatio(ratio);
+    m_domains.fill(Qt::transparent);
+    QPainter painter(&m_domains);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const MapColours colours(palette());
+    MapPainter(painter, m_view, colours).paintDomains(m_scene);
+    return m_domains;
+}
+
 void DomainMap::paintEvent(QPaintEvent *)
 {
     syncViewSize();
@@ -330,7 +353,13 @@ void DomainMap::paintEvent(QPaintEvent *)
     const MapColours colours(palette());
     MapPainter layers(painter, m_view, colours);
     layers.paintGraticuleLabels();
-    layers.paintDomains(m_scene);
+    // Laying a whole layer over the map costs more than drawing a few
+    // domains; many are drawn once and kept while they and the view stay.
+    constexpr int KeptFromDomains = 64;
+    if (m_scene.domains.size() >= KeptFromDomains)
+        painter.drawPixmap(QPointF(0, 0), domainLayer());
+    else
+        layers.paintDomains(m_scene);
     layers.paintTiles(m_scene);
     if (const std::optional<SubdomainShape> shape = shownShape())
         layers.paintSubdomain(*shape, m_drag == Drag::Draw);

@@ -86,6 +86,7 @@ private:
     // The world drawn for a view a margin larger than the map's, and where
     // its top left corner lies on the map: a pan moves it without drawing.
     QPointF worldLayer();
+    const QPixmap &domainLayer();
     QPointF roundedLonLat(QPointF widget) const;
     // What the drag in progress would report, as a sub-domain.
     MapSubdomain dragged() const;
@@ -116,4 +117,20 @@ private:
         int country = -2;
         bool operator==(const WorldKey &) const = default;
     } m_worldKey;
+
+    // The country's domains as last drawn: a country may offer a thousand
+    // and more, too many to draw again for every change of a field.
+    QPixmap m_domains;
+    quint64 m_domainsGeneration = 0;
+    struct DomainsKey
+    {
+        double scale = 0;
+        double aspect = 0;
+        QPointF centre;
+        QSizeF size;
+        qreal ratio = 0;
+        qint64 palette = 0;
+        quint64 generation = 0;
+        bool operator==(const DomainsKey &) const = default;
+    } m_domainsKey;
 };
