@@ -167,7 +167,7 @@ void TestEntryFields::enteredNumbersRewriteTheCoordinate_data()
     // Pasted texts.
     row("negative", "txtLat1", {"-95"}, "", {"-95", "95", "0", "0.00"});
     row("letters", "txtLat1", {"abc"}, "", {"abc", "45", "00", "0.00"});
-    row("exponent", "txtLon2", {"1e2"}, "", {"1e2", "95", "00", "0.00"});
+    row("exponent", "txtLon2", {"1e2"}, "", {"1e2", "100", "0", "0.00"});
     row("beyond a double", "txtLat2", {QString(400, u'9')}, "", {QString(400, u'9'), "45", "00", "0.00"});
     // Degrees, minutes and seconds, read into the decimal text when the field is left.
     row("45 30 59.99", "txtLatS1", {"", "45", "30"}, "59.99", {"45.516664", "45", "31", "0.00"});

@@ -112,6 +112,9 @@ void TestRequests::requestInWords_data()
         "I from 10 to 40\nJ from 5 to 25\n");
     row("centre", {"Chile", "3", "2010", CentreRadius, {"33.9", "S", "70.6", "W", "150.0"}},
         "Chile, domain 3, 2010: 33.9S 70.6W, 150 km", "Center: 33.9 S, 70.6 W\nRadius: 150 km\n");
+    // A signed text is read as the control file reads it: its sign turns the letter.
+    row("signed texts", {"Chile", "3", "2010", LatLonBox, {"-33.9", "N", "-1e1", "W", "0", "S", "x", "E"}},
+        "Chile, domain 3, 2010: 33.9S 10E to 0S xE", "Start: 33.9 S, 10 E\nEnd: 0 S, x E\n");
 }
 
 void TestRequests::requestInWords()

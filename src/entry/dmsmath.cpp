@@ -3,8 +3,6 @@
 
 #include "common/numbertext.h"
 
-#include <QRegularExpression>
-
 #include <cmath>
 #include <limits>
 
@@ -46,9 +44,7 @@ std::optional<double> DecimalFieldValue(const QString &text)
 {
     if (text.isEmpty())
         return 0.0;
-    static const QRegularExpression number(QStringLiteral("^ *[+-]?(\\d+\\.?\\d*|\\.\\d+) *$"));
-    if (!number.match(text).hasMatch())
-        return std::nullopt;
+    // The very reading of the control file, so the fields show what it states.
     return NumberText::toNumber(text);
 }
 

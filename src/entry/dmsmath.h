@@ -30,9 +30,10 @@ double DmsToDecimal(qint32 degrees, qint32 minutes, double seconds);
 // 60 minutes into the next degree, and limits a degree so carried to limit.
 Dms CarrySeconds(Dms dms, qint32 limit);
 
-// The value of a decimal field: 0 when empty; otherwise a number with at
-// least one digit, at most one point, an optional leading sign and blanks
-// around it; nothing for any other text (or one too large for a double).
+// The value of a decimal field: 0 when empty; otherwise the number the
+// control file reads in it (at least one digit, at most one point, an
+// optional leading sign, an optional exponent, blanks around it); nothing for
+// any other text (or one too large for a double).
 std::optional<double> DecimalFieldValue(const QString &text);
 
 // A degrees or minutes field: its first chars characters as a 16-bit whole

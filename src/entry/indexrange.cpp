@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "entry/indexrange.h"
 
+#include "common/fieldvalue.h"
 #include "common/numbertext.h"
 
 namespace IndexRange {
@@ -13,7 +14,7 @@ bool checksApply(CoordinateMethod method, const QString &selectedDomain)
 
 std::optional<QString> message(const QString &prefix, Bound bound, const QString &text, const QString &limit)
 {
-    const std::optional<qint16> value = NumberText::toInt16(text);
+    const std::optional<qint16> value = FieldValue::index(text);
     const std::optional<double> lowestOrHighest = NumberText::toNumber(limit);
     if (!value || !lowestOrHighest)
         return std::nullopt;

@@ -2,6 +2,7 @@
 #include "map/domainmapfeed.h"
 
 #include "catalogue/cataloguetables.h"
+#include "common/fieldvalue.h"
 #include "common/numbertext.h"
 #include "core/mainstate.h"
 #include "core/mainwindowform.h"
@@ -24,16 +25,18 @@
 
 namespace {
 
-// A field's value with the sign of its hemisphere list; nothing when the
-// field is empty or does not read.
-std::optional<double> signedValue(const QLineEdit *field, const QComboBox *hemisphere)
+// A field's value as the control file gives it: negated when its list shows
+// the second letter (S or W); nothing when the field is empty or does not read.
+std::optional<double> signedValue(const QLineEdit *field, const QComboBox *hemisphere, const char *negative)
 {
-    if (NumberText::trimBlanks(field->text()).isEmpty())
-        return std::nullopt;
-    const std::optional<double> value = NumberText::toNumber(field->text());
-    if (!value || !std::isfinite(*value))
-        return std::nullopt;
-    return hemisphere->currentIndex() == 1 ? -std::abs(*value) : std::abs(*value);
+    return FieldValue::coordinate(field->text(), hemisphere->currentText(), QLatin1String(negative));
+}
+
+// An index as the control file gives it: whole, or nothing.
+std::optional<double> index(const QLineEdit *field)
+{
+    const std::optional<qint16> value = FieldValue::index(field->text());
+    return value ? std::optional<double>(*value) : std::nullopt;
 }
 
 std::optional<double> number(const QLineEdit *field)
@@ -165,20 +168,20 @@ void DomainMapFeed::syncSubdomain()
     m_map.setMethod(method);
     MapSubdomain subdomain;
     if (method == 1) {
-        const auto lat1 = signedValue(m_form.txtLat1, m_form.cboLatLL1);
-        const auto lon1 = signedValue(m_form.txtLon1, m_form.cboLonLL1);
-        const auto lat2 = signedValue(m_form.txtLat2, m_form.cboLatLL2);
-        const auto lon2 = signedValue(m_form.txtLon2, m_form.cboLonLL2);
+        const auto lat1 = signedValue(m_form.txtLat1, m_form.cboLatLL1, "S");
+        const auto lon1 = signedValue(m_form.txtLon1, m_form.cboLonLL1, "W");
+        const auto lat2 = signedValue(m_form.txtLat2, m_form.cboLatLL2, "S");
+        const auto lon2 = signedValue(m_form.txtLon2, m_form.cboLonLL2, "W");
         if (lat1 && lon1 && lat2 && lon2)
             subdomain = {MapSubdomain::Kind::Box, QPointF(*lon1, *lat1), QPointF(*lon2, *lat2), 0};
     } else if (method == 2) {
-        const auto i1 = number(m_form.TextIndexiStart), i2 = number(m_form.TextIndexiEnd),
-                   j1 = number(m_form.TextIndexjStart), j2 = number(m_form.TextIndexjEnd);
+        const auto i1 = index(m_form.TextIndexiStart), i2 = index(m_form.TextIndexiEnd),
+                   j1 = index(m_form.TextIndexjStart), j2 = index(m_form.TextIndexjEnd);
         if (i1 && i2 && j1 && j2)
             subdomain = {MapSubdomain::Kind::Indices, QPointF(*i1, *j1), QPointF(*i2, *j2), 0};
     } else if (method == 3) {
-        const auto lat = signedValue(m_form.txtEMRLAT01, m_form.cboEMRLAT01);
-        const auto lon = signedValue(m_form.txtEMRLON01, m_form.cboEMRLON01);
+        const auto lat = signedValue(m_form.txtEMRLAT01, m_form.cboEMRLAT01, "S");
+        const auto lon = signedValue(m_form.txtEMRLON01, m_form.cboEMRLON01, "W");
         const auto radius = number(m_form.txtRadius1);
         if (lat && lon && radius)
             subdomain = {MapSubdomain::Kind::Circle, QPointF(*lon, *lat), QPointF(), *radius};

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "run/controlfilewriter.h"
 
+#include "common/fieldvalue.h"
 #include "common/numbertext.h"
 #include "common/safefilewrite.h"
 #include "core/mainwindowform.h"
@@ -79,16 +80,17 @@ bool ControlFileWriter::CheckIndexEntries()
         if (field->text().isEmpty())
             return refuse(QStringLiteral("Please provide starting and ending indices."));
     }
+    // A fraction is refused, not rounded: the map draws the range the text shows.
     for (const QLineEdit *field : fields) {
-        if (!NumberText::toInt16(field->text())) {
+        if (!FieldValue::index(field->text())) {
             return refuse(
                 QStringLiteral("The index \"%1\" is not a whole number between -32768 and 32767.").arg(field->text()));
         }
     }
-    const qint16 iStart = *NumberText::toInt16(f.TextIndexiStart->text());
-    const qint16 iEnd = *NumberText::toInt16(f.TextIndexiEnd->text());
-    const qint16 jStart = *NumberText::toInt16(f.TextIndexjStart->text());
-    const qint16 jEnd = *NumberText::toInt16(f.TextIndexjEnd->text());
+    const qint16 iStart = *FieldValue::index(f.TextIndexiStart->text());
+    const qint16 iEnd = *FieldValue::index(f.TextIndexiEnd->text());
+    const qint16 jStart = *FieldValue::index(f.TextIndexjStart->text());
+    const qint16 jEnd = *FieldValue::index(f.TextIndexjEnd->text());
     if (iStart >= iEnd || jStart >= jEnd)
         return refuse(QStringLiteral("Starting indices for i and j must smaller than ending indices"));
     return false;
@@ -128,10 +130,10 @@ bool ControlFileWriter::CheckCentreEntries()
 void ControlFileWriter::ReadIndexLimits(LimitArray &limits) const
 {
     const MainWindowForm &f = m_context.form;
-    const double iStart = NumberText::toInt16(f.TextIndexiStart->text()).value_or(0);
-    const double iEnd = NumberText::toInt16(f.TextIndexiEnd->text()).value_or(0);
-    const double jStart = NumberText::toInt16(f.TextIndexjStart->text()).value_or(0);
-    const double jEnd = NumberText::toInt16(f.TextIndexjEnd->text()).value_or(0);
+    const double iStart = FieldValue::index(f.TextIndexiStart->text()).value_or(0);
+    const double iEnd = FieldValue::index(f.TextIndexiEnd->text()).value_or(0);
+    const double jStart = FieldValue::index(f.TextIndexjStart->text()).value_or(0);
+    const double jEnd = FieldValue::index(f.TextIndexjEnd->text()).value_or(0);
     limits[1] = MinOf(iStart, iEnd);
     limits[2] = MaxOf(iStart, iEnd);
     limits[3] = MinOf(jStart, jEnd);
@@ -168,6 +170,5 @@ bool ControlFileWriter::refuse(const QString &message)
 // The entry's value, negated when its hemisphere list shows exactly `negative`.
 double ControlFileWriter::signedValue(const QLineEdit *field, const QComboBox *hemisphere, const char *negative)
 {
-    const double value = NumberText::toNumber(field->text()).value_or(0.0);
-    return hemisphere->currentText() == QLatin1String(negative) ? -value : value;
+    return FieldValue::coordinate(field->text(), hemisphere->currentText(), QLatin1String(negative)).value_or(0.0);
 }

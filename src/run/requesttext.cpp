@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "run/requesttext.h"
 
+#include "common/fieldvalue.h"
 #include "common/numbertext.h"
+
+#include <cmath>
 
 namespace RequestText {
 
@@ -19,12 +22,29 @@ QString entry(const TileRequest &request, int index)
     return request.entries.value(index);
 }
 
+// A coordinate entry and its list's letter as the control file reads them:
+// the magnitude, and the letter of its sign. A negative text beside "N"
+// stands for the south, so it is shown with "S". Any other text as it is.
+QString coordinate(const QString &text, const QString &letter, const char *positive, const char *negative,
+                   const QString &glue)
+{
+    const std::optional<double> value = FieldValue::coordinate(text, letter, QLatin1String(negative));
+    if (!value)
+        return text + glue + letter;
+    QString shown = letter;
+    if (std::signbit(*value))
+        shown = QLatin1String(negative);
+    else if (letter == QLatin1String(negative))
+        shown = QLatin1String(positive);
+    return NumberText::plain(std::fabs(*value)) + glue + shown;
+}
+
 // "45.5 N, 73.25 W" from the four entries at `first`, with `glue` between a
 // value and its letter.
 QString position(const TileRequest &request, int first, const QString &glue)
 {
-    return shortNumber(entry(request, first)) + glue + entry(request, first + 1) + QStringLiteral(", ")
-           + shortNumber(entry(request, first + 2)) + glue + entry(request, first + 3);
+    return coordinate(entry(request, first), entry(request, first + 1), "N", "S", glue) + QStringLiteral(", ")
+           + coordinate(entry(request, first + 2), entry(request, first + 3), "E", "W", glue);
 }
 
 QString methodCaption(CoordinateMethod method)
