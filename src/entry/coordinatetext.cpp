@@ -68,6 +68,28 @@ bool isDigit(QChar c)
     return c >= u'0' && c <= u'9';
 }
 
+// Marks that show nothing and come along with copied text: zero-width space,
+// byte order mark, left-to-right and right-to-left marks. (No-break spaces
+// are blanks.)
+bool isInvisible(QChar c)
+{
+    return c == u'\u200B' || c == u'\uFEFF' || c == u'\u200E' || c == u'\u200F';
+}
+
+// An exponent at `at` ("e5", "E-1"): its length, or 0 when there is none.
+qsizetype exponentLength(const QString &text, qsizetype at)
+{
+    if (at >= text.size() || (text.at(at) != u'e' && text.at(at) != u'E'))
+        return 0;
+    qsizetype i = at + 1;
+    if (i < text.size() && (text.at(i) == u'+' || text.at(i) == u'-'))
+        ++i;
+    const qsizetype digitsFrom = i;
+    while (i < text.size() && isDigit(text.at(i)))
+        ++i;
+    return i > digitsFrom ? i - at : 0;
+}
+
 // A number: an optional sign, digits with at most one point, at least one digit.
 std::optional<Token> readNumber(const QString &text, qsizetype &at)
 {
@@ -87,12 +109,17 @@ std::optional<Token> readNumber(const QString &text, qsizetype &at)
     }
     if (digits.isEmpty() || digits == QLatin1String(".") || digits.size() > LongestNumber)
         return std::nullopt;
-    bool ok = false;
-    token.number = digits.toDouble(&ok);
-    if (!ok)
+    // "1e5" is a number written with an exponent; "9.5E" stays 9.5 east.
+    const qsizetype exponent = exponentLength(text, i);
+    if (exponent > LongestNumber)
         return std::nullopt;
-    token.whole = !point || digits.endsWith(u'.');
-    at = i;
+    const QString number = digits + text.mid(i, exponent);
+    bool ok = false;
+    token.number = number.toDouble(&ok);
+    if (!ok || !std::isfinite(token.number))
+        return std::nullopt;
+    token.whole = exponent > 0 ? std::trunc(token.number) == token.number : !point || digits.endsWith(u'.');
+    at = i + exponent;
     return token;
 }
 
@@ -102,6 +129,11 @@ std::optional<QList<Token>> tokenize(const QString &text)
     bool afterNumber = false; // the previous character ended a number
     for (qsizetype i = 0; i < text.size();) {
         const QChar c = text.at(i);
+        // Dropped, but a number does not go on across one.
+        if (isInvisible(c)) {
+            ++i;
+            continue;
+        }
         if (c.isSpace()) {
             afterNumber = false;
             ++i;
@@ -135,7 +167,7 @@ std::optional<QList<Token>> tokenize(const QString &text)
             token.tight = c == u',' && i > 0 && !text.at(i - 1).isSpace() && i + 1 < text.size()
                           && !text.at(i + 1).isSpace();
         } else if (const std::optional<QChar> hemisphere = hemisphereOf(c == u's' ? QChar(u'S') : c)) {
-            // A letter between two numbers ("1e5", "48N9") is no hemisphere.
+            // A letter between two numbers ("48N9") is no hemisphere.
             if (afterNumber && i + 1 < text.size() && (isDigit(text.at(i + 1)) || text.at(i + 1) == u'.'))
                 return std::nullopt;
             token.kind = Kind::Hemisphere;
@@ -314,6 +346,24 @@ std::optional<Reading> pairOf(const Coordinate &first, const Coordinate &second)
 }
 
 } // namespace
+
+std::optional<double> number(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    const auto dropped = [](QChar c) { return c.isSpace() || isInvisible(c); };
+    while (begin < end && dropped(text.at(begin)))
+        ++begin;
+    while (end > begin && dropped(text.at(end - 1)))
+        --end;
+    if (begin == end)
+        return std::nullopt;
+    qsizetype at = begin;
+    const std::optional<Token> token = readNumber(text, at);
+    if (!token || at != end)
+        return std::nullopt;
+    return token->negative ? -token->number : token->number;
+}
 
 std::optional<Reading> read(const QString &text)
 {

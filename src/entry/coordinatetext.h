@@ -42,10 +42,16 @@ struct Reading
 //     "50d30m15s N", "50 30.25N" (prime and double-prime marks too);
 //   a pair, latitude first unless its letters say otherwise: "48.5, 9.2",
 //     "48.5N 9.2E", "48°30'N 9°12'E", "-33.9 151.2", "9.2E 48.5N".
+// Numbers may carry an exponent ("-9.5e1"); zero-width spaces, byte order
+// marks and direction marks are dropped, and no-break spaces are blanks.
 // Minutes and seconds stay below 60; a latitude beyond 90 or a longitude (or
 // a value without a letter) beyond 180 is not a coordinate. Two whole numbers
 // joined by a comma alone ("48,5") may be one number with a decimal comma and
 // read as nothing.
 std::optional<Reading> read(const QString &text);
+
+// A lone number as read() takes one, at any magnitude: so a number too large
+// to be a coordinate is known from text that is none. Nothing otherwise.
+std::optional<double> number(const QString &text);
 
 } // namespace CoordinateText
