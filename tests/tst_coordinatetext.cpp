@@ -47,6 +47,9 @@ void TestCoordinateText::readsCommonForms_data()
     one("50º30''", "any", 50 + 30 / 3600.0, true);
     one("50 30.25N", "lat", 50 + 30.25 / 60.0, true);
     one("90N", "lat", 90);
+    one("-9.5e1", "any", -95);
+    one("\u200B1.5E1\uFEFF", "any", 15);
+    one("\u200E-9.5\u200F\u00A0", "any", -9.5);
 
     pair("48.5, 9.2", 48.5, 9.2);
     pair("48, 9", 48, 9);
@@ -64,7 +67,7 @@ void TestCoordinateText::readsCommonForms_data()
     for (const char *text :
          {"",        "News",    "48.5N 9.2S", "N 48.5 S", "-9.5W",     "50 60 N", "50°30'60\"", "91N",
           "91, 9.2", "90°30'N", "181E",       "181",      "50.5 30 N", "30'N",    "50 30 15",   "1, 2, 3",
-          "48.5,",   "48,5",    "N",          "1e5",      "50 -30 N",  "."})
+          "48.5,",   "48,5",    "N",          "1e5",      "50 -30 N",  ".",       "48\u200B.5", "1e400"})
         none(text);
 }
 
@@ -99,7 +102,7 @@ void TestCoordinateText::pasteIntoAField_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("writes"); // "field magnitude letter", joined by "; "
+    QTest::addColumn<QString>("writes"); // "field text list letter", joined by "; "; or "refused"
     QTest::addColumn<QString>("hint");
 
     const auto row = [](const char *field, const char *text, const char *writes, const char *hint = "") {
@@ -112,15 +115,25 @@ void TestCoordinateText::pasteIntoAField_data()
     row("txtLon1", "-9.5", "txtLon1 9.5 cboLonLL1 W");
     row("txtLatM1", "50°30'15\"S", "txtLat1 50.504167 cboLatLL1 S");
     row("txtEMRLAT01", "50 30 N", "txtEMRLAT01 50.500000 cboEMRLAT01 N");
-    // A bare number is pasted as typing would bring it.
+    // Digits are pasted as typing would bring them; a number in another form
+    // is written as typing would leave it.
     row("txtLat1", "9.5", "");
-    row("txtLonS1", "123456", "");
+    row("txtLon2", "1.5E1", "txtLon2 15 cboLonLL2 ");
+    row("txtLonS1", "1.5e1", "txtLonS1 15.00 cboLonLL1 ");
+    row("txtLonD2", "-9", "txtLonD2 9 cboLonLL2 W");
+    row("TextIndexiStart", "\u00A012 ", "TextIndexiStart 12  ");
+    // A number the field does not take is refused.
+    row("txtLat1", "120", "refused", "The pasted text is out of range for the start latitude.");
+    row("txtLon1", "-1e3", "refused", "The pasted text is out of range for the start longitude.");
+    row("txtLonS1", "123456", "refused", "The pasted text is out of range for the seconds of the start longitude.");
+    row("txtLatM2", "-5", "refused", "The pasted text is out of range for the minutes of the end latitude.");
+    row("txtLatD1", "4.5", "refused", "The pasted text is not a whole number for the degrees of the start latitude.");
+    row("TextIndexjEnd", "1.5", "refused", "The pasted text is not a whole number for the end index J.");
     // Anything else is pasted as it is, with a hint naming the field.
     row("txtLat1", "9.5W", "", "The pasted text was not read as a coordinate for the start latitude.");
-    row("txtLat1", "120", "", "The pasted text was not read as a coordinate for the start latitude.");
     row("txtLonD2", "abc", "", "The pasted text was not read as a coordinate for the degrees of the end longitude.");
     row("TextIndexiStart", "12", "");
-    row("TextIndexjEnd", "1.5", "", "The pasted text is not a whole number for the end index J.");
+    row("TextIndexiEnd", "1x", "", "The pasted text is not a whole number for the end index I.");
     row("txtRadius1", "abc", "");
 }
 
@@ -132,7 +145,9 @@ void TestCoordinateText::pasteIntoAField()
     const PastedText::Outcome outcome = PastedText::paste(field, text);
     QStringList written;
     for (const PastedText::Write &w : outcome.writes)
-        written << QStringList{w.decimalField, w.magnitude, w.hemisphereList, w.letter}.join(u' ');
+        written << QStringList{w.field, w.text, w.hemisphereList, w.letter}.join(u' ');
+    if (outcome.refused)
+        written << QStringLiteral("refused");
     QTEST(written.join(QLatin1String("; ")), "writes");
     QTEST(outcome.hint, "hint");
 }

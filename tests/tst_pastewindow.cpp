@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "map/domainmap.h"
 #include "support/shownwindow.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -16,9 +18,13 @@ private slots:
     void init();
     void pasteGestures_data();
     void pasteGestures();
+    void pastedNumbersAgreeEverywhere_data();
+    void pastedNumbersAgreeEverywhere();
 
 private:
     void paste(const QString &gesture, QLineEdit *field, const QString &text);
+    QString requestValues() const;
+    QString subdomain() const;
 };
 
 void TestPasteWindow::init()
@@ -93,7 +99,8 @@ void TestPasteWindow::pasteGestures_data()
         "The pasted text was not read as a coordinate for the end longitude.");
     row("a latitude into a longitude", "drop", "txtLon1", "12N", start, "41.0 N 41 0 0.00 5.2512N W 5 15 0.00",
         "The pasted text was not read as a coordinate for the start longitude.");
-    row("a bare number", "menu", "txtLatM1", "5", start, "41.0 N 41 05 0.00 5.25 W 5 15 0.00");
+    // A number in a minutes field is its whole value, taken in at once.
+    row("a bare number", "menu", "txtLatM1", "5", start, "41.083333 N 41 5 0.00 5.25 W 5 15 0.00");
 }
 
 void TestPasteWindow::pasteGestures()
@@ -110,6 +117,99 @@ void TestPasteWindow::pasteGestures()
         return;
     QTEST(controls().texts(names.split(u' ')).join(u' '), "values");
     QTEST(QToolTip::isVisible() ? QToolTip::text() : QString(), "hint");
+    QCOMPARE(messages.texts(), QStringList());
+}
+
+// The lines of Copy request that give the values: the method's two lines
+// and the values of the control file's lines 7 and 8.
+QString TestPasteWindow::requestValues() const
+{
+    QApplication::clipboard()->clear();
+    window->findChild<QAction *>(QStringLiteral("mnuCopyRequest"))->trigger();
+    const QStringList lines = QApplication::clipboard()->text().split(u'\n');
+    return QStringList{lines.value(3), lines.value(4), lines.value(12).section(u' ', 0, 0),
+                       lines.value(13).section(u' ', 0, 0)}
+        .join(QLatin1String("; "));
+}
+
+QString TestPasteWindow::subdomain() const
+{
+    const MapSubdomain &drawn = controls().get<DomainMap>(QStringLiteral("DomainMap"))->scene().subdomain;
+    QStringList numbers;
+    for (const double n : {drawn.a.x(), drawn.a.y(), drawn.b.x(), drawn.b.y()})
+        numbers << QString::number(n);
+    return numbers.join(u' ');
+}
+
+void TestPasteWindow::pastedNumbersAgreeEverywhere_data()
+{
+    QTest::addColumn<QString>("gesture");
+    QTest::addColumn<int>("method");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("values");  // the coordinate's decimal, list, degrees, minutes, seconds; or the index
+    QTest::addColumn<QString>("request"); // as Copy request gives it
+    QTest::addColumn<QString>("drawn");   // the map's sub-domain
+    QTest::addColumn<QString>("hint");
+
+    // France, domain 7: 41 N 5.25 W to 51.5 N 9.75 E, I 1-90, J 1-80.
+    const auto box = [](const char *tag, const char *gesture, const char *field, const char *text, const char *values,
+                        const char *request, const char *drawn, const char *hint = "") {
+        QTest::newRow(tag) << gesture << 0 << field << QString::fromUtf8(text) << values << request << drawn << hint;
+    };
+    const char *asChosen = "Start: 41 N, 5.25 W; End: 51.5 N, 9.75 E; -5.25,9.75; 41,51.5";
+    box("exponent, signed", "Ctrl+V", "txtLon1", "-1e1", "10 W 10 0 0.00",
+        "Start: 41 N, 10 W; End: 51.5 N, 9.75 E; -10,9.75; 41,51.5", "-10 41 9.75 51.5");
+    box("exponent, unsigned", "drop", "txtLon1", "1.5E1", "15 W 15 0 0.00",
+        "Start: 41 N, 15 W; End: 51.5 N, 9.75 E; -15,9.75; 41,51.5", "-15 41 9.75 51.5");
+    box("exponent, end point", "Ctrl+V", "txtLon2", "-9.5e1", "95 W 95 0 0.00",
+        "Start: 41 N, 5.25 W; End: 51.5 N, 95 W; -95,-5.25; 41,51.5", "-5.25 41 -95 51.5");
+    box("exponent beyond the limit", "Ctrl+V", "txtLat2", "9.5e1", "51.5 N 51 30 0.00", asChosen, "-5.25 41 9.75 51.5",
+        "The pasted text is out of range for the end latitude.");
+    box("signed degrees", "Ctrl+V", "txtLatD1", "-48", "48.000000 S 48 0 0.00",
+        "Start: 48 S, 5.25 W; End: 51.5 N, 9.75 E; -5.25,9.75; -48,51.5", "-5.25 -48 9.75 51.5");
+    box("degrees in exponent form", "drop", "txtLonD1", "1.5e2", "150.250000 W 150 15 0.00",
+        "Start: 41 N, 150.25 W; End: 51.5 N, 9.75 E; -150.25,9.75; 41,51.5", "-150.25 41 9.75 51.5");
+    box("degrees beyond the limit", "Ctrl+V", "txtLatD1", "95", "41.0 N 41 0 0.00", asChosen, "-5.25 41 9.75 51.5",
+        "The pasted text is out of range for the degrees of the start latitude.");
+    box("minutes of 60", "Ctrl+V", "txtLatM2", "60", "51.5 N 51 30 0.00", asChosen, "-5.25 41 9.75 51.5",
+        "The pasted text is out of range for the minutes of the end latitude.");
+    box("zero-width space and byte order mark", "Ctrl+V", "txtLat1", "\u200B48.5\uFEFF", "48.5 N 48 30 0.00",
+        "Start: 48.5 N, 5.25 W; End: 51.5 N, 9.75 E; -5.25,9.75; 48.5,51.5", "-5.25 48.5 9.75 51.5");
+    box("direction marks", "drop", "txtLon2", "\u200E-9.5\u200F", "9.5 W 9 30 0.00",
+        "Start: 41 N, 5.25 W; End: 51.5 N, 9.5 W; -9.5,-5.25; 41,51.5", "-5.25 41 -9.5 51.5");
+    box("no-break spaces", "Ctrl+V", "txtLat2", "\u00A012\u202F", "12 N 12 0 0.00",
+        "Start: 41 N, 5.25 W; End: 12 N, 9.75 E; -5.25,9.75; 12,41", "-5.25 41 9.75 12");
+    QTest::newRow("fractional index") << "Ctrl+V" << 1 << "TextIndexiStart"
+                                      << "2.5"
+                                      << "1"
+                                      << "I from 1 to 90; J from 1 to 80; 1,90; 1,80"
+                                      << "1 1 90 80"
+                                      << "The pasted text is not a whole number for the start index I.";
+}
+
+void TestPasteWindow::pastedNumbersAgreeEverywhere()
+{
+    QFETCH(QString, gesture);
+    QFETCH(int, method);
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+
+    if (method != 0)
+        pickMethod(method);
+    // A coordinate's fields share its corner's digit and its kind.
+    QStringList names{field};
+    if (field.startsWith(QLatin1String("txtL"))) {
+        const QString kind = field.mid(3, 3);
+        const QString corner = field.right(1);
+        names = QStringList{"txt" + kind + corner, "cbo" + kind + "LL" + corner, "txt" + kind + "D" + corner,
+                            "txt" + kind + "M" + corner, "txt" + kind + "S" + corner};
+    }
+    paste(gesture, edit(field), text);
+    QTEST(controls().texts(names).join(u' '), "values");
+    QTEST(QToolTip::isVisible() ? QToolTip::text() : QString(), "hint");
+    QTEST(subdomain(), "drawn");
+    QTEST(requestValues(), "request");
     QCOMPARE(messages.texts(), QStringList());
 }
 

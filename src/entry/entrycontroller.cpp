@@ -45,7 +45,8 @@ EntryController::EntryController(WindowContext &context)
             control->setAttribute(Qt::WA_InputMethodEnabled, false);
     }
 
-    m_paste = std::make_unique<EntryPaste>(f);
+    // A pasted degree, minute or second is taken in as when its field is left.
+    m_paste = std::make_unique<EntryPaste>(f, [this](const QObject *field) { m_dms->LostFocus(field); });
 
     // The filter object is the connections' context: they end with it.
     DmsSync *dms = m_dms.get();

@@ -10,9 +10,10 @@
 #include <QLineEdit>
 #include <QToolTip>
 
-EntryPaste::EntryPaste(const MainWindowForm &form)
-    : m_filter(
-        std::make_unique<PasteFilter>([this](QLineEdit *field, const QString &text) { return pasted(field, text); }))
+EntryPaste::EntryPaste(const MainWindowForm &form, LeftHandler left)
+    : m_left(std::move(left))
+    , m_filter(
+          std::make_unique<PasteFilter>([this](QLineEdit *field, const QString &text) { return pasted(field, text); }))
 {
     for (QWidget *control : form.entryWidgets()) {
         m_controls.insert(control->objectName(), control);
@@ -31,27 +32,30 @@ bool EntryPaste::pasted(QLineEdit *field, const QString &text)
     const PastedText::Outcome outcome = PastedText::paste(field->objectName(), text);
     if (!outcome.hint.isEmpty())
         QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), outcome.hint, field, QRect(), HintTime);
-    for (const PastedText::Write &write : outcome.writes)
-        writeCoordinate(write.decimalField, write.magnitude, write.hemisphereList, write.letter);
-    return !outcome.writes.isEmpty();
+    for (const PastedText::Write &w : outcome.writes)
+        write(w);
+    return outcome.refused || !outcome.writes.isEmpty();
 }
 
-// As the user would: pick the hemisphere, then put the magnitude into the
-// decimal field, whose change handling brings its other fields into step.
-void EntryPaste::writeCoordinate(const QString &decimalField, const QString &magnitude, const QString &hemisphereList,
-                                 const QString &letter)
+// As the user would: pick the hemisphere, then put the text into the field.
+// A decimal field's change handling brings its other fields into step; a
+// degree, minute or second field is left as the user leaves it, so the
+// decimal field follows it.
+void EntryPaste::write(const PastedText::Write &write)
 {
-    auto *list = qobject_cast<QComboBox *>(m_controls.value(hemisphereList));
-    auto *decimal = qobject_cast<QLineEdit *>(m_controls.value(decimalField));
-    Q_ASSERT(list && decimal);
-    const int item = list->findText(letter);
-    if (item >= 0)
-        ui::pickAsUser(list, item);
-    if (decimal->text() == magnitude) {
+    auto *field = qobject_cast<QLineEdit *>(m_controls.value(write.field));
+    Q_ASSERT(field);
+    if (auto *list = qobject_cast<QComboBox *>(m_controls.value(write.hemisphereList))) {
+        const int item = list->findText(write.letter);
+        if (item >= 0)
+            ui::pickAsUser(list, item);
+    }
+    if (field->text() == write.text) {
         // The same text again is no change of the field; its other fields
         // may have been edited since, so they are brought back into step.
-        emit decimal->textChanged(magnitude);
+        emit field->textChanged(write.text);
     } else {
-        decimal->setText(magnitude);
+        field->setText(write.text);
     }
+    m_left(field);
 }

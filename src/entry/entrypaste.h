@@ -4,36 +4,45 @@
 #include <QHash>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 struct MainWindowForm;
 
 class PasteFilter;
 class QLineEdit;
+class QObject;
 class QWidget;
 
+namespace PastedText {
+struct Write;
+}
+
 // Pasting into the coordinate and index fields of the form: a text that
-// reads as a coordinate or a pair is written into the decimal fields and the
-// hemisphere lists as the user would type and pick it; any other text is
-// pasted as usual, and a short tip beside the field says when it is not what
-// the field takes.
+// reads as a coordinate, a pair or a number is written into the fields and
+// the hemisphere lists as the user would type and pick it; a number a field
+// does not take is refused; any other text is pasted as usual. A short tip
+// beside the field says when the text is refused or not what the field takes.
 class EntryPaste
 {
 public:
-    explicit EntryPaste(const MainWindowForm &form);
+    // `left` runs a field's focus-loss handling, as when the user leaves it.
+    using LeftHandler = std::function<void(const QObject *field)>;
+
+    EntryPaste(const MainWindowForm &form, LeftHandler left);
     ~EntryPaste();
 
-    // True when the text was taken as a coordinate instead of being pasted.
+    // True when the text was taken or refused instead of being pasted.
     bool pasted(QLineEdit *field, const QString &text);
 
     // How long the tip stays, in milliseconds.
     static constexpr int HintTime = 6000;
 
 private:
-    void writeCoordinate(const QString &decimalField, const QString &magnitude, const QString &hemisphereList,
-                         const QString &letter);
+    void write(const PastedText::Write &write);
 
     // The entry controls by the names the paste rules give them.
     QHash<QString, QWidget *> m_controls;
+    LeftHandler m_left;
     std::unique_ptr<PasteFilter> m_filter;
 };

@@ -37,34 +37,37 @@ const Corner End = {{"txtLat2", "cboLatLL2", Axis::Latitude, "N", "S"},
 const Corner Centre = {{"txtEMRLAT01", "cboEMRLAT01", Axis::Latitude, "N", "S"},
                        {"txtEMRLON01", "cboEMRLON01", Axis::Longitude, "E", "W"}};
 
+// Which part of its coordinate a field holds.
+enum class Part { Decimal, Degrees, Minutes, Seconds };
+
 struct Field
 {
     const char *name;
     const Corner *corner;
     Axis axis;
-    bool decimal;
+    Part part;
     const char *description;
 };
 
 const Field Fields[] = {
-    {"txtLat1", &Start, Axis::Latitude, true, "the start latitude"},
-    {"txtLatD1", &Start, Axis::Latitude, false, "the degrees of the start latitude"},
-    {"txtLatM1", &Start, Axis::Latitude, false, "the minutes of the start latitude"},
-    {"txtLatS1", &Start, Axis::Latitude, false, "the seconds of the start latitude"},
-    {"txtLon1", &Start, Axis::Longitude, true, "the start longitude"},
-    {"txtLonD1", &Start, Axis::Longitude, false, "the degrees of the start longitude"},
-    {"txtLonM1", &Start, Axis::Longitude, false, "the minutes of the start longitude"},
-    {"txtLonS1", &Start, Axis::Longitude, false, "the seconds of the start longitude"},
-    {"txtLat2", &End, Axis::Latitude, true, "the end latitude"},
-    {"txtLatD2", &End, Axis::Latitude, false, "the degrees of the end latitude"},
-    {"txtLatM2", &End, Axis::Latitude, false, "the minutes of the end latitude"},
-    {"txtLatS2", &End, Axis::Latitude, false, "the seconds of the end latitude"},
-    {"txtLon2", &End, Axis::Longitude, true, "the end longitude"},
-    {"txtLonD2", &End, Axis::Longitude, false, "the degrees of the end longitude"},
-    {"txtLonM2", &End, Axis::Longitude, false, "the minutes of the end longitude"},
-    {"txtLonS2", &End, Axis::Longitude, false, "the seconds of the end longitude"},
-    {"txtEMRLAT01", &Centre, Axis::Latitude, true, "the center latitude"},
-    {"txtEMRLON01", &Centre, Axis::Longitude, true, "the center longitude"},
+    {"txtLat1", &Start, Axis::Latitude, Part::Decimal, "the start latitude"},
+    {"txtLatD1", &Start, Axis::Latitude, Part::Degrees, "the degrees of the start latitude"},
+    {"txtLatM1", &Start, Axis::Latitude, Part::Minutes, "the minutes of the start latitude"},
+    {"txtLatS1", &Start, Axis::Latitude, Part::Seconds, "the seconds of the start latitude"},
+    {"txtLon1", &Start, Axis::Longitude, Part::Decimal, "the start longitude"},
+    {"txtLonD1", &Start, Axis::Longitude, Part::Degrees, "the degrees of the start longitude"},
+    {"txtLonM1", &Start, Axis::Longitude, Part::Minutes, "the minutes of the start longitude"},
+    {"txtLonS1", &Start, Axis::Longitude, Part::Seconds, "the seconds of the start longitude"},
+    {"txtLat2", &End, Axis::Latitude, Part::Decimal, "the end latitude"},
+    {"txtLatD2", &End, Axis::Latitude, Part::Degrees, "the degrees of the end latitude"},
+    {"txtLatM2", &End, Axis::Latitude, Part::Minutes, "the minutes of the end latitude"},
+    {"txtLatS2", &End, Axis::Latitude, Part::Seconds, "the seconds of the end latitude"},
+    {"txtLon2", &End, Axis::Longitude, Part::Decimal, "the end longitude"},
+    {"txtLonD2", &End, Axis::Longitude, Part::Degrees, "the degrees of the end longitude"},
+    {"txtLonM2", &End, Axis::Longitude, Part::Minutes, "the minutes of the end longitude"},
+    {"txtLonS2", &End, Axis::Longitude, Part::Seconds, "the seconds of the end longitude"},
+    {"txtEMRLAT01", &Centre, Axis::Latitude, Part::Decimal, "the center latitude"},
+    {"txtEMRLON01", &Centre, Axis::Longitude, Part::Decimal, "the center longitude"},
 };
 
 struct IndexField
@@ -80,6 +83,10 @@ const IndexField IndexFields[] = {
     {"TextIndexjEnd", "the end index J"},
 };
 
+const char *const NotRead = "was not read as a coordinate";
+const char *const OutOfRange = "is out of range";
+const char *const NotWhole = "is not a whole number";
+
 const Field *fieldNamed(const QString &name)
 {
     for (const Field &field : Fields) {
@@ -94,16 +101,28 @@ double limitOf(Axis axis)
     return axis == Axis::Latitude ? 90.0 : 180.0;
 }
 
+const Place &placeOf(const Field &field)
+{
+    return field.axis == Axis::Latitude ? field.corner->latitude : field.corner->longitude;
+}
+
+QString letterOf(const Place &place, double degrees)
+{
+    return QLatin1String(std::signbit(degrees) ? place.negative : place.positive);
+}
+
 // Decimal degrees as typing gives them; a value given in minutes or seconds
-// as leaving a degree, minute or second field writes it.
-Write writeOf(const Place &place, const Coordinate &value)
+// as leaving a degree, minute or second field writes it. A number without
+// sign or letter leaves the list as typing it would, unless `withLetter`.
+Write writeOf(const Place &place, const Coordinate &value, bool withLetter)
 {
     const double magnitude = std::fabs(value.degrees);
     Write write;
-    write.decimalField = QLatin1String(place.decimalField);
-    write.magnitude = value.sexagesimal ? NumberText::fixed6(magnitude) : NumberText::plain(magnitude);
+    write.field = QLatin1String(place.decimalField);
+    write.text = value.sexagesimal ? NumberText::fixed6(magnitude) : NumberText::plain(magnitude);
     write.hemisphereList = QLatin1String(place.hemisphereList);
-    write.letter = QLatin1String(value.degrees < 0 ? place.negative : place.positive);
+    if (withLetter || !value.plain || value.sign)
+        write.letter = letterOf(place, value.degrees);
     return write;
 }
 
@@ -114,34 +133,100 @@ Outcome hint(const char *description, const char *what)
     return outcome;
 }
 
+Outcome refusal(const char *description, const char *what)
+{
+    Outcome outcome = hint(description, what);
+    outcome.refused = true;
+    return outcome;
+}
+
+// What typing can bring into a decimal field: digits and one point.
+bool typeable(const QString &text)
+{
+    static const QRegularExpression digits(QStringLiteral("^([0-9]+\\.?[0-9]*|\\.[0-9]+)$"));
+    return digits.match(text).hasMatch();
+}
+
+// A lone number in a degree, minute or second field is that field's whole
+// value, written as the field shows it; the field's focus-loss handling then
+// brings the decimal field into step. A sign belongs to the degrees.
+Outcome partPaste(const Field &field, const Coordinate &value)
+{
+    const double magnitude = std::fabs(value.degrees);
+    const Place &place = placeOf(field);
+    Outcome outcome;
+    Write write;
+    write.field = QLatin1String(field.name);
+    write.hemisphereList = QLatin1String(place.hemisphereList);
+    if (field.part == Part::Degrees) {
+        if (magnitude > limitOf(field.axis))
+            return refusal(field.description, OutOfRange);
+        if (std::trunc(magnitude) != magnitude)
+            return refusal(field.description, NotWhole);
+        write.text = NumberText::plain(magnitude);
+        if (value.sign)
+            write.letter = letterOf(place, value.degrees);
+    } else {
+        // Seconds as the field shows them, in hundredths.
+        if (std::signbit(value.degrees) || std::round(magnitude * 100.0) >= 6000.0)
+            return refusal(field.description, OutOfRange);
+        if (field.part == Part::Minutes && std::trunc(magnitude) != magnitude)
+            return refusal(field.description, NotWhole);
+        write.text = field.part == Part::Minutes ? NumberText::plain(magnitude) : NumberText::fixed2(magnitude);
+    }
+    outcome.writes << write;
+    return outcome;
+}
+
 Outcome coordinatePaste(const Field &field, const QString &text)
 {
-    // A number is what a degree, minute or second field takes: typed, it
-    // would arrive the same.
-    if (!field.decimal && NumberText::isNumeric(text))
-        return {};
-    const auto notRead = [&field] { return hint(field.description, "was not read as a coordinate"); };
     const std::optional<CoordinateText::Reading> reading = CoordinateText::read(text);
-    if (!reading)
-        return notRead();
+    if (!reading) {
+        // A number too large for any coordinate is refused, not pasted.
+        if (CoordinateText::number(text))
+            return refusal(field.description, OutOfRange);
+        return hint(field.description, NotRead);
+    }
 
     Outcome outcome;
     if (reading->isPair) {
-        outcome.writes << writeOf(field.corner->latitude, reading->latitude)
-                       << writeOf(field.corner->longitude, reading->longitude);
+        outcome.writes << writeOf(field.corner->latitude, reading->latitude, true)
+                       << writeOf(field.corner->longitude, reading->longitude, true);
         return outcome;
     }
 
     const Coordinate &value = reading->single;
+    if (field.part != Part::Decimal && value.plain)
+        return partPaste(field, value);
     if (value.axis != Axis::Unknown && value.axis != field.axis)
-        return notRead();
+        return hint(field.description, NotRead);
     if (std::fabs(value.degrees) > limitOf(field.axis))
-        return notRead();
-    // So is an unsigned number in a decimal field.
-    if (value.plain && !value.sign)
+        return refusal(field.description, OutOfRange);
+    // Digits as typing would bring them arrive as they are.
+    if (value.plain && !value.sign && typeable(text))
         return outcome;
-    const Place &place = field.axis == Axis::Latitude ? field.corner->latitude : field.corner->longitude;
-    outcome.writes << writeOf(place, value);
+    outcome.writes << writeOf(placeOf(field), value, false);
+    return outcome;
+}
+
+// A whole number typed with digits arrives as it is; one in another form
+// (an exponent, blanks, invisible marks) is written as digits; a fraction is
+// refused, since an index is whole.
+Outcome indexPaste(const IndexField &index, const QString &text)
+{
+    static const QRegularExpression digits(QStringLiteral("^[+-]?[0-9]+$"));
+    if (digits.match(text).hasMatch())
+        return {};
+    const std::optional<double> number = CoordinateText::number(text);
+    if (number && std::trunc(*number) != *number)
+        return refusal(index.description, NotWhole);
+    if (!number || *number < -32768.0 || *number > 32767.0)
+        return hint(index.description, NotWhole);
+    Outcome outcome;
+    Write write;
+    write.field = QLatin1String(index.name);
+    write.text = NumberText::plain(*number);
+    outcome.writes << write;
     return outcome;
 }
 
@@ -166,12 +251,8 @@ Outcome paste(const QString &field, const QString &text)
     if (const Field *coordinate = fieldNamed(field))
         return coordinatePaste(*coordinate, text);
     for (const IndexField &index : IndexFields) {
-        if (field != QLatin1String(index.name))
-            continue;
-        static const QRegularExpression wholeNumber(QStringLiteral("^\\s*[+-]?\\d+\\s*$"));
-        if (wholeNumber.match(text).hasMatch())
-            return {};
-        return hint(index.description, "is not a whole number");
+        if (field == QLatin1String(index.name))
+            return indexPaste(index, text);
     }
     return {};
 }

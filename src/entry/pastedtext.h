@@ -8,12 +8,15 @@
 // the pasted text alone.
 namespace PastedText {
 
-// One coordinate written as the user would type it: the magnitude into the
-// decimal field, the sign as the hemisphere list's letter.
+// A text written as the user would type it, in place of the paste: a
+// coordinate's magnitude into its decimal field, or the whole value of a
+// degree, minute, second or index field; the sign as the hemisphere list's
+// letter.
 struct Write
 {
-    QString decimalField;
-    QString magnitude;
+    QString field;
+    QString text;
+    // Empty for an index field.
     QString hemisphereList;
     // "N", "S", "E" or "W"; empty leaves the list as it is.
     QString letter;
@@ -22,10 +25,12 @@ struct Write
 struct Outcome
 {
     // The writes that take the place of the paste; none when the text is
-    // pasted as it is.
+    // pasted as it is or refused.
     QList<Write> writes;
-    // A line shown beside the field when the text is pasted as it is but is
-    // not what the field takes; empty otherwise.
+    // Nothing arrives: the text is a number the field does not take.
+    bool refused = false;
+    // A line shown beside the field when the text is refused, or pasted as it
+    // is but not what the field takes; empty otherwise.
     QString hint;
 };
 
@@ -37,13 +42,22 @@ bool takesIndex(const QString &field);
 // The outcome of pasting `text` into `field`:
 // - a pair sets the latitude and longitude of the field's corner (or of the
 //   centre);
-// - one value with a hemisphere letter or degree marks, or a signed number
-//   pasted into a decimal field, sets the field's own coordinate, provided it
-//   is of the field's kind (latitude or longitude) and within its limit;
-// - an unsigned number is pasted as it is, as typing it would do;
+// - one value with a hemisphere letter or degree marks, or a number in any
+//   form the coordinate reader takes (signed, with an exponent, among
+//   invisible marks), sets the field's own coordinate: its magnitude in the
+//   decimal field, its sign in the list; a value of the other kind (latitude
+//   or longitude) is pasted as it is with a hint, one beyond the field's
+//   limit is refused with a hint;
+// - a lone number in a degree, minute or second field is that field's whole
+//   value, a signed degree setting the hemisphere; one that does not fit the
+//   field (beyond the limit, minutes or seconds of 60 or more, a fraction of
+//   a degree or minute) is refused with a hint;
+// - digits with at most one point arrive in a decimal field as typing them
+//   would bring them;
 // - anything else is pasted as it is, with a hint naming the field.
-// Index fields take any text as it is, with a hint for one that is no whole
-// number. Other fields take it as it is.
+// Index fields take digits as they are, a whole number in another form as
+// digits, and refuse a fraction; any other text arrives as it is with a
+// hint. Other fields take any text as it is.
 Outcome paste(const QString &field, const QString &text);
 
 } // namespace PastedText

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the readers of pasted coordinates and of control
 // files. A coordinate read is written as a magnitude with a hemisphere
-// letter; a control file that reads gives complete entries and lines that,
-// written again, read back as the same request.
+// letter (none for a lone unsigned number), an index as a whole number; a
+// control file that reads gives complete entries and lines that, written
+// again, read back as the same request.
 #include "fuzzcheck.h"
 
 #include "common/numbertext.h"
 #include "entry/pastedtext.h"
 #include "run/controlfilereader.h"
 #include "run/tilerequest.h"
+
+#include <cmath>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -17,10 +20,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const char *field : {"txtLat1", "txtLonS2", "txtEMRLON01", "TextIndexiStart"}) {
         const PastedText::Outcome outcome = PastedText::paste(QLatin1String(field), text);
         FUZZ_CHECK(outcome.writes.isEmpty() || outcome.hint.isEmpty());
+        FUZZ_CHECK(!outcome.refused || (outcome.writes.isEmpty() && !outcome.hint.isEmpty()));
         for (const PastedText::Write &write : outcome.writes) {
-            const std::optional<double> magnitude = NumberText::toNumber(write.magnitude);
-            FUZZ_CHECK(magnitude && *magnitude >= 0 && *magnitude <= 180);
-            FUZZ_CHECK(write.letter.size() == 1 && QStringLiteral("NSEW").contains(write.letter));
+            const std::optional<double> value = NumberText::toNumber(write.text);
+            if (write.hemisphereList.isEmpty()) {
+                FUZZ_CHECK(value && *value == std::trunc(*value) && std::fabs(*value) <= 32768);
+                continue;
+            }
+            FUZZ_CHECK(value && *value >= 0 && *value <= 180);
+            FUZZ_CHECK(write.letter.isEmpty()
+                       || (write.letter.size() == 1 && QStringLiteral("NSEW").contains(write.letter)));
         }
     }
 
