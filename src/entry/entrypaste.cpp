@@ -41,21 +41,22 @@ bool EntryPaste::pasted(QLineEdit *field, const QString &text)
 // A decimal field's change handling brings its other fields into step; a
 // degree, minute or second field is left as the user leaves it, so the
 // decimal field follows it.
-void EntryPaste::write(const PastedText::Write &write)
+void EntryPaste::write(const PastedText::Write &w)
 {
-    auto *field = qobject_cast<QLineEdit *>(m_controls.value(write.field));
+    auto *field = qobject_cast<QLineEdit *>(m_controls.value(w.field));
     Q_ASSERT(field);
-    if (auto *list = qobject_cast<QComboBox *>(m_controls.value(write.hemisphereList))) {
-        const int item = list->findText(write.letter);
+    auto *list = qobject_cast<QComboBox *>(m_controls.value(w.hemisphereList));
+    if (list && !w.letter.isEmpty()) {
+        const int item = list->findText(w.letter);
         if (item >= 0)
             ui::pickAsUser(list, item);
     }
-    if (field->text() == write.text) {
+    if (field->text() == w.text) {
         // The same text again is no change of the field; its other fields
         // may have been edited since, so they are brought back into step.
-        emit field->textChanged(write.text);
+        emit field->textChanged(w.text);
     } else {
-        field->setText(write.text);
+        field->setText(w.text);
     }
     m_left(field);
 }

@@ -39,7 +39,7 @@ public:
     static constexpr int HintTime = 6000;
 
 private:
-    void write(const PastedText::Write &write);
+    void write(const PastedText::Write &w);
 
     // The entry controls by the names the paste rules give them.
     QHash<QString, QWidget *> m_controls;
