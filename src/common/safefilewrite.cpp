@@ -3,15 +3,16 @@
 
 #include "common/regularfile.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace SafeFileWrite {
 
 std::optional<QString> replaceFile(const QString &path, const QByteArray &bytes)
 {
-    // Only a file is replaced: a device, a named pipe or a folder (or a link
-    // to one) stays as it is.
-    if (std::optional<QString> kind = RegularFile::notRegular(path))
+    // Only a file is replaced: a device or a named pipe (or a link to one)
+    // stays as it is. QSaveFile refuses a folder itself, with its own reason.
+    if (std::optional<QString> kind = RegularFile::notRegular(path); kind && !QFileInfo(path).isDir())
         return kind;
     QSaveFile file(path);
     // Unbuffered, so that each write reaches the system and a failing one
