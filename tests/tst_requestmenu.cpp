@@ -1,14 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "run/controlfilelines.h"
 #include "run/recentrequests.h"
 #include "support/shownwindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QMenu>
+#include <QMessageBox>
 #include <QSettings>
 #include <QTimer>
+
+#include <atomic>
+#include <thread>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+#endif
 
 // Copy request, Save request as, Open request and Recent requests on the real
 // window with the stand-in engine, the settings kept in a temporary folder.
@@ -24,6 +37,8 @@ private slots:
     void recentRequestAfterRestart_data();
     void recentRequestAfterRestart();
     void openAndSaveRequest();
+    void oddFiles_data();
+    void oddFiles();
 
 private:
     void enter(int method, const Entries &entries);
@@ -64,7 +79,7 @@ void TestRequestMenu::cleanup()
 {
     window.reset();
     QDir::setCurrent(QDir::tempPath());
-    QFile::remove(RecentRequests::openSettings()->fileName());
+    QFile::remove(RecentRequests::settingsPath());
 }
 
 // France, domain 7 of 2001, the method and the entries, all by clicks and keys.
@@ -93,16 +108,24 @@ QByteArray TestRequestMenu::run()
 
 void TestRequestMenu::triggerWithFile(const char *action, const QString &path) const
 {
-    auto *answer = new QTimer;
-    QObject::connect(answer, &QTimer::timeout, answer, [answer, path] {
+    QTimer answer;
+    bool typed = false;
+    QObject::connect(&answer, &QTimer::timeout, &answer, [&typed, path] {
         // Typed into the dialog's file name box, as a user can.
-        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget()); dialog && !typed) {
+            typed = true;
             dialog->findChild<QLineEdit *>("fileNameEdit")->setText(path);
             QMetaObject::invokeMethod(dialog, "accept");
-            answer->deleteLater();
         }
     });
-    answer->start(20);
+    // Yes to the dialog's own question whether to replace a file that is there.
+    QTimer confirm;
+    QObject::connect(&confirm, &QTimer::timeout, &confirm, [] {
+        if (auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+            question->button(QMessageBox::Yes)->click();
+    });
+    answer.start(20);
+    confirm.start(20);
     trigger(action);
 }
 
@@ -209,6 +232,160 @@ void TestRequestMenu::openAndSaveRequest()
     QCOMPARE(snapshot(), before);
     messages.clear();
 }
+
+#ifdef Q_OS_UNIX
+namespace {
+
+// Opens the writing end of a named pipe after three seconds and closes it, so
+// that a read waiting on the pipe ends with nothing rather than for ever.
+class PipeRelease
+{
+public:
+    explicit PipeRelease(const QString &path)
+        : m_thread([this, name = QFile::encodeName(path)] {
+            for (int waited = 0; !m_done && waited < 3000; waited += 10)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            while (!m_done) {
+                const int end = ::open(name.constData(), O_WRONLY | O_NONBLOCK);
+                if (end >= 0)
+                    ::close(end);
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
+        })
+    {
+    }
+    ~PipeRelease()
+    {
+        m_done = true;
+        m_thread.join();
+    }
+
+private:
+    std::atomic<bool> m_done = false;
+    std::thread m_thread;
+};
+
+// A device of its own (the null device's numbers) when the system allows,
+// otherwise the null device itself, which only an administrator could replace.
+QString deviceIn(const QDir &folder)
+{
+    const QString own = folder.filePath("device");
+    return ::mknod(QFile::encodeName(own).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0 ? own : "/dev/null";
+}
+
+bool isDevice(const QString &path)
+{
+    struct stat info;
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISCHR(info.st_mode);
+}
+
+} // namespace
+
+void TestRequestMenu::oddFiles_data()
+{
+    QTest::addColumn<QString>("act");     // "open", "save", "recent" (the menu) or "run"
+    QTest::addColumn<QString>("odd");     // what stands at the path
+    QTest::addColumn<QString>("message"); // the one message, "%1" the path; empty: none
+
+    const QString unreadable = QStringLiteral("Unable to read the file %1: ");
+    const QString unwritable = QStringLiteral("Unable to write the control file %1: ");
+    const QString settings = QStringLiteral("The settings file %1 cannot be used: Is a named pipe, not a file.");
+    QTest::newRow("request is a named pipe") << "open"
+                                             << "pipe" << unreadable + "Is a named pipe, not a file";
+    QTest::newRow("request over 1 MB") << "open"
+                                       << "large" << unreadable + "Is larger than 1 MB";
+    // The line quoted in part, its NULs as blanks: a box of a few lines.
+    QTest::newRow("request of NULs") << "open"
+                                     << "nuls"
+                                     << "The file %1 is not a control file of this program.\n\nLine 1 does not "
+                                        "read: it should read \"Select a range for decode packed MM5 tiles\".\n\""
+                                            + QString(80, u' ') + "...\"";
+    QTest::newRow("request with a long comment") << "open"
+                                                 << "long comment" << QString();
+    QTest::newRow("settings file is a named pipe, menu") << "recent"
+                                                         << "settings pipe" << settings;
+    QTest::newRow("settings file is a named pipe, run") << "run"
+                                                        << "settings pipe" << settings;
+    // Only the one entry present is read, not two billion.
+    QTest::newRow("huge stored count") << "recent"
+                                       << "settings, huge count" << QString();
+    QTest::newRow("save onto a named pipe") << "save"
+                                            << "pipe" << unwritable + "Is a named pipe, not a file";
+    QTest::newRow("save onto a link to a device") << "save"
+                                                  << "device link" << unwritable + "Is a device, not a file";
+}
+
+// Each ends at once with its one message, and what stood at the path is still there.
+void TestRequestMenu::oddFiles()
+{
+    QFETCH(QString, act);
+    QFETCH(QString, odd);
+    QFETCH(QString, message);
+
+    const QDir work(m_work->path());
+    QString path = odd.startsWith("settings") ? RecentRequests::settingsPath() : work.filePath("odd.inp");
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    if (odd.endsWith("pipe")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (odd == "large") {
+        TestFolders::writeFile(path, QByteArray(1024 * 1024 + 1, ' '));
+    } else if (odd == "nuls") {
+        TestFolders::writeFile(path, QByteArray(200 * 1024, '\0'));
+    } else if (odd == "long comment") {
+        QStringList lines = ControlFileLines("7", "2001", CoordinateMethod::CentreRadius, {0, 47.25, 3, 75, 0});
+        lines[6] += QString(100 * 1024, u'x');
+        TestFolders::writeFile(path, TestFolders::crlf(lines));
+    } else if (odd == "settings, huge count") {
+        TestFolders::writeFile(path, "[RecentRequests]\n1\\country=France\n1\\region=7\n1\\year=2001\n"
+                                     "1\\method=3\n1\\entries=46.5, N, 2, E, 50\nsize=2000000000\n");
+    } else if (odd == "device link") {
+        QVERIFY(QFile::link(deviceIn(work), path));
+    }
+    const PipeRelease release(path);
+
+    enter(3, Centre);
+    const QStringList before = snapshot();
+    messages.clear();
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QStringList shown;
+    if (act == "open" || act == "save") {
+        triggerWithFile(act == "open" ? "mnuOpenRequest" : "mnuSaveRequestAs", path);
+        shown = messages.texts();
+    } else if (act == "run") {
+        QVERIFY(!run().isEmpty());
+        QVERIFY(controls().listWidget("TilesListBox")->count() > 0);
+        shown = messages.texts();
+    } else {
+        const QList<QAction *> offered = recentMenu()->actions();
+        QCOMPARE(offered.size(), 1);
+        QVERIFY2(offered.first()->isEnabled() == message.isEmpty(), qPrintable(offered.first()->text()));
+        if (!message.isEmpty())
+            shown << offered.first()->toolTip();
+    }
+    QVERIFY2(elapsed.elapsed() < 2000, qPrintable(QString::number(elapsed.elapsed())));
+    QCOMPARE(shown, message.isEmpty() ? QStringList() : QStringList{message.arg(QDir::toNativeSeparators(path))});
+
+    if (odd == "long comment") {
+        QCOMPARE(controls().text("txtEMRLAT01"), "47.25");
+        QCOMPARE(controls().text("txtRadius1"), "75");
+    } else if (act != "run") {
+        QCOMPARE(snapshot(), before);
+    }
+    QFileInfo info(path);
+    if (odd.endsWith("pipe"))
+        QVERIFY(!info.isFile() && info.exists());
+    if (odd == "device link")
+        QVERIFY(isDevice(path));
+    QFile::remove(path);
+}
+#else
+void TestRequestMenu::oddFiles_data() { }
+void TestRequestMenu::oddFiles()
+{
+    QSKIP("Named pipes and device files are made here the Unix way.");
+}
+#endif
 
 QTEST_MAIN(TestRequestMenu)
 #include "tst_requestmenu.moc"

@@ -145,6 +145,12 @@ void TestUpdateCheck::update_data()
     kept("slow, size known, cancelled", "slow, sized", {}, {from + "Download cancelled by the user"}, {}, kilobytes);
     kept("slow, size unknown, cancelled", "slow, unsized", {}, {from + "Download cancelled by the user"}, {}, 0);
     kept("endless", "endless", {}, {failed + "Stopped: the download passed the limit of 64 MB"}, {}, -2);
+    // The server compresses the body; the network library unpacks it.
+    QTest::newRow("compressed") << "compressed" << newer << true << true << -1 << QStringList{Question, NowUpToDate}
+                                << "" << newer + "\r\n"
+                                << "20 April 2011";
+    kept("compressed, unpacks past the limit", "compressed", QByteArray(80 * 1024 * 1024, ' '),
+         {failed + "Stopped: the compressed download could not be unpacked within the limit of 64 MB"});
 
     const QString unchanged = QStringLiteral("\nYour configuration file was not changed.");
     const QString notADate = QStringLiteral("The date \"%1\" of the downloaded configuration file is not a "
@@ -223,6 +229,8 @@ void TestUpdateCheck::update()
         m_server.trickle(dated("20110420"), serve == "slow, sized");
     else if (serve == "endless")
         m_server.endless();
+    else if (serve == "compressed")
+        m_server.respondCompressed(body);
     else
         m_server.respond(body, serve == "500" ? "500 Internal Server Error" : "200 OK");
 

@@ -2,6 +2,7 @@
 #include "app/requestcommands.h"
 
 #include "common/numbertext.h"
+#include "common/regularfile.h"
 #include "common/safefilewrite.h"
 #include "core/mainwindowform.h"
 #include "core/windowcontext.h"
@@ -13,7 +14,6 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMainWindow>
@@ -24,8 +24,9 @@
 namespace {
 
 const QString ErrorTitle = QStringLiteral("Error");
-// No control file comes near this size; a larger file is read only so far.
-constexpr qint64 LongestControlFile = 64 * 1024;
+// No control file comes near this size, even with long comments; a larger
+// file is refused rather than read in part.
+constexpr qint64 LongestControlFile = 1024 * 1024;
 
 QString notOffered(const TileRequest &request)
 {
@@ -78,14 +79,14 @@ void RequestCommands::mnuOpenRequest_Click()
     if (path.isEmpty())
         return;
     ui::Messages &messages = *m_context.services.messages;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const RegularFile::Reading file = RegularFile::read(path, LongestControlFile);
+    if (!file.bytes) {
         messages.critical(
-            QStringLiteral("Unable to read the file %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()),
+            QStringLiteral("Unable to read the file %1: %2").arg(QDir::toNativeSeparators(path), file.problem),
             ErrorTitle);
         return;
     }
-    const ControlFileReading reading = ReadControlFile(file.read(LongestControlFile));
+    const ControlFileReading reading = ReadControlFile(*file.bytes);
     if (!reading.request) {
         messages.critical(ControlFileProblemText(path, reading.problem), ErrorTitle);
         return;
@@ -107,11 +108,13 @@ void RequestCommands::mnuOpenRequest_Click()
 void RequestCommands::mnuRecentRequests_Show()
 {
     m_context.form.mnuRecentRequests->clear();
-    const std::unique_ptr<QSettings> settings = RecentRequests::openSettings();
-    const QList<TileRequest> requests = RecentRequests::load(*settings);
+    QString problem;
+    const std::unique_ptr<QSettings> settings = RecentRequests::openSettings(&problem);
+    const QList<TileRequest> requests = settings ? RecentRequests::load(*settings) : QList<TileRequest>();
     if (requests.isEmpty()) {
         QAction *none = m_context.form.mnuRecentRequests->addAction(QStringLiteral("(none)"));
         none->setEnabled(false);
+        none->setToolTip(problem);
         return;
     }
     for (int i = 0; i < requests.size(); ++i) {
@@ -129,6 +132,8 @@ void RequestCommands::mnuRecentRequests_Show()
 void RequestCommands::RecentRequest_Click(int index)
 {
     const std::unique_ptr<QSettings> settings = RecentRequests::openSettings();
+    if (!settings)
+        return;
     const QList<TileRequest> requests = RecentRequests::load(*settings);
     if (index < 0 || index >= requests.size())
         return;
@@ -141,7 +146,12 @@ void RequestCommands::RememberRequest()
     const TileRequest request = m_form.current();
     if (!TileRequests::isComplete(request))
         return;
-    const std::unique_ptr<QSettings> settings = RecentRequests::openSettings();
+    QString problem;
+    const std::unique_ptr<QSettings> settings = RecentRequests::openSettings(&problem);
+    if (!settings) {
+        m_context.services.messages->critical(problem, ErrorTitle);
+        return;
+    }
     RecentRequests::remember(*settings, request);
 }
 

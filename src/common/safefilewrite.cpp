@@ -1,12 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/safefilewrite.h"
 
+#include "common/regularfile.h"
+
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace SafeFileWrite {
 
 std::optional<QString> replaceFile(const QString &path, const QByteArray &bytes)
 {
+    // Only a file is replaced: a device or a named pipe (or a link to one)
+    // stays as it is. QSaveFile refuses a folder itself, with its own reason.
+    if (std::optional<QString> kind = RegularFile::notRegular(path); kind && !QFileInfo(path).isDir())
+        return kind;
     QSaveFile file(path);
     // Unbuffered, so that each write reaches the system and a failing one
     // brings its reason: commit() flushes a buffer of its own and renames the

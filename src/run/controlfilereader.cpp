@@ -2,6 +2,7 @@
 #include "run/controlfilereader.h"
 
 #include "common/numbertext.h"
+#include "common/quotedtext.h"
 #include "common/singlebytetext.h"
 
 #include <QDir>
@@ -178,5 +179,5 @@ QString ControlFileProblemText(const QString &path, const ControlFileProblem &pr
     return QStringLiteral("The file %1 is not a control file of this program.\n\nLine %2 does not read: %3.\n\"%4\"")
         .arg(QDir::toNativeSeparators(path))
         .arg(problem.line)
-        .arg(problem.reason, problem.text);
+        .arg(problem.reason, QuotedText(problem.text));
 }

@@ -42,5 +42,6 @@ struct ControlFileReading
 // indices beyond the 16-bit range do not read either.
 ControlFileReading ReadControlFile(const QByteArray &bytes);
 
-// "The file <path> is not a control file of this program. Line <n> ..."
+// "The file <path> is not a control file of this program. Line <n> ...",
+// quoting no more than the line's start.
 QString ControlFileProblemText(const QString &path, const ControlFileProblem &problem);

@@ -4,6 +4,7 @@
 #include "run/tilerequest.h"
 
 #include <QList>
+#include <QString>
 
 #include <memory>
 
@@ -14,12 +15,19 @@ class QSettings;
 namespace RecentRequests {
 
 inline constexpr int Capacity = 10;
+// Ten requests take a few kilobytes; a larger settings file is not read.
+inline constexpr qint64 LongestSettingsFile = 1024 * 1024;
 
-// The program's settings: an INI file in the user's settings folder, under
-// the maker's and the program's names.
-std::unique_ptr<QSettings> openSettings();
+// The program's settings file: an INI file in the user's settings folder,
+// under the maker's and the program's names.
+QString settingsPath();
 
-// The kept requests, newest first; entries that do not read are left out.
+// The program's settings; nothing when the file is no regular file or larger
+// than LongestSettingsFile, which `problem` then says in a sentence.
+std::unique_ptr<QSettings> openSettings(QString *problem = nullptr);
+
+// The kept requests, newest first; entries that do not read are left out,
+// and only the entries present count, whatever size the array claims.
 QList<TileRequest> load(QSettings &settings);
 
 // Puts the request first, drops an equal older one and keeps at most

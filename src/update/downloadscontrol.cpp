@@ -2,6 +2,7 @@
 #include "update/downloadscontrol.h"
 
 #include "common/makerinfo.h"
+#include "common/quotedtext.h"
 #include "common/safefilewrite.h"
 #include "core/windowcontext.h"
 #include "ui/linklook.h"
@@ -55,12 +56,6 @@ std::optional<QCursor> loadCursorFile(const QString &path)
     const int hotX = qFromLittleEndian<quint16>(bytes.constData() + 10);
     const int hotY = qFromLittleEndian<quint16>(bytes.constData() + 12);
     return QCursor(QPixmap::fromImage(image), hotX, hotY);
-}
-
-QString shortened(const QString &text)
-{
-    constexpr int Longest = 40;
-    return text.size() <= Longest ? text : text.left(Longest) + QStringLiteral("...");
 }
 
 // Message boxes break lines at LF on every platform.
@@ -231,7 +226,7 @@ void DownloadsControl::CheckForUpdate(const QString &text)
         messages.critical(QStringLiteral("The date \"%1\" of the downloaded configuration file is not a "
                                          "calendar date (YYYYMMDD).\n"
                                          "Your configuration file was not changed.")
-                              .arg(shortened(remote.dateText)));
+                              .arg(QuotedText(remote.dateText, 40)));
         return;
     case CatalogueUpdate::RemoteDate::Status::Ok:
         break;

@@ -44,6 +44,16 @@ QString failureText(const QNetworkReply &reply)
     return reply.errorString();
 }
 
+// The library unpacks a compressed reply itself; it reports one that does not
+// unpack, or would unpack past the bound it was given, as a content error
+// with no reason after "Decompression failed:".
+bool unpackingFailed(const QNetworkReply &reply)
+{
+    const QByteArray encoding = reply.rawHeader("Content-Encoding").trimmed();
+    return reply.error() == QNetworkReply::UnknownContentError && !encoding.isEmpty()
+           && encoding.compare("identity", Qt::CaseInsensitive) != 0;
+}
+
 } // namespace
 
 UrlReader::Outcome UrlReader::read(const QString &url) const
@@ -52,6 +62,10 @@ UrlReader::Outcome UrlReader::read(const QString &url) const
     QNetworkRequest request{QUrl(url)};
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
+    // A compressed reply is measured unpacked before any of it is kept, and
+    // refused only past the bound this reader holds to (the library's own
+    // bound is far lower).
+    request.setDecompressedSafetyCheckThreshold(m_sizeLimit);
     const std::unique_ptr<QNetworkReply> reply(manager.get(request));
 
     // The whole read must end within the time-out, so neither a silent
@@ -110,6 +124,9 @@ UrlReader::Outcome UrlReader::read(const QString &url) const
     } else if (cancelled) {
         prop.Cancelled = true;
         prop.Status = QStringLiteral("Cancelled");
+    } else if (unpackingFailed(*reply)) {
+        prop.Status = QStringLiteral("Stopped: the compressed download could not be unpacked within the limit of %1 MB")
+                          .arg(m_sizeLimit / (1024 * 1024));
     } else if (reply->error() != QNetworkReply::NoError) {
         prop.Status = failureText(*reply);
     } else {

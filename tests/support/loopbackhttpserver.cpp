@@ -35,6 +35,14 @@ void LoopbackHttpServer::respond(const QByteArray &body, const QByteArray &statu
     m_body = body;
     m_status = status;
     m_location.clear();
+    m_encoding.clear();
+}
+
+void LoopbackHttpServer::respondCompressed(const QByteArray &body)
+{
+    // qCompress puts the length before the zlib stream.
+    respond(qCompress(body, 9).mid(4));
+    m_encoding = "deflate";
 }
 
 void LoopbackHttpServer::redirect(const QString &address)
@@ -70,6 +78,8 @@ void LoopbackHttpServer::sendHead(QTcpSocket *socket, bool sizeKnown)
         head += "Content-Length: " + QByteArray::number(m_body.size()) + "\r\n";
     if (!m_location.isEmpty())
         head += "Location: " + m_location + "\r\n";
+    if (!m_encoding.isEmpty())
+        head += "Content-Encoding: " + m_encoding + "\r\n";
     socket->write(head + "Connection: close\r\n\r\n");
 }
 

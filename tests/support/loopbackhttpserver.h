@@ -24,6 +24,8 @@ public:
     static QString refusingAddress();
 
     void respond(const QByteArray &body, const QByteArray &status = "200 OK");
+    // Answers with the body compressed as "deflate" (a zlib stream).
+    void respondCompressed(const QByteArray &body);
     // Answers "302 Found", sending the client on to the address.
     void redirect(const QString &address);
     // Reads every request and never answers.
@@ -46,6 +48,7 @@ private:
     QByteArray m_status;
     QByteArray m_body;
     QByteArray m_location;
+    QByteArray m_encoding;
     Cut m_cut = Cut::Close;
     bool m_sizeKnown = true;
 };
