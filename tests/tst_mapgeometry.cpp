@@ -294,6 +294,8 @@ void TestMapGeometry::dragIndices_data()
     QTest::newRow("whole globe, Greenwich") << globe << QPointF(0, -10) << QPoint(181, 11);
     QTest::newRow("whole globe, a view centred past 180") << globe << QPointF(365.4, -12) << QPoint(186, 9);
     QTest::newRow("whole globe, north of it") << globe << QPointF(-90, 30) << QPoint(91, 21);
+    // A point that reads as no longitude, as the 180th meridian once did on such a grid.
+    QTest::newRow("not a number") << globe << QPointF(qQNaN(), -10) << QPoint(1, 11);
 }
 
 void TestMapGeometry::dragIndices()
