@@ -103,7 +103,8 @@ std::optional<Domain> findDomain(const Catalogue &catalogue, long long region, s
     const auto latFrom = text::number(fields[20]);
     const auto latTo = text::number(fields[21]);
     if (!firstI || !firstJ || !lastI || !lastJ || !lonFrom || !lonTo || !latFrom || !latTo || *lastI < *firstI
-        || *lastJ < *firstJ || *lonFrom == *lonTo || *latFrom == *latTo) {
+        || *lastJ < *firstJ || *lonFrom == *lonTo || *latFrom == *latTo || std::abs(*lonFrom) > 360
+        || std::abs(*lonTo) > 360 || std::abs(*latFrom) > 90 || std::abs(*latTo) > 90) {
         why = "the limits of " + name + " in the catalogue are not usable";
         return std::nullopt;
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tiling.h"
 
+#include "common/longituderange.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -21,9 +23,22 @@ struct Span
     bool holds(double value) const { return value >= low - Tolerance && value <= high + Tolerance; }
 };
 
+// A domain's longitudes run eastwards from "from" to "to": across the 180th
+// meridian when "from" is the greater, once round the globe from 180 to -180.
 Span lonSpan(const Domain &d)
 {
-    return {std::min(d.lonFrom, d.lonTo), std::max(d.lonFrom, d.lonTo)};
+    return {d.lonFrom, Longitude::eastOf(d.lonFrom, d.lonTo)};
+}
+double lonMiddle(const Domain &d)
+{
+    return Longitude::middleOf(d.lonFrom, d.lonTo);
+}
+
+// Grid index of a longitude already taken on the domain's side of the 180th meridian.
+double iOfPlaced(const Domain &d, double x)
+{
+    const Span lon = lonSpan(d);
+    return double(d.firstI) + (x - lon.low) * double(d.lastI - d.firstI) / (lon.high - lon.low);
 }
 Span latSpan(const Domain &d)
 {
@@ -52,7 +67,7 @@ void toCells(double a, double b, long long first, long long last, long long &fro
 CellRange cellsOfBox(const Domain &d, Span lon, Span lat)
 {
     CellRange cells;
-    toCells(iOfLongitude(d, lon.low), iOfLongitude(d, lon.high), d.firstI, d.lastI, cells.iFrom, cells.iTo);
+    toCells(iOfPlaced(d, lon.low), iOfPlaced(d, lon.high), d.firstI, d.lastI, cells.iFrom, cells.iTo);
     toCells(jOfLatitude(d, lat.low), jOfLatitude(d, lat.high), d.firstJ, d.lastJ, cells.jFrom, cells.jTo);
     return cells;
 }
@@ -66,7 +81,7 @@ long long tileColumns(const Domain &d)
 
 double iOfLongitude(const Domain &d, double longitude)
 {
-    return double(d.firstI) + (longitude - d.lonFrom) * double(d.lastI - d.firstI) / (d.lonTo - d.lonFrom);
+    return iOfPlaced(d, Longitude::near(longitude, lonMiddle(d)));
 }
 
 double jOfLatitude(const Domain &d, double latitude)
@@ -98,20 +113,23 @@ std::optional<CellRange> selectCells(const Domain &d, const Request &request, st
                          static_cast<long long>(std::min(j1, j2)), static_cast<long long>(std::max(j1, j2))};
     }
     case Method::LonLatBox: {
-        const Span lon{std::min(request.first[0], request.first[1]), std::max(request.first[0], request.first[1])};
+        // Longitudes from west to east, across the 180th meridian when the
+        // first is the greater, moved by whole turns beside the domain.
+        const Longitude::Span placed = Longitude::spanNear(request.first[0], request.first[1], lonMiddle(d));
+        const Span lon{placed.west, placed.east};
         const Span lat{std::min(request.second[0], request.second[1]), std::max(request.second[0], request.second[1])};
         if (!domainLon.holds(lon.low) || !domainLon.holds(lon.high) || !domainLat.holds(lat.low)
             || !domainLat.holds(lat.high)) {
-            why = "the box from longitude " + format(lon.low) + " to " + format(lon.high) + " and latitude "
-                  + format(lat.low) + " to " + format(lat.high) + " lies outside the domain (longitude "
-                  + format(domainLon.low) + " to " + format(domainLon.high) + ", latitude " + format(domainLat.low)
-                  + " to " + format(domainLat.high) + ")";
+            why = "the box from longitude " + format(request.first[0]) + " to " + format(request.first[1])
+                  + " and latitude " + format(lat.low) + " to " + format(lat.high)
+                  + " lies outside the domain (longitude " + format(d.lonFrom) + " to " + format(d.lonTo)
+                  + ", latitude " + format(domainLat.low) + " to " + format(domainLat.high) + ")";
             return std::nullopt;
         }
         return cellsOfBox(d, lon, lat);
     }
     case Method::CentreRadius: {
-        const double lon = request.first[0];
+        const double lon = Longitude::near(request.first[0], lonMiddle(d));
         const double lat = request.first[1];
         const double radius = request.second[0];
         if (!(radius > 0.0)) {
@@ -119,7 +137,8 @@ std::optional<CellRange> selectCells(const Domain &d, const Request &request, st
             return std::nullopt;
         }
         if (!domainLon.holds(lon) || !domainLat.holds(lat)) {
-            why = "the centre at longitude " + format(lon) + ", latitude " + format(lat) + " lies outside the domain";
+            why = "the centre at longitude " + format(request.first[0]) + ", latitude " + format(lat)
+                  + " lies outside the domain";
             return std::nullopt;
         }
         // The box that holds the circle, cut back to the domain.

@@ -31,7 +31,8 @@ struct Tile
 };
 
 // Grid index of a longitude or latitude: a linear interpolation between the
-// domain's first and last index over its longitude or latitude limits.
+// domain's first and last index over its longitude or latitude limits. A
+// longitude is taken on the side of the 180th meridian where the domain lies.
 double iOfLongitude(const Domain &domain, double longitude);
 double jOfLatitude(const Domain &domain, double latitude);
 

@@ -24,10 +24,14 @@ private slots:
     void circlePoints();
     void antimeridian_data();
     void antimeridian();
+    void circleCover_data();
+    void circleCover();
     void tileCells_data();
     void tileCells();
     void dragRounding_data();
     void dragRounding();
+    void dragIndices_data();
+    void dragIndices();
     void worldOutline();
 };
 
@@ -81,6 +85,9 @@ void TestMapGeometry::gridMapping_data()
     QTest::newRow("across 180, east side") << across << QPointF(175, -10) << QPointF(11, 11);
     QTest::newRow("across 180, west side") << across << QPointF(-175, -10) << QPointF(31, 11);
     QTest::newRow("across 180, on it") << across << QPointF(180, 0) << QPointF(21, 21);
+    const QStringList globe{"1", "1", "361", "21", "0", "0", "180", "-180", "-20", "0"};
+    QTest::newRow("whole globe, Greenwich") << globe << QPointF(0, -10) << QPointF(181, 11);
+    QTest::newRow("whole globe, east of 180") << globe << QPointF(-179, -20) << QPointF(2, 1);
 }
 
 void TestMapGeometry::gridMapping()
@@ -127,35 +134,94 @@ void TestMapGeometry::antimeridian_data()
     QTest::addColumn<QPointF>("lonFromTo");
     QTest::addColumn<QPointF>("westEast");
     QTest::addColumn<bool>("crosses");
-    QTest::addColumn<double>("inside");
-    QTest::addColumn<double>("outside");
+    QTest::addColumn<QPointF>("inside");
+    QTest::addColumn<QPointF>("outside");
 
-    QTest::newRow("170 E to 170 W") << QPointF(170, -170) << QPointF(170, 190) << true << -175.0 << 0.0;
-    QTest::newRow("170 E to 179 E") << QPointF(170, 179) << QPointF(170, 179) << false << 178.5 << -179.5;
+    QTest::newRow("170 E to 170 W") << QPointF(170, -170) << QPointF(170, 190) << true << QPointF(-175, 0)
+                                    << QPointF(0, 0);
+    QTest::newRow("170 E to 179 E") << QPointF(170, 179) << QPointF(170, 179) << false << QPointF(178.5, 0)
+                                    << QPointF(-179.5, 0);
     QTest::newRow("179 W to 178 E, nearly all round")
-        << QPointF(-179, 178) << QPointF(-179, 178) << false << 0.0 << 179.5;
-    QTest::newRow("100 E to 100 W") << QPointF(100, -100) << QPointF(100, 260) << true << -150.0 << 0.0;
+        << QPointF(-179, 178) << QPointF(-179, 178) << false << QPointF(0, 0) << QPointF(179.5, 0);
+    QTest::newRow("100 E to 100 W") << QPointF(100, -100) << QPointF(100, 260) << true << QPointF(-150, 0)
+                                    << QPointF(0, 0);
+    QTest::newRow("50 E to 30 W, over the Pacific")
+        << QPointF(50, -30) << QPointF(50, 330) << true << QPointF(-160, 0) << QPointF(10, 0);
+    // Both ends on the 180th meridian: once round, no longitude left out.
+    QTest::newRow("180 to -180, the whole globe")
+        << QPointF(180, -180) << QPointF(180, 540) << true << QPointF(0, 0) << QPointF(0, 20);
 }
 
 void TestMapGeometry::antimeridian()
 {
     QFETCH(QPointF, lonFromTo);
     QFETCH(QPointF, westEast);
-    QFETCH(double, inside);
-    QFETCH(double, outside);
+    QFETCH(QPointF, inside);
+    QFETCH(QPointF, outside);
     const GeoBox box = GeoBox::fromLimits(lonFromTo.x(), lonFromTo.y(), 10, -10);
     QCOMPARE(QPointF(box.west, box.east), westEast);
     QCOMPARE(box.south, -10.0);
     QTEST(box.crossesAntimeridian(), "crosses");
-    QVERIFY(box.contains(inside, 0));
-    QVERIFY(!box.contains(outside, 0));
+    QVERIFY(box.contains(inside.x(), inside.y()));
+    QVERIFY(!box.contains(outside.x(), outside.y()));
     // A box typed from corners a degree inside the domain's edges is one
     // piece inside it, whichever side of 180 each corner lies on.
     const GeoBox typed = GeoBox::fromCorners(QPointF(Longitude::normalized(westEast.x() + 1), 5),
                                              QPointF(Longitude::normalized(westEast.y() - 1), -5), box.centre().x());
     QCOMPARE(typed.width(), box.width() - 2);
     QVERIFY(box.holds(typed));
-    QVERIFY(!box.holds(GeoBox::fromCorners(QPointF(outside, 0), QPointF(inside, 1), box.centre().x())));
+    QVERIFY(!box.holds(GeoBox::fromCorners(outside, inside, box.centre().x())));
+}
+
+void TestMapGeometry::circleCover_data()
+{
+    QTest::addColumn<QPointF>("centre");
+    QTest::addColumn<double>("radiusKm");
+    QTest::addColumn<QList<QPointF>>("covered");
+    QTest::addColumn<QList<QPointF>>("uncovered");
+    QTest::addColumn<QString>("size"); // as the status line shows it
+
+    const QPointF paris(2.35, 48.85);
+    const QPointF antipode(-177.65, -48.85);
+    QTest::newRow("150 km around Paris") << paris << 150.0 << QList<QPointF>{paris} << QList<QPointF>{{2.35, 52}}
+                                         << "radius 150 km";
+    QTest::newRow("over the north pole") << QPointF(0, 80) << 2000.0
+                                         << QList<QPointF>{{0, 80}, {180, 89}, {90, 85}, {-120, 80}}
+                                         << QList<QPointF>{{0, 60}, {180, 60}} << "radius 2000 km";
+    QTest::newRow("over both poles") << QPointF(0, 0) << 15000.0
+                                     << QList<QPointF>{{0, 0}, {0, 89.5}, {170, -89.5}, {90, 0}, {-90, 0}}
+                                     << QList<QPointF>{{180, 0}, {-175, 10}} << "radius 15000 km";
+    // Beyond half the earth's circumference (20015 km) the circle covers the sphere.
+    QTest::newRow("beyond half the circumference")
+        << paris << 25000.0 << QList<QPointF>{paris, antipode, {100, 0}} << QList<QPointF>() << "radius 25000 km";
+    QTest::newRow("an absurd radius") << paris << 1e300 << QList<QPointF>{paris, antipode} << QList<QPointF>()
+                                      << "radius 1e+300 km";
+}
+
+void TestMapGeometry::circleCover()
+{
+    QFETCH(QPointF, centre);
+    QFETCH(double, radiusKm);
+    QFETCH(QList<QPointF>, covered);
+    QFETCH(QList<QPointF>, uncovered);
+    const std::optional<SubdomainShape> shape = SubdomainShape::of({MapSubdomain::Kind::Circle, centre, {}, radiusKm},
+                                                                   std::nullopt);
+    QVERIFY(shape);
+    // The map repeats every 360 degrees of longitude.
+    const auto covers = [&shape](QPointF p) {
+        for (double shift : {-360.0, 0.0, 360.0}) {
+            const QPointF moved = p + QPointF(shift, 0);
+            if (shape->outline.containsPoint(moved, Qt::OddEvenFill)
+                && !shape->hole.containsPoint(moved, Qt::OddEvenFill))
+                return true;
+        }
+        return false;
+    };
+    for (const QPointF &p : covered)
+        QVERIFY2(covers(p), qPrintable(QStringLiteral("%1, %2").arg(p.x()).arg(p.y())));
+    for (const QPointF &p : uncovered)
+        QVERIFY2(!covers(p), qPrintable(QStringLiteral("%1, %2").arg(p.x()).arg(p.y())));
+    QTEST(shape->size, "size");
 }
 
 void TestMapGeometry::tileCells_data()
@@ -214,6 +280,35 @@ void TestMapGeometry::dragRounding()
     QTEST(DragRounding::degreeStep(pixelsPerDegree), "step");
     QTEST(DragRounding::radiusKm(km), "roundedKm");
     QCOMPARE(DragRounding::roundTo(45.0 + 0.3 / pixelsPerDegree, DragRounding::degreeStep(pixelsPerDegree)), 45.0);
+}
+
+void TestMapGeometry::dragIndices_data()
+{
+    QTest::addColumn<QStringList>("limits");
+    QTest::addColumn<QPointF>("lonLat");
+    QTest::addColumn<QPoint>("ij"); // the whole indices a drag to the point writes
+
+    const QStringList domain7{"1", "1", "90", "80", "0", "0", "-5.25", "9.75", "41.0", "51.5"};
+    QTest::newRow("south-west of the domain, kept on the grid") << domain7 << QPointF(-7, 40) << QPoint(1, 1);
+    const QStringList globe{"1", "1", "361", "21", "0", "0", "180", "-180", "-20", "0"};
+    QTest::newRow("whole globe, Greenwich") << globe << QPointF(0, -10) << QPoint(181, 11);
+    QTest::newRow("whole globe, a view centred past 180") << globe << QPointF(365.4, -12) << QPoint(186, 9);
+    QTest::newRow("whole globe, north of it") << globe << QPointF(-90, 30) << QPoint(91, 21);
+    // A point that reads as no longitude, as the 180th meridian once did on such a grid.
+    QTest::newRow("not a number") << globe << QPointF(qQNaN(), -10) << QPoint(1, 11);
+}
+
+void TestMapGeometry::dragIndices()
+{
+    QFETCH(QStringList, limits);
+    QFETCH(QPointF, lonLat);
+    const std::optional<DomainGrid> grid = DomainGrid::fromLimits(limits);
+    QVERIFY(grid);
+    QTEST(QPoint(grid->wholeI(grid->iOf(lonLat.x())), grid->wholeJ(grid->jOf(lonLat.y()))), "ij");
+    // The cells of a drag are drawn inside the domain.
+    const GeoBox cells = grid->cellsBox(grid->wholeI(grid->iOf(lonLat.x())), int(grid->lastI()), 1, 2);
+    QVERIFY(std::isfinite(cells.width()) && cells.width() > 0);
+    QVERIFY(grid->box().holds(cells));
 }
 
 void TestMapGeometry::worldOutline()

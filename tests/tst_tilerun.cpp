@@ -1,4 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "map/domainmap.h"
+#include "map/subdomainshape.h"
+#include "support/cataloguebuilder.h"
 #include "support/filesizelimit.h"
 #include "support/shownwindow.h"
 
@@ -89,6 +92,8 @@ private slots:
     void focusChoosesNoDomain();
     void longRun_data();
     void longRun();
+    void mapAndEngineAgree_data();
+    void mapAndEngineAgree();
 
 private:
     // Installs the engine ("replay", "stand-in" or none), opens the window in
@@ -450,6 +455,90 @@ void TestTileRun::longRun()
         QVERIFY(!engines.isEmpty());
 #endif
     }
+}
+
+void TestTileRun::mapAndEngineAgree_data()
+{
+    QTest::addColumn<QString>("limits"); // of the only domain, as its catalogue line gives them
+    QTest::addColumn<Entries>("box");    // changes to the typical box entries
+    QTest::addColumn<QByteArray>("line7");
+    QTest::addColumn<QStringList>("tiles");
+
+    // Four cells a degree on both axes, tiles of 20 x 20 cells, six tiles a row.
+    const QString across = QStringLiteral("1 1 101 41 0 0 165 -170 -25 -15");
+    QTest::newRow("175 E to 175 W in a domain from 165 to -170")
+        << across << entries("txtLat1=17;cboLatLL1=S;txtLon1=175;cboLonLL1=E;txtLat2=20;cboLatLL2=S;txtLon2=175")
+        << QByteArray("175,-175") << QStringList{"9", "10", "11"};
+    QTest::newRow("170 E to 180 W, typed west corner last")
+        << across << entries("txtLat1=17;cboLatLL1=S;txtLon1=180;txtLat2=20;cboLatLL2=S;txtLon2=170;cboLonLL2=E")
+        << QByteArray("170,-180") << QStringList{"8", "9", "10"};
+    QTest::newRow("on the domain's west side only")
+        << across
+        << entries("txtLat1=17;cboLatLL1=S;txtLon1=166;cboLonLL1=E;txtLat2=20;cboLatLL2=S;txtLon2=169;"
+                   "cboLonLL2=E")
+        << QByteArray("166,169") << QStringList{"7"};
+    // "50 -30" runs east from 50 E over Asia and the Pacific to 30 W.
+    QTest::newRow("a domain from 50 to -30, box over the Pacific")
+        << QStringLiteral("1 1 281 41 0 0 50 -30 -25 -15")
+        << entries("txtLat1=17;cboLatLL1=S;txtLon1=170;txtLat2=20;cboLatLL2=S;txtLon2=160") << QByteArray("-170,-160")
+        << QStringList{"23"};
+    QTest::newRow("a whole-globe domain from 180 to -180")
+        << QStringLiteral("1 1 361 41 0 0 180 -180 -25 -15")
+        << entries("txtLat1=17;cboLatLL1=S;txtLon1=10;txtLat2=20;cboLatLL2=S;txtLon2=5;cboLonLL2=E")
+        << QByteArray("-10,5") << QStringList{"28", "29"};
+}
+
+// A box typed on the real window in a domain of its own catalogue, run with
+// the stand-in engine: the control file, the tiles the engine selects and
+// the region the map draws describe the same place.
+void TestTileRun::mapAndEngineAgree()
+{
+    QFETCH(QString, limits);
+    QFETCH(Entries, box);
+    QFETCH(QByteArray, line7);
+    CatalogueBuilder catalogue;
+    catalogue.addDomain(QStringLiteral("12"), limits, QStringLiteral("2001"), QStringLiteral("Fiji"));
+    QVERIFY(QFile::copy(TestFolders::buildAppFolder() + QStringLiteral("/Quorvantix.exe"),
+                        m_shown->appFolder.filePath("Quorvantix.exe")));
+    QVERIFY(QDir::setCurrent(m_work->path()));
+    QVERIFY(m_shown->open(catalogue.bytes()));
+    m_shown->pickCountry(QStringLiteral("Fiji"));
+    m_shown->pickEntry(0);
+    enter(1, box);
+    clickShow();
+
+    QCOMPARE(shown(), QStringList());
+    const QList<QByteArray> control = TestFolders::readFile(m_work->filePath("quorvantix.inp")).split('\n');
+    QCOMPARE(control.value(6).left(control.value(6).indexOf(' ')), line7);
+    QFETCH(QStringList, tiles);
+    const auto *map = m_shown->controls().get<DomainMap>(QStringLiteral("DomainMap"));
+    QCOMPARE(map->scene().tiles.size(), tiles.size());
+    for (qsizetype k = 0; k < tiles.size(); ++k)
+        QCOMPARE(map->scene().tiles.at(k).number, tiles.at(k));
+
+    // The selected cells as the map draws them hold the region it draws,
+    // widened by no more than a cell on each side.
+    const std::optional<SubdomainShape> region = SubdomainShape::of(map->scene().subdomain, map->scene().selected);
+    QVERIFY(region && !region->outside);
+    const DomainGrid &grid = map->scene().selected->grid;
+    std::optional<GeoBox> cells;
+    for (const TileCells &tile : map->scene().tiles) {
+        const IndexRange &s = tile.selected;
+        const GeoBox drawn = grid.cellsBox(s.iFrom, s.iTo, s.jFrom, s.jTo);
+        cells = !cells ? drawn
+                       : GeoBox{std::min(cells->west, drawn.west), std::max(cells->east, drawn.east),
+                                std::min(cells->south, drawn.south), std::max(cells->north, drawn.north)};
+    }
+    QVERIFY(cells);
+    const double cellWidth = grid.box().width() / (grid.lastI() - grid.firstI());
+    const double cellHeight = grid.box().height() / (grid.lastJ() - grid.firstJ());
+    QVERIFY2(cells->holds(region->box) && cells->width() <= region->box.width() + 2 * cellWidth
+                 && cells->height() <= region->box.height() + 2 * cellHeight,
+             qPrintable(QStringLiteral("cells %1 to %2, region %3 to %4")
+                            .arg(cells->west)
+                            .arg(cells->east)
+                            .arg(region->box.west)
+                            .arg(region->box.east)));
 }
 
 QTEST_MAIN(TestTileRun)

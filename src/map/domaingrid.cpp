@@ -17,6 +17,9 @@ int wholeOnGrid(double index, double first, double last)
 {
     const double low = std::ceil(std::min(first, last));
     const double high = std::floor(std::max(first, last));
+    // What does not read as an index is kept on the grid, at its first cell.
+    if (std::isnan(index))
+        return int(low);
     return int(std::clamp(std::round(index), low, high));
 }
 
@@ -29,7 +32,7 @@ DomainGrid::DomainGrid(double firstI, double firstJ, double lastI, double lastJ,
     , m_lastI(lastI)
     , m_lastJ(lastJ)
     , m_lonFrom(lonFrom)
-    , m_lonTo(lonFrom > lonTo ? lonTo + 360.0 : lonTo)
+    , m_lonTo(Longitude::eastOf(lonFrom, lonTo))
     , m_latFrom(latFrom)
     , m_latTo(latTo)
     , m_box(GeoBox::fromLimits(lonFrom, lonTo, latFrom, latTo))

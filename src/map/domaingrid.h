@@ -9,7 +9,9 @@
 
 // A domain's I/J grid laid over its longitude/latitude limits. The mapping is
 // linear between the first and last index on each axis, as the stand-in
-// engine computes it: I follows longitude from "from" to "to", J latitude.
+// engine computes it: I follows longitude eastwards from "from" to "to"
+// (across the 180th meridian when "from" is greater, once round the globe
+// from 180 to -180), J latitude.
 // Real MM5 grids are Lambert conformal, so this is an approximation.
 class DomainGrid
 {

@@ -14,7 +14,7 @@ GeoBox GeoBox::fromLimits(double lonFrom, double lonTo, double latFrom, double l
 {
     GeoBox box;
     box.west = lonFrom;
-    box.east = lonFrom > lonTo ? lonTo + 360.0 : lonTo;
+    box.east = Longitude::eastOf(lonFrom, lonTo);
     box.south = std::min(latFrom, latTo);
     box.north = std::max(latFrom, latTo);
     return box;
@@ -22,11 +22,17 @@ GeoBox GeoBox::fromLimits(double lonFrom, double lonTo, double latFrom, double l
 
 GeoBox GeoBox::fromCorners(QPointF lonLatA, QPointF lonLatB, std::optional<double> reference)
 {
-    const double lonA = reference ? Longitude::near(lonLatA.x(), *reference) : lonLatA.x();
-    const double lonB = Longitude::near(lonLatB.x(), reference ? *reference : lonA);
     GeoBox box;
-    box.west = std::min(lonA, lonB);
-    box.east = std::max(lonA, lonB);
+    if (reference) {
+        const Longitude::Ends ends = Longitude::boxEnds(lonLatA.x(), lonLatB.x(), *reference);
+        const Longitude::Span span = Longitude::spanNear(ends.from, ends.to, *reference);
+        box.west = span.west;
+        box.east = span.east;
+    } else {
+        const double lonB = Longitude::near(lonLatB.x(), lonLatA.x());
+        box.west = std::min(lonLatA.x(), lonB);
+        box.east = std::max(lonLatA.x(), lonB);
+    }
     box.south = std::min(lonLatA.y(), lonLatB.y());
     box.north = std::max(lonLatA.y(), lonLatB.y());
     return box;
@@ -42,26 +48,8 @@ bool GeoBox::contains(double lon, double lat) const
 
 bool GeoBox::holds(const GeoBox &inner) const
 {
-    const double shift = Longitude::near(inner.west, (west + east) / 2) - inner.west;
+    const double middle = (inner.west + inner.east) / 2;
+    const double shift = Longitude::near(middle, (west + east) / 2) - middle;
     return inner.south >= south - Slack && inner.north <= north + Slack && inner.west + shift >= west - Slack
            && inner.east + shift <= east + Slack;
 }
-
-namespace Longitude {
-
-double normalized(double lon)
-{
-    double x = std::fmod(lon, 360.0);
-    if (x <= -180.0)
-        x += 360.0;
-    else if (x > 180.0)
-        x -= 360.0;
-    return x;
-}
-
-double near(double lon, double reference)
-{
-    return reference + normalized(lon - reference);
-}
-
-} // namespace Longitude

@@ -176,27 +176,48 @@ void MapPainter::paintGraticuleLabels()
     }
 }
 
+QList<double> MapPainter::shiftsInView(const GeoBox &box) const
+{
+    const GeoBox visible = m_view.visible();
+    QList<double> shifts;
+    for (double shift : {-360.0, 0.0, 360.0}) {
+        if (box.west + shift <= visible.east && box.east + shift >= visible.west)
+            shifts << shift;
+    }
+    return shifts;
+}
+
 void MapPainter::paintDomains(const MapScene &scene)
 {
     const QString selected = scene.selected ? scene.selected->number : QString();
     for (const MapDomain &domain : scene.domains) {
         const bool emphasised = domain.number == scene.emphasised || domain.number == selected;
-        const QRectF rect = m_view.rectOf(domain.grid.box());
         m_painter.setPen(QPen(emphasised ? m_colours.emphasis : m_colours.domain, emphasised ? 2.0 : 1.0));
         m_painter.setBrush(withAlpha(emphasised ? m_colours.emphasis : m_colours.domain, emphasised ? 40 : 14));
-        m_painter.drawRect(rect);
+        const GeoBox &box = domain.grid.box();
+        for (double shift : shiftsInView(box))
+            m_painter.drawRect(m_view.rectOf(GeoBox{box.west + shift, box.east + shift, box.south, box.north}));
     }
     if (!scene.selected)
         return;
-    const GeoBox &box = scene.selected->grid.box();
+    const GeoBox &shown = scene.selected->grid.box();
+    const QList<double> shifts = shiftsInView(shown);
+    // The copy of the domain nearest the middle of the view carries its labels.
+    double nearest = 0;
+    for (double shift : shifts) {
+        if (std::abs(shown.centre().x() + shift - m_view.centre().x())
+            < std::abs(shown.centre().x() + nearest - m_view.centre().x()))
+            nearest = shift;
+    }
+    const GeoBox box{shown.west + nearest, shown.east + nearest, shown.south, shown.north};
     const QRectF rect = m_view.rectOf(box);
     m_painter.setPen(QPen(m_colours.emphasis, 2.0));
     m_painter.setBrush(Qt::NoBrush);
     m_painter.drawRect(rect);
     paintLabel(rect.topLeft() + QPointF(4, 3), QStringLiteral("Domain ") + scene.selected->number,
                Qt::AlignLeft | Qt::AlignTop, m_colours.emphasis);
-    if (box.crossesAntimeridian()) {
-        const double x = m_view.toWidget(QPointF(box.east > 180 ? 180.0 : -180.0, 0)).x();
+    if (shown.crossesAntimeridian()) {
+        const double x = m_view.toWidget(QPointF((shown.east > 180 ? 180.0 : -180.0) + nearest, 0)).x();
         m_painter.setPen(QPen(m_colours.emphasis, 1.0, Qt::DashLine));
         m_painter.drawLine(QPointF(x, rect.top()), QPointF(x, rect.bottom()));
         paintLabel({x + 4, rect.bottom() - 3}, QStringLiteral("crosses 180\u00b0"), Qt::AlignLeft | Qt::AlignBottom,
@@ -210,21 +231,27 @@ void MapPainter::paintTiles(const MapScene &scene)
         return;
     const DomainGrid &grid = scene.selected->grid;
     const QFontMetricsF metrics(m_painter.font());
-    for (const TileCells &tile : scene.tiles) {
-        const IndexRange &s = tile.selected;
-        m_painter.setPen(Qt::NoPen);
-        m_painter.setBrush(m_colours.tileSelected);
-        m_painter.drawRect(m_view.rectOf(grid.cellsBox(s.iFrom, s.iTo, s.jFrom, s.jTo)));
-    }
-    for (const TileCells &tile : scene.tiles) {
-        const IndexRange &r = tile.onTile;
-        const QRectF rect = m_view.rectOf(grid.cellsBox(r.iFrom, r.iTo, r.jFrom, r.jTo));
-        m_painter.setPen(QPen(m_colours.tile, 1.0));
-        m_painter.setBrush(Qt::NoBrush);
-        m_painter.drawRect(rect);
-        if (metrics.horizontalAdvance(tile.number) + 4 < rect.width() && metrics.height() + 2 < rect.height()) {
-            m_painter.setPen(m_colours.tile);
-            m_painter.drawText(rect, Qt::AlignCenter, tile.number);
+    const auto moved = [](const GeoBox &box, double shift) {
+        return GeoBox{box.west + shift, box.east + shift, box.south, box.north};
+    };
+    const QList<double> shifts = shiftsInView(grid.box());
+    for (double shift : shifts) {
+        for (const TileCells &tile : scene.tiles) {
+            const IndexRange &s = tile.selected;
+            m_painter.setPen(Qt::NoPen);
+            m_painter.setBrush(m_colours.tileSelected);
+            m_painter.drawRect(m_view.rectOf(moved(grid.cellsBox(s.iFrom, s.iTo, s.jFrom, s.jTo), shift)));
+        }
+        for (const TileCells &tile : scene.tiles) {
+            const IndexRange &r = tile.onTile;
+            const QRectF rect = m_view.rectOf(moved(grid.cellsBox(r.iFrom, r.iTo, r.jFrom, r.jTo), shift));
+            m_painter.setPen(QPen(m_colours.tile, 1.0));
+            m_painter.setBrush(Qt::NoBrush);
+            m_painter.drawRect(rect);
+            if (metrics.horizontalAdvance(tile.number) + 4 < rect.width() && metrics.height() + 2 < rect.height()) {
+                m_painter.setPen(m_colours.tile);
+                m_painter.drawText(rect, Qt::AlignCenter, tile.number);
+            }
         }
     }
 }
@@ -232,13 +259,31 @@ void MapPainter::paintTiles(const MapScene &scene)
 void MapPainter::paintSubdomain(const SubdomainShape &shape, bool beingDrawn)
 {
     const QColor colour = shape.outside ? m_colours.warning : m_colours.subdomain;
-    QPolygonF outline;
-    outline.reserve(shape.outline.size());
-    for (const QPointF &p : shape.outline)
-        outline << m_view.toWidget(p);
-    m_painter.setPen(QPen(colour, 2.0, beingDrawn ? Qt::DashLine : Qt::SolidLine));
-    m_painter.setBrush(withAlpha(colour, 45));
-    m_painter.drawPolygon(outline);
+    const auto onScreen = [this](const QPolygonF &lonLat, double shift) {
+        QPolygonF points;
+        points.reserve(lonLat.size());
+        for (const QPointF &p : lonLat)
+            points << m_view.toWidget(p + QPointF(shift, 0));
+        return points;
+    };
+    const QPen pen(colour, 2.0, beingDrawn ? Qt::DashLine : Qt::SolidLine);
+    for (double shift : shiftsInView(shape.box)) {
+        if (shape.hole.isEmpty()) {
+            m_painter.setPen(pen);
+            m_painter.setBrush(withAlpha(colour, 45));
+            m_painter.drawPolygon(onScreen(shape.outline, shift));
+            continue;
+        }
+        // Everything but the hole is filled; only the hole's edge is a border.
+        QPainterPath area;
+        area.setFillRule(Qt::OddEvenFill);
+        area.addPolygon(onScreen(shape.outline, shift));
+        area.addPolygon(onScreen(shape.hole, shift));
+        m_painter.fillPath(area, withAlpha(colour, 45));
+        m_painter.setPen(pen);
+        m_painter.setBrush(Qt::NoBrush);
+        m_painter.drawPolygon(onScreen(shape.hole, shift));
+    }
 }
 
 void MapPainter::paintLegend(const QString &text)

@@ -40,6 +40,9 @@ public:
 private:
     void paintCountry(const WorldOutline &world, int index, double shift, const QBrush &fill);
     void paintLabel(QPointF at, const QString &text, Qt::Alignment align, const QColor &colour);
+    // The turns (-360, 0, 360) by which a longitude/latitude box is moved to
+    // be in view: the map repeats east and west of the 180th meridian.
+    QList<double> shiftsInView(const GeoBox &box) const;
 
     QPainter &m_painter;
     MapView m_view;

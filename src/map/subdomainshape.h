@@ -14,7 +14,10 @@
 struct SubdomainShape
 {
     QPolygonF outline; // closed, x longitude, y latitude
-    GeoBox box;        // the box that holds the outline
+    // A cap left out of the outline's inside, for a circle that reaches over
+    // both poles: it covers all but the cap around the opposite point.
+    QPolygonF hole;
+    GeoBox box; // the box that holds the outline
     bool outside = false;
     QString size; // "320 km x 210 km" or "radius 150 km"
 
@@ -25,7 +28,8 @@ struct SubdomainShape
 
 namespace Kilometres {
 
-// A distance for the status line: one decimal below 10 km, whole above.
+// A distance for the status line: one decimal below 10 km, whole above,
+// and three significant digits from ten million km on ("1e+300 km").
 QString text(double km);
 
 } // namespace Kilometres

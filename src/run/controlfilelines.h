@@ -14,7 +14,8 @@
 
 // Slots 1 to 4 of the limits of a request (slot 0 is not used):
 //   indices:        smaller i, larger i, smaller j, larger j
-//   box:            smaller latitude, larger latitude, smaller longitude, larger longitude
+//   box:            smaller latitude, larger latitude, western longitude, eastern longitude
+//                   (the western the greater when the box crosses the 180th meridian)
 //   centre, radius: centre latitude, centre longitude, radius in km
 using LimitArray = std::array<double, 5>;
 

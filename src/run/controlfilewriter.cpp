@@ -2,6 +2,7 @@
 #include "run/controlfilewriter.h"
 
 #include "common/fieldvalue.h"
+#include "common/longituderange.h"
 #include "common/numbertext.h"
 #include "common/safefilewrite.h"
 #include "core/mainwindowform.h"
@@ -15,6 +16,7 @@
 #include <QListWidget>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -151,6 +153,17 @@ void ControlFileWriter::ReadLatLonLimits(LimitArray &limits) const
     limits[2] = MaxOf(lat1, lat2);
     limits[3] = MinOf(lon1, lon2);
     limits[4] = MaxOf(lon1, lon2);
+    // The box runs the way round the map draws it in the selected domain: a
+    // box across the 180th meridian goes out western corner first, so that
+    // its "from" is the greater longitude (175,-175 is 10 degrees wide).
+    const QStringList &domain = m_context.state.DomainLimits;
+    const std::optional<double> lonFrom = NumberText::toNumber(domain.value(6));
+    const std::optional<double> lonTo = NumberText::toNumber(domain.value(7));
+    if (lonFrom && lonTo && std::isfinite(*lonFrom) && std::isfinite(*lonTo)) {
+        const Longitude::Ends ends = Longitude::boxEnds(lon1, lon2, Longitude::middleOf(*lonFrom, *lonTo));
+        limits[3] = ends.from;
+        limits[4] = ends.to;
+    }
 }
 
 void ControlFileWriter::ReadCentreAndRadius(LimitArray &limits) const
