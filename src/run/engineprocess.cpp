@@ -7,6 +7,7 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QEventLoopLocker>
 #include <QProcess>
 #include <QTimer>
 
@@ -82,6 +83,10 @@ EngineProcess::Result EngineProcess::run(const QString &program, const QString &
     QObject::connect(&engine, &QProcess::readyReadStandardError, keepErrorOutput);
 
     Result result;
+    // The application does not end on its own while the run lasts: a window
+    // closed during the run would otherwise have its quit lost in the wait for
+    // the engine's tree, and the application would stay with no window.
+    const QEventLoopLocker applicationStays;
     EngineTree tree(engine);
     engine.start();
     if (!engine.waitForStarted(-1))
