@@ -104,6 +104,8 @@ EngineProcess::Result EngineProcess::run(const QString &program, const QString &
     QObject::connect(&engine, &QProcess::finished, &loop, &QEventLoop::quit);
     RunInputGuard guard(window, [&] { stopRun(Outcome::WindowClosed); });
     {
+        // The progress window is gone before the tree is stopped: the wait for
+        // its end shows nothing and offers no second Cancel.
         RunProgress progress(window);
         guard.allow(&progress);
         QObject::connect(&progress, &RunProgress::canceled, &loop, [&] { stopRun(Outcome::Cancelled); });
