@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
@@ -123,6 +124,11 @@ int run(const char *argv0)
 
 int main(int argc, char **argv)
 {
+    const TestSwitches switches = TestSwitches::fromEnvironment();
+    if (switches.ignoreTerm)
+        std::signal(SIGTERM, SIG_IGN);
+    if (switches.childDelayMs)
+        startChild(*switches.childDelayMs);
     try {
         return run(argc > 0 ? argv[0] : nullptr);
     } catch (const std::exception &error) {

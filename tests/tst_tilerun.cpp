@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "map/domainmap.h"
 #include "map/subdomainshape.h"
+#include "run/engineprocess.h"
 #include "support/cataloguebuilder.h"
 #include "support/filesizelimit.h"
 #include "support/shownwindow.h"
 
+#include <QElapsedTimer>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSet>
 #include <QStandardPaths>
 
 #ifdef Q_OS_UNIX
+#include <csignal>
 #include <sys/stat.h>
 #endif
 #ifdef Q_OS_LINUX
@@ -61,6 +65,19 @@ QStringList enginesRunning(const QString &appFolder)
             found << pid;
     }
     return found;
+}
+
+// Whether a process is still there: one that has ended but is not reaped yet
+// counts as gone.
+bool processRunning(const QString &pid)
+{
+#ifdef Q_OS_UNIX
+    if (::kill(pid.toInt(), 0) != 0)
+        return false;
+#endif
+    // Linux gives the state after the program's name in brackets.
+    const QByteArray stat = TestFolders::readFile(QStringLiteral("/proc/%1/stat").arg(pid));
+    return !stat.mid(stat.lastIndexOf(')') + 1).trimmed().startsWith('Z');
 }
 
 struct PaintCounter : QObject
@@ -382,34 +399,52 @@ void TestTileRun::longRun_data()
 {
     QTest::addColumn<int>("delayMs");           // before the engine writes its list file
     QTest::addColumn<QByteArray>("crashAfter"); // bytes of the list written in place before the delay
+    QTest::addColumn<int>("childDelayMs");      // a child of the engine writes the list file after this (0: none)
+    QTest::addColumn<bool>("ignoreTerm");       // the engine and its child ignore SIGTERM
     QTest::addColumn<Action>("action");         // taken once the progress window shows, or at 300 ms
     QTest::addColumn<bool>("progress");         // whether the progress window shows
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<int>("tiles");
 
-    QTest::newRow("quick run") << 0 << QByteArray() << Action::None << false << QStringList() << 4;
-    QTest::newRow("slow run") << 1800 << QByteArray() << Action::None << true << QStringList() << 4;
+    const QStringList cancelled(
+        "Quorvantix GUI: The run of the Quorvantix executable was cancelled; no tiles are shown.");
+    QTest::newRow("quick run") << 0 << QByteArray() << 0 << false << Action::None << false << QStringList() << 4;
+    QTest::newRow("slow run") << 1800 << QByteArray() << 0 << false << Action::None << true << QStringList() << 4;
     QTest::newRow("cancelled with half a list written")
-        << 30000 << QByteArray("300") << Action::Cancel << true
-        << QStringList("Quorvantix GUI: The run of the Quorvantix executable was cancelled; no tiles are shown.") << 0;
-    QTest::newRow("window closed") << 30000 << QByteArray() << Action::CloseWindow << false << QStringList() << 0;
+        << 30000 << QByteArray("300") << 0 << false << Action::Cancel << true << cancelled << 0;
+    QTest::newRow("window closed") << 30000 << QByteArray() << 0 << false << Action::CloseWindow << false
+                                   << QStringList() << 0;
+    for (const bool ignoreTerm : {false, true}) {
+        const QByteArray deaf = ignoreTerm ? ", SIGTERM ignored" : "";
+        QTest::newRow("cancelled, a child writes the list later" + deaf)
+            << 30000 << QByteArray() << 3500 << ignoreTerm << Action::Cancel << true << cancelled << 0;
+        QTest::newRow("window closed, a child writes the list later" + deaf)
+            << 30000 << QByteArray() << 3500 << ignoreTerm << Action::CloseWindow << false << QStringList() << 0;
+    }
 }
 
-// The stand-in engine made slow. While it runs: the window repaints, a key
-// typed into an entry field is not taken, the progress window shows for a
-// long run only, Cancel or closing the window ends the engine. Afterwards no
-// engine is left, and no list file when the run was stopped.
+// The stand-in engine made slow. While it runs and while it is stopped: the
+// window repaints and its timers keep firing, a key typed into an entry field
+// is not taken, the progress window shows for a long run only, Cancel or
+// closing the window ends the engine and its child, also when they ignore
+// SIGTERM. Afterwards none of them is left, and no list file when the run
+// was stopped, not even once the child's time to write it has passed.
 void TestTileRun::longRun()
 {
     QFETCH(int, delayMs);
     QFETCH(QByteArray, crashAfter);
+    QFETCH(int, childDelayMs);
+    QFETCH(bool, ignoreTerm);
     QFETCH(Action, action);
     QFETCH(int, tiles);
     qputenv("QUORVANTIX_ENGINE_TEST_DELAY_MS", QByteArray::number(delayMs));
     qputenv("QUORVANTIX_ENGINE_TEST_CRASH_AFTER", crashAfter);
+    qputenv("QUORVANTIX_ENGINE_TEST_CHILD_MS", childDelayMs ? QByteArray::number(childDelayMs) : QByteArray());
+    qputenv("QUORVANTIX_ENGINE_TEST_IGNORE_TERM", ignoreTerm ? "1" : "");
     const auto unset = qScopeGuard([] {
-        qunsetenv("QUORVANTIX_ENGINE_TEST_DELAY_MS");
-        qunsetenv("QUORVANTIX_ENGINE_TEST_CRASH_AFTER");
+        for (const char *name : {"QUORVANTIX_ENGINE_TEST_DELAY_MS", "QUORVANTIX_ENGINE_TEST_CRASH_AFTER",
+                                 "QUORVANTIX_ENGINE_TEST_CHILD_MS", "QUORVANTIX_ENGINE_TEST_IGNORE_TERM"})
+            qunsetenv(name);
     });
     open("stand-in");
     enter(2);
@@ -417,43 +452,70 @@ void TestTileRun::longRun()
     PaintCounter painted;
     m_shown->window->installEventFilter(&painted);
 
-    // What happens while the engine runs, every 100 ms.
+    // What happens while the engine runs, every 100 ms; the engine's
+    // processes are seen on Linux only.
+#ifdef Q_OS_LINUX
+    const qsizetype treeSize = childDelayMs ? 2 : 1;
+#else
+    const qsizetype treeSize = 0;
+#endif
     bool progressSeen = false;
     int ticks = 0;
-    QStringList engines;
+    QSet<QString> engines;
+    QElapsedTimer clock;
+    qint64 lastTick = 0;
+    qint64 longestGap = 0;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
         ++ticks;
+        longestGap = std::max(longestGap, clock.elapsed() - lastTick);
+        lastTick = clock.elapsed();
         m_shown->window->update();
-        if (engines.isEmpty())
-            engines = enginesRunning(m_shown->appFolder.path());
+        for (const QString &pid : enginesRunning(m_shown->appFolder.path()))
+            engines.insert(pid);
         if (ticks == 2)
             QTest::keyClick(field, Qt::Key_9);
         auto *dialog = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
         progressSeen = progressSeen || (dialog && dialog->objectName() == QLatin1String("EngineRunProgress"));
         if (action == Action::Cancel && dialog)
             QTest::mouseClick(dialog->findChild<QPushButton *>(), Qt::LeftButton);
-        if (action == Action::CloseWindow && ticks == 3)
+        if (action == Action::CloseWindow && ticks >= 3 && engines.size() >= treeSize && m_shown->window->isVisible())
             m_shown->window->close();
     });
+    clock.start();
     watch.start(100);
-    clickShow();
+    if (action == Action::CloseWindow) {
+        // As in the program: the run starts from the application's event
+        // loop, which ends once the window is closed and the run is over.
+        QTimer::singleShot(0, this, [&] { clickShow(); });
+        QTimer lost;
+        QObject::connect(&lost, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+        lost.start(30000);
+        QCOMPARE(QApplication::exec(), 0);
+    } else {
+        clickShow();
+    }
     watch.stop();
+    if (ticks > 0)
+        longestGap = std::max(longestGap, clock.elapsed() - lastTick);
 
     QTEST(progressSeen, "progress");
     QTEST(shown(), "messages");
     QCOMPARE(m_shown->controls().listWidget("TilesListBox")->count(), tiles);
     QCOMPARE(field->text(), QStringLiteral("10"));
     QCOMPARE(enginesRunning(m_shown->appFolder.path()), QStringList());
+    for (const QString &pid : std::as_const(engines))
+        QVERIFY2(!processRunning(pid), qPrintable(pid));
+    QVERIFY2(longestGap < EngineProcess::StopGraceMs / 2, qPrintable(QString::number(longestGap)));
+    if (childDelayMs > 0)
+        QTest::qWait(int(std::max<qint64>(0, childDelayMs + 1000 - clock.elapsed())));
     QCOMPARE(QFileInfo::exists(m_work->filePath("quorvantix.lst")), tiles > 0);
     QCOMPARE(m_shown->pointer.current, ui::MousePointer::Shape::Default);
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     if (delayMs > 0) {
         QVERIFY(ticks >= 3);
         QVERIFY(painted.paints > 0);
-#ifdef Q_OS_LINUX
-        QVERIFY(!engines.isEmpty());
-#endif
+        QVERIFY(engines.size() >= treeSize);
     }
 }
 

@@ -12,7 +12,9 @@ class QWidget;
 //
 // The window keeps painting while it waits and takes no input; a run that
 // lasts shows a progress window whose Cancel ends the engine, and closing the
-// window ends it too, so the engine never outlives the window.
+// window ends it too. The engine's children end with it, and the run is over
+// only when none is left, so none outlives the window or writes a file after
+// the run.
 class EngineProcess
 {
 public:
@@ -31,8 +33,13 @@ public:
 
     // The most of the engine's standard error that is kept.
     static constexpr qsizetype MaxErrorOutput = 4096;
-    // How long a cancelled engine may take to stop before it is killed.
+    // How long a cancelled engine and its children may take to stop before
+    // they are killed.
     static constexpr int StopGraceMs = 2000;
+    // How often a stopping tree is looked at, and how long killed processes
+    // may stay listed before the run ends without them.
+    static constexpr int StopPollMs = 20;
+    static constexpr int KilledSettleMs = 500;
 
     static Result run(const QString &program, const QString &workFolder, QWidget *window);
 };
