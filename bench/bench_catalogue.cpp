@@ -5,7 +5,6 @@
 #include "catalogue/configreader.h"
 #include "catalogue/countrynamelist.h"
 #include "common/numbertext.h"
-#include "ui/messages.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -13,16 +12,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class SilentMessages final : public ui::Messages
-{
-public:
-    ui::MessageAnswer show(const QString &, const QString &, ui::MessageIcon, ui::MessageButtons,
-                           const QString &) override
-    {
-        return ui::MessageAnswer::Ok;
-    }
-};
 
 // A catalogue of `domains` domains, each covering three of 200 countries.
 QByteArray syntheticCatalogue(int domains)
@@ -55,10 +44,9 @@ void readCatalogue(benchmark::State &state, const QByteArray &bytes)
         return;
     }
     file.close();
-    SilentMessages messages;
     for (auto _ : state) {
         CatalogueTables tables;
-        ConfigReader(tables, messages).ReadConfigFile(folder.path(), "tiles.cfg");
+        ConfigReader(tables).ReadConfigFile(folder.path(), "tiles.cfg");
         if (!tables.ConfigLoaded)
             state.SkipWithError("catalogue did not read");
         benchmark::DoNotOptimize(tables);

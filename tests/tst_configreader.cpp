@@ -6,7 +6,6 @@
 #include "catalogue/substringautomaton.h"
 #include "common/numbertext.h"
 #include "support/cataloguebuilder.h"
-#include "support/recorders.h"
 #include "support/referencerules.h"
 #include "support/testfolders.h"
 
@@ -109,7 +108,6 @@ private:
 
     QTemporaryDir m_folder;
     CatalogueTables m_tables;
-    RecordingMessages m_messages;
 };
 
 // A null byte array reads a catalogue that does not exist.
@@ -118,8 +116,7 @@ ConfigReadResult TestConfigReader::read(const QByteArray &bytes)
     QFile::remove(m_folder.filePath("tiles.cfg"));
     if (!bytes.isNull())
         TestFolders::writeFile(m_folder.filePath("tiles.cfg"), bytes);
-    m_messages.clear();
-    ConfigReader reader(m_tables, m_messages);
+    ConfigReader reader(m_tables);
     return reader.ReadConfigFile(m_folder.path(), "tiles.cfg");
 }
 
@@ -201,12 +198,11 @@ void TestConfigReader::reads()
 
     const ConfigReadResult result = read(file);
     QCOMPARE(m_tables.ConfigLoaded, messages.isEmpty());
-    QCOMPARE(m_messages.texts(), messages);
     // Critical boxes, then the format message as a plain one.
-    for (const RecordingMessages::Shown &shown : std::as_const(m_messages.shown)) {
-        QCOMPARE(shown.icon, shown.text == Format ? ui::MessageIcon::None : ui::MessageIcon::Critical);
-        QCOMPARE(shown.title, QStringLiteral("Quorvantix GUI"));
-    }
+    QList<CatalogueComplaint> complaints;
+    for (const QString &text : std::as_const(messages))
+        complaints.append({text == Format ? CatalogueComplaint::Box::Plain : CatalogueComplaint::Box::Critical, text});
+    QCOMPARE(result.complaints, complaints);
     QTEST(int(m_tables.DomainLines.size()), "domainLines");
     QTEST(int(m_tables.DomainYears.size()), "domainYears");
     QCOMPARE(result.dateCaption, caption);

@@ -29,7 +29,7 @@ frmMain::frmMain(ui::Services services, const QString &appFolder, QWidget *paren
     : QMainWindow(parent)
     , m_form{}
     , m_context{m_form, m_state, services}
-    , m_downloadsControl(new DownloadsControl(m_context))
+    , m_downloadsControl(new DownloadsControl(m_context.services, m_state))
 {
     m_state.appFolder = appFolder;
 
@@ -77,8 +77,14 @@ void frmMain::InitMainForm()
         return;
     }
 
-    ConfigReader reader(m_state.tables, *m_context.services.messages);
+    ConfigReader reader(m_state.tables);
     const ConfigReadResult read = reader.ReadConfigFile(m_state.appFolder, catalogue);
+    for (const CatalogueComplaint &complaint : read.complaints) {
+        if (complaint.box == CatalogueComplaint::Box::Critical)
+            m_context.services.messages->critical(complaint.text);
+        else
+            m_context.services.messages->plain(complaint.text);
+    }
     if (read.date) {
         m_state.ConfigFileDate = *read.date;
         m_form.ConfigDate->setText(read.dateCaption);

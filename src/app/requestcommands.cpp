@@ -158,8 +158,7 @@ void RequestCommands::RememberRequest()
 // The lines of the next run's control file, refused as a run would refuse them.
 std::optional<QStringList> RequestCommands::checkedLines()
 {
-    const std::optional<double> domain = NumberText::toNumber(m_context.state.SelectedDomain);
-    if (!domain || *domain == -1) {
+    if (!m_context.state.selectedDomain()) {
         m_context.services.messages->critical(QStringLiteral("No domain has been selected"));
         return std::nullopt;
     }

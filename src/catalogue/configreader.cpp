@@ -5,7 +5,6 @@
 #include "catalogue/countrynamelist.h"
 #include "catalogue/linereader.h"
 #include "common/numbertext.h"
-#include "ui/messages.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -74,9 +73,8 @@ std::optional<QDate> CatalogueDate(const QString &firstLine)
     return DateFromText(*text);
 }
 
-ConfigReader::ConfigReader(CatalogueTables &tables, ui::Messages &messages)
+ConfigReader::ConfigReader(CatalogueTables &tables)
     : m_tables(tables)
-    , m_messages(messages)
 {
 }
 
@@ -85,8 +83,9 @@ ConfigReadResult ConfigReader::ReadConfigFile(const QString &folder, const QStri
     QFile file(QDir(folder).filePath(fileName));
     if (!file.open(QIODevice::ReadOnly)) {
         clearTables();
-        m_messages.plain(FormatMessage);
-        return {};
+        ConfigReadResult result;
+        result.complaints.append({CatalogueComplaint::Box::Plain, FormatMessage});
+        return result;
     }
     const ConfigReadResult result = ReadConfig(file);
     file.close();
@@ -122,12 +121,12 @@ ConfigReadResult ConfigReader::ReadConfigText(const QByteArray &catalogue)
     return ReadConfig(buffer);
 }
 
-// Returns true when the whole catalogue was read. Shows the closing format
-// message itself on every failure but the one of line 2.
+// Returns true when the whole catalogue was read. Every failure but the one
+// of line 2 ends in the closing format message.
 bool ConfigReader::readCatalogue(LineReader &file, ConfigReadResult &result)
 {
-    const auto fail = [this] {
-        m_messages.plain(FormatMessage);
+    const auto fail = [&result] {
+        result.complaints.append({CatalogueComplaint::Box::Plain, FormatMessage});
         return false;
     };
 
@@ -143,7 +142,7 @@ bool ConfigReader::readCatalogue(LineReader &file, ConfigReadResult &result)
     if (!file.readLine(line))
         return fail();
     if (!NumberText::isNumeric(line)) {
-        m_messages.critical(NotValidMessage);
+        result.complaints.append({CatalogueComplaint::Box::Critical, NotValidMessage});
         return false;
     }
     const std::optional<qint16> skip = NumberText::toInt16(line);
@@ -164,15 +163,15 @@ bool ConfigReader::readCatalogue(LineReader &file, ConfigReadResult &result)
             return fail();
     }
 
-    if (ReadDomainYears(file) && ReadKeyWords(file) && ReadCountriesPerDomain(file))
+    if (ReadDomainYears(file, result) && ReadKeyWords(file, result) && ReadCountriesPerDomain(file, result))
         return true;
     return fail();
 }
 
-bool ConfigReader::ReadDomainYears(LineReader &file)
+bool ConfigReader::ReadDomainYears(LineReader &file, ConfigReadResult &result)
 {
-    const auto fail = [this] {
-        m_messages.critical(DomainYearsMessage);
+    const auto fail = [&result] {
+        result.complaints.append({CatalogueComplaint::Box::Critical, DomainYearsMessage});
         return false;
     };
 
@@ -213,10 +212,10 @@ bool ConfigReader::ReadDomainYears(LineReader &file)
     return true;
 }
 
-bool ConfigReader::ReadKeyWords(LineReader &file)
+bool ConfigReader::ReadKeyWords(LineReader &file, ConfigReadResult &result)
 {
-    const auto fail = [this] {
-        m_messages.critical(KeyWordsMessage);
+    const auto fail = [&result] {
+        result.complaints.append({CatalogueComplaint::Box::Critical, KeyWordsMessage});
         return false;
     };
 
@@ -233,10 +232,10 @@ bool ConfigReader::ReadKeyWords(LineReader &file)
     return true;
 }
 
-bool ConfigReader::ReadCountriesPerDomain(LineReader &file)
+bool ConfigReader::ReadCountriesPerDomain(LineReader &file, ConfigReadResult &result)
 {
-    const auto fail = [this] {
-        m_messages.critical(CountriesMessage);
+    const auto fail = [&result] {
+        result.complaints.append({CatalogueComplaint::Box::Critical, CountriesMessage});
         return false;
     };
 

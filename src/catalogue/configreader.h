@@ -4,6 +4,7 @@
 #include "catalogue/cataloguetables.h"
 
 #include <QDate>
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -11,26 +12,35 @@
 class LineReader;
 class QIODevice;
 
-namespace ui {
-class Messages;
-}
+// One complaint of a failed read, as the window shows it: a critical box for
+// the section that did not read, a plain one for the closing format message.
+struct CatalogueComplaint
+{
+    enum class Box { Plain, Critical };
+    Box box;
+    QString text;
+
+    bool operator==(const CatalogueComplaint &) const = default;
+};
 
 // What a read leaves for the window besides the tables: the catalogue date of
-// line 1 and its caption ("19 April 2011"), set as soon as line 1 was read.
+// line 1 and its caption ("19 April 2011"), set as soon as line 1 was read,
+// and the complaints of a failed read in the order they are to be shown.
 struct ConfigReadResult
 {
     std::optional<QDate> date;
     QString dateCaption;
     // The number of the last line read: where a failed read stopped.
     int lastLine = 0;
+    QList<CatalogueComplaint> complaints;
 };
 
-// Reads the catalogue "tiles.cfg" into the tables, reporting every failure in
-// a message box of its own. The outcome is left in tables.ConfigLoaded.
+// Reads the catalogue "tiles.cfg" into the tables. It shows nothing: a failure
+// comes back as complaints, and the outcome is left in tables.ConfigLoaded.
 class ConfigReader
 {
 public:
-    ConfigReader(CatalogueTables &tables, ui::Messages &messages);
+    explicit ConfigReader(CatalogueTables &tables);
 
     ConfigReadResult ReadConfigFile(const QString &folder, const QString &fileName);
     // Reads a catalogue held in memory the same way, as if it were the file.
@@ -42,14 +52,13 @@ public:
     static constexpr int MaxSectionLines = 32767;
 
 private:
-    bool ReadDomainYears(LineReader &file);
-    bool ReadKeyWords(LineReader &file);
-    bool ReadCountriesPerDomain(LineReader &file);
+    bool ReadDomainYears(LineReader &file, ConfigReadResult &result);
+    bool ReadKeyWords(LineReader &file, ConfigReadResult &result);
+    bool ReadCountriesPerDomain(LineReader &file, ConfigReadResult &result);
     bool readCatalogue(LineReader &file, ConfigReadResult &result);
     void clearTables();
 
     CatalogueTables &m_tables;
-    ui::Messages &m_messages;
 };
 
 // The date of a catalogue's first line ("Date: 20110419"), or nothing when the

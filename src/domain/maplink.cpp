@@ -2,7 +2,6 @@
 #include "domain/maplink.h"
 
 #include "common/makerinfo.h"
-#include "common/numbertext.h"
 #include "core/mainwindowform.h"
 #include "core/shellroutines.h"
 #include "core/windowcontext.h"
@@ -16,18 +15,16 @@ MapLink::MapLink(WindowContext &context)
                      [this] { DownloadMapButton_Click(); });
 }
 
-QString MapLink::MapAddress(const QString &domain)
+QString MapLink::MapAddress(std::optional<int> domain)
 {
-    bool ok = false;
-    const int number = NumberText::trimBlanks(domain).toInt(&ok);
-    if (!ok || number < 0)
+    if (!domain)
         return {};
-    return MakerInfo::WebSite + QStringLiteral("/mm5/Files/MM5_D") + QString::number(number) + QStringLiteral(".pdf");
+    return MakerInfo::WebSite + QStringLiteral("/mm5/Files/MM5_D") + QString::number(*domain) + QStringLiteral(".pdf");
 }
 
 void MapLink::DownloadMapButton_Click()
 {
-    const QString address = MapAddress(m_context.state.SelectedDomain);
+    const QString address = MapAddress(m_context.state.selectedDomain());
     if (!address.isEmpty())
         OpenUrl(*m_context.services.shell, address);
 }

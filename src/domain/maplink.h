@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <optional>
+
 struct WindowContext;
 
 // "Show map for domain": opens the selected domain's map document on the
@@ -14,10 +16,9 @@ public:
 
     void DownloadMapButton_Click();
 
-    // The address of a domain's map document; the number is used without
-    // leading zeros (007 and 7 both give ...MM5_D7.pdf). Empty for a text that
-    // names no domain ("-1", nothing, not a number).
-    static QString MapAddress(const QString &domain);
+    // The address of a domain's map document, named by its number without
+    // leading zeros (...MM5_D7.pdf); empty when no domain is selected.
+    static QString MapAddress(std::optional<int> domain);
 
 private:
     WindowContext &m_context;

@@ -72,7 +72,7 @@ bool IndexChecks::hasLostFocusHandler(const QObject *control) const
 void IndexChecks::check(int which)
 {
     const Field &f = m_fields[which];
-    if (!IndexRange::checksApply(m_state.SelectionMethod, m_state.SelectedDomain))
+    if (!IndexRange::checksApply(m_state.SelectionMethod, m_state.selectedDomain()))
         return;
     const std::optional<QString> complaint = IndexRange::message(f.prefix, f.bound, f.edit->text(),
                                                                  m_state.DomainLimits.value(f.limitEntry));

@@ -6,10 +6,9 @@
 
 namespace IndexRange {
 
-bool checksApply(CoordinateMethod method, const QString &selectedDomain)
+bool checksApply(CoordinateMethod method, std::optional<int> selectedDomain)
 {
-    const std::optional<double> domain = NumberText::toNumber(selectedDomain);
-    return method == CoordinateMethod::Indices && domain && *domain >= 0;
+    return method == CoordinateMethod::Indices && selectedDomain.has_value();
 }
 
 std::optional<QString> message(const QString &prefix, Bound bound, const QString &text, const QString &limit)

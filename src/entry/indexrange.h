@@ -15,7 +15,7 @@ enum class Bound { Lowest, Highest };
 // Whether the checks apply: the index method is the active one and a domain
 // is chosen (its number reads as 0 or more;
 // an empty or non-numeric number counts as none).
-bool checksApply(CoordinateMethod method, const QString &selectedDomain);
+bool checksApply(CoordinateMethod method, std::optional<int> selectedDomain);
 
 // The message for an index text against the domain's limit text, or nothing
 // when the value lies within it (a value equal to the limit does). prefix

@@ -154,11 +154,9 @@ void DomainMapFeed::syncDomains()
     m_map.setDomains(domains);
     emphasiseCurrent();
 
-    const QString selected = m_state.SelectedDomain;
-    const std::optional<double> selectedNumber = NumberText::toNumber(selected);
     std::optional<MapDomain> domain;
-    if (selectedNumber && *selectedNumber != -1)
-        domain = domainOf(selected, m_state.DomainLimits);
+    if (m_state.selectedDomain())
+        domain = domainOf(m_state.SelectedDomain, m_state.DomainLimits);
     m_map.setSelectedDomain(domain);
 }
 

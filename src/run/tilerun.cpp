@@ -2,7 +2,6 @@
 #include "run/tilerun.h"
 
 #include "common/makerinfo.h"
-#include "common/numbertext.h"
 #include "core/mainwindowform.h"
 #include "core/windowcontext.h"
 #include "run/listfilesource.h"
@@ -200,8 +199,5 @@ QString TileRun::listPath() const
 
 bool TileRun::domainSelected() const
 {
-    // "-1" stands for no domain; an empty text (no catalogue was ever read)
-    // names none either.
-    const std::optional<double> number = NumberText::toNumber(m_context.state.SelectedDomain);
-    return number && *number != -1;
+    return m_context.state.selectedDomain().has_value();
 }

@@ -3,7 +3,6 @@
 
 #include "catalogue/cataloguetables.h"
 #include "catalogue/configreader.h"
-#include "ui/collectingmessages.h"
 
 namespace {
 
@@ -30,11 +29,12 @@ namespace CatalogueCheck {
 std::optional<QString> Complaint(const QByteArray &catalogue)
 {
     CatalogueTables tables;
-    ui::CollectingMessages quiet;
-    ConfigReader reader(tables, quiet);
+    ConfigReader reader(tables);
     const ConfigReadResult read = reader.ReadConfigText(catalogue);
     if (!tables.ConfigLoaded) {
-        QStringList complaint = quiet.texts();
+        QStringList complaint;
+        for (const CatalogueComplaint &shown : read.complaints)
+            complaint << shown.text;
         complaint << QStringLiteral("Reading stopped at line %1 of %2.").arg(read.lastLine).arg(lineCount(catalogue));
         return complaint.join(u'\n');
     }

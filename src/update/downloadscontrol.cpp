@@ -2,16 +2,13 @@
 #include "update/downloadscontrol.h"
 
 #include "common/makerinfo.h"
-#include "common/quotedtext.h"
-#include "common/safefilewrite.h"
-#include "core/windowcontext.h"
+#include "core/mainstate.h"
 #include "ui/linklook.h"
 #include "ui/messages.h"
 #include "ui/mousepointer.h"
-#include "update/cataloguecheck.h"
 #include "update/catalogueupdate.h"
+#include "update/catalogueupdater.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -28,7 +25,6 @@ namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
 const QString CataloguePath = QStringLiteral("/quorvantix/tiles_cfg.txt");
-const QString CatalogueFile = QStringLiteral("tiles.cfg");
 
 const QString UpdateQuestion = QStringLiteral(
     "The version of configuration file you are using is not the latest one, would you like to "
@@ -67,9 +63,10 @@ QString displayText(const QString &text)
 
 } // namespace
 
-DownloadsControl::DownloadsControl(WindowContext &context, QWidget *parent)
+DownloadsControl::DownloadsControl(const ui::Services &services, const MainState &state, QWidget *parent)
     : QWidget(parent)
-    , m_context(context)
+    , m_services(services)
+    , m_state(state)
     , Label1(new QLabel(this))
     , m_baseAddress(MakerInfo::WebSite)
     , m_cursorFile(SystemCursorFile)
@@ -200,58 +197,38 @@ void DownloadsControl::Label1_Click()
 
     DownloadResult download;
     {
-        const ui::BusyPointer busy(*m_context.services.pointer, Label1);
+        const ui::BusyPointer busy(*m_services.pointer, Label1);
         download = GetContent(catalogueAddress());
         if (download.ok()) {
             CheckForUpdate(CatalogueUpdate::DecodeSingleByte(download.content));
             return;
         }
     }
-    m_context.services.messages->critical(displayText(download.error->description));
+    m_services.messages->critical(displayText(download.error->description));
 }
 
 void DownloadsControl::CheckForUpdate(const QString &text)
 {
-    ui::Messages &messages = *m_context.services.messages;
-    const QStringList lines = CatalogueUpdate::SplitLines(text);
-
-    const CatalogueUpdate::RemoteDate remote = CatalogueUpdate::ReadRemoteDate(lines);
-    switch (remote.status) {
-    case CatalogueUpdate::RemoteDate::Status::NoDateText:
-        messages.critical(QStringLiteral("The downloaded configuration file does not start with its date "
-                                         "(a label, a colon and the date as YYYYMMDD).\n"
-                                         "Your configuration file was not changed."));
+    ui::Messages &messages = *m_services.messages;
+    const CatalogueUpdater::Verdict verdict = CatalogueUpdater::judge(text, m_state.ConfigFileDate);
+    switch (verdict.kind) {
+    case CatalogueUpdater::Verdict::Kind::Refused:
+        messages.critical(verdict.message);
         return;
-    case CatalogueUpdate::RemoteDate::Status::NotADate:
-        messages.critical(QStringLiteral("The date \"%1\" of the downloaded configuration file is not a "
-                                         "calendar date (YYYYMMDD).\n"
-                                         "Your configuration file was not changed.")
-                              .arg(QuotedText(remote.dateText, 40)));
-        return;
-    case CatalogueUpdate::RemoteDate::Status::Ok:
-        break;
-    }
-
-    if (!CatalogueUpdate::IsNewer(remote.date, m_context.state.ConfigFileDate)) {
+    case CatalogueUpdater::Verdict::Kind::UpToDate:
         messages.information(UpToDate);
         return;
+    case CatalogueUpdater::Verdict::Kind::Newer:
+        break;
     }
     if (messages.question(UpdateQuestion) != ui::MessageAnswer::Yes)
         return;
-
-    // Only a catalogue that reads may take the place of the one in use.
-    const QByteArray catalogue = CatalogueUpdate::CatalogueBytes(lines);
-    if (const std::optional<QString> complaint = CatalogueCheck::Complaint(catalogue)) {
-        messages.criticalWithDetails(QStringLiteral("The new configuration file could not be read, "
-                                                    "so the one in use was kept."),
-                                     *complaint);
-        return;
-    }
-    const QString path = QDir(m_context.state.appFolder).filePath(CatalogueFile);
-    if (const std::optional<QString> failure = SafeFileWrite::replaceFile(path, catalogue)) {
-        messages.critical(QStringLiteral("The configuration file %1 could not be written: %2\n"
-                                         "Your configuration file was not changed.")
-                              .arg(QDir::toNativeSeparators(path), *failure));
+    if (const std::optional<CatalogueUpdater::Failure> failure = CatalogueUpdater::install(verdict.catalogue,
+                                                                                           m_state.appFolder)) {
+        if (failure->details.isEmpty())
+            messages.critical(failure->message);
+        else
+            messages.criticalWithDetails(failure->message, failure->details);
         return;
     }
     messages.information(NowUpToDate);

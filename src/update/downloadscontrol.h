@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ui/services.h"
 #include "update/downloadresult.h"
 #include "update/urlreader.h"
 
@@ -9,7 +10,7 @@
 #include <chrono>
 
 class QLabel;
-struct WindowContext;
+struct MainState;
 
 // A small control with one label naming the maker's web site; a click on it
 // checks for a newer catalogue. It holds the program's only network code,
@@ -32,7 +33,9 @@ public:
 
     static constexpr qint32 CompletionError = 5;
 
-    explicit DownloadsControl(WindowContext &context, QWidget *parent = nullptr);
+    // Reads the catalogue's date and folder from the window's state when a
+    // check runs.
+    DownloadsControl(const ui::Services &services, const MainState &state, QWidget *parent = nullptr);
 
     // The whole resource at URL, or an error naming URL and the cause.
     DownloadResult GetContent(const QString &URL);
@@ -65,7 +68,8 @@ private:
     // Passes an error caught during GetContent on to its caller.
     DownloadError passOn(const QString &URL, const DownloadError &caught);
 
-    WindowContext &m_context;
+    ui::Services m_services;
+    const MainState &m_state;
     QLabel *Label1;
     UrlReader m_reader;
     DownloadState m_download;

@@ -73,16 +73,14 @@ void checkTables(const CatalogueTables &tables, int messages)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static CountingMessages messages;
     static CatalogueTables tables;
-    static ConfigReader reader(tables, messages);
+    static ConfigReader reader(tables);
 
     QByteArray bytes = fuzzBytes(data, size);
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    messages.count = 0;
-    reader.ReadConfig(buffer);
-    checkTables(tables, messages.count);
+    const ConfigReadResult read = reader.ReadConfig(buffer);
+    checkTables(tables, int(read.complaints.size()));
     if (!tables.ConfigLoaded)
         return 0;
 

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/messages.h"
-
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -12,7 +10,7 @@
 #include <cstdlib>
 
 // What the fuzz targets share: a failed invariant aborts, so that libFuzzer
-// keeps the input that broke it; message boxes are counted, not shown.
+// keeps the input that broke it.
 
 // Shorter allocation stacks: the reports stay useful and the runs get faster.
 extern "C" inline const char *__asan_default_options()
@@ -27,21 +25,6 @@ extern "C" inline const char *__asan_default_options()
             std::abort(); \
         } \
     } while (false)
-
-class CountingMessages final : public ui::Messages
-{
-public:
-    ui::MessageAnswer show(const QString &text, const QString &, ui::MessageIcon, ui::MessageButtons,
-                           const QString &) override
-    {
-        last = text;
-        ++count;
-        return ui::MessageAnswer::Ok;
-    }
-
-    int count = 0;
-    QString last;
-};
 
 inline QByteArray fuzzBytes(const uint8_t *data, size_t size)
 {
