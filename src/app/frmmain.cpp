@@ -9,7 +9,7 @@
 #include "domain/domainselection.h"
 #include "domain/maplink.h"
 #include "domain/methodrefresh.h"
-#include "entry/entrycontroller.h"
+#include "entry/indexrangepanel.h"
 #include "map/domainmap.h"
 #include "map/domainmapfeed.h"
 #include "run/tilerun.h"
@@ -36,18 +36,37 @@ frmMain::frmMain(ui::Services services, const QString &appFolder, QWidget *paren
     m_form.setupUi(this, m_downloadsControl);
     connect(m_downloadsControl, &DownloadsControl::catalogueReplaced, this, [this] { InitMainForm(); });
 
-    m_methodRefresh = std::make_unique<MethodRefresh>(m_context);
-    m_domainSelection = std::make_unique<DomainSelection>(m_context, *m_methodRefresh);
-    m_mapLink = std::make_unique<MapLink>(m_context);
-    m_entry = std::make_unique<EntryController>(m_context);
+    wirePanels();
     m_tileRun = std::make_unique<TileRun>(m_context);
     m_menuCommands = std::make_unique<MenuCommands>(m_context, this);
     m_requestCommands = std::make_unique<RequestCommands>(m_context, this);
     connect(m_tileRun.get(), &TileRun::tilesShown, this, [this] { m_requestCommands->RememberRequest(); });
     // After the handlers above, so the map shows what they did.
-    m_mapFeed = std::make_unique<DomainMapFeed>(*m_form.DomainMap, m_form, m_state);
+    const MainWindowForm &f = m_form;
+    m_mapFeed = std::make_unique<DomainMapFeed>(
+        *f.DomainMap,
+        DomainMapFeed::Controls{f.CountriesListBox, f.DomainsAvailableBox, f.cboChoice1, f.cmdShow, f.TilesListBox,
+                                f.startLatitude, f.startLongitude, f.endLatitude, f.endLongitude, f.indexRange,
+                                f.centre},
+        m_state);
 
     Form_Load();
+}
+
+void frmMain::wirePanels()
+{
+    const MainWindowForm &f = m_form;
+    m_methodRefresh = std::make_unique<MethodRefresh>(
+        MethodRefresh::Controls{f.cboChoice1, f.Geodetic1, f.Geodetic2, f.indexRange, f.centre, f.startLatitude,
+                                f.startLongitude, f.endLatitude, f.endLongitude, f.label11, f.Label8, f.Label9,
+                                f.Label10, f.TilesListBox},
+        m_state);
+    m_domainSelection = std::make_unique<DomainSelection>(
+        DomainSelection::Controls{f.CountriesListBox, f.DomainsAvailableBox, f.DownloadMapButton, f.cmdShow,
+                                  f.startLatitude, f.startLongitude, f.endLatitude, f.endLongitude, f.indexRange},
+        m_state, *m_methodRefresh);
+    m_mapLink = std::make_unique<MapLink>(f.DownloadMapButton, m_state, *m_context.services.shell);
+    f.indexRange->setChecks(m_state, *m_context.services.messages);
 }
 
 frmMain::~frmMain() = default;

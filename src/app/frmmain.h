@@ -14,7 +14,6 @@
 class DomainMapFeed;
 class DomainSelection;
 class DownloadsControl;
-class EntryController;
 class MapLink;
 class MenuCommands;
 class MethodRefresh;
@@ -42,6 +41,8 @@ public:
 private:
     void Form_Load();
     void FillChoiceLists();
+    // Hands the entry panels what they check against and the map what it shows.
+    void wirePanels();
 
     MainWindowForm m_form;
     MainState m_state;
@@ -50,7 +51,6 @@ private:
     std::unique_ptr<MethodRefresh> m_methodRefresh;
     std::unique_ptr<DomainSelection> m_domainSelection;
     std::unique_ptr<MapLink> m_mapLink;
-    std::unique_ptr<EntryController> m_entry;
     std::unique_ptr<TileRun> m_tileRun;
     std::unique_ptr<MenuCommands> m_menuCommands;
     std::unique_ptr<RequestCommands> m_requestCommands;

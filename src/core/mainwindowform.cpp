@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/mainwindowform.h"
 
+#include "entry/centrepanel.h"
+#include "entry/coordinateentry.h"
+#include "entry/indexrangepanel.h"
+
 #include "map/domainmap.h"
 #include "ui/picklist.h"
 
@@ -54,23 +58,6 @@ QLabel *label(QWidget *parent, Slot<QLabel> slot, const QString &caption)
     return l;
 }
 
-QLineEdit *field(QWidget *parent, Slot<QLineEdit> slot, const QString &text = {}, int chars = 10)
-{
-    auto *edit = named(parent, slot);
-    edit->setText(text);
-    const int width = edit->fontMetrics().horizontalAdvance(QString(chars, u'0')) + 16;
-    edit->setMinimumWidth(width);
-    edit->setMaximumWidth(width + width / 2);
-    return edit;
-}
-
-QComboBox *hemisphere(QWidget *parent, Slot<QComboBox> slot)
-{
-    auto *combo = named(parent, slot);
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    return combo;
-}
-
 QGroupBox *frame(QWidget *parent, Slot<QGroupBox> slot, const QString &caption)
 {
     auto *group = named(parent, slot);
@@ -78,43 +65,40 @@ QGroupBox *frame(QWidget *parent, Slot<QGroupBox> slot, const QString &caption)
     return group;
 }
 
-struct Corner
+// One corner of the latitude/longitude box: its latitude and its longitude.
+QGroupBox *cornerFrame(QWidget *parent, Slot<QGroupBox> slot, const char *caption, CoordinateEntry *latitude,
+                       CoordinateEntry *longitude)
 {
-    Slot<QGroupBox> frame;
-    const char *caption;
-    Slot<QLineEdit> lat, lon;
-    Slot<QComboBox> latHemisphere, lonHemisphere;
-    Slot<QLineEdit> latD, latM, latS, lonD, lonM, lonS;
-    Slot<QLabel> latLabel, lonLabel;
-    Slot<QLabel> latDCaption, latMCaption, latSCaption, lonDCaption, lonMCaption, lonSCaption;
-};
-
-// One corner of the latitude/longitude box: decimal degrees with their
-// hemisphere, and the same value in degrees, minutes and seconds.
-QGroupBox *cornerFrame(QWidget *parent, const Corner &n)
-{
-    QGroupBox *box = frame(parent, n.frame, QString::fromLatin1(n.caption));
-    auto *grid = new QGridLayout(box);
-    grid->addWidget(label(box, n.latDCaption, QStringLiteral("dd")), 0, 3, Qt::AlignHCenter);
-    grid->addWidget(label(box, n.latMCaption, QStringLiteral("mm")), 0, 4, Qt::AlignHCenter);
-    grid->addWidget(label(box, n.latSCaption, QStringLiteral("ss.ss")), 0, 5, Qt::AlignHCenter);
-    grid->addWidget(label(box, n.latLabel, QStringLiteral("Latitude:")), 1, 0);
-    grid->addWidget(field(box, n.lat), 1, 1);
-    grid->addWidget(hemisphere(box, n.latHemisphere), 1, 2);
-    grid->addWidget(field(box, n.latD, QStringLiteral("45"), 3), 1, 3);
-    grid->addWidget(field(box, n.latM, QStringLiteral("00"), 3), 1, 4);
-    grid->addWidget(field(box, n.latS, QStringLiteral("0.00"), 5), 1, 5);
-    grid->addWidget(label(box, n.lonDCaption, QStringLiteral("ddd")), 2, 3, Qt::AlignHCenter);
-    grid->addWidget(label(box, n.lonMCaption, QStringLiteral("mm")), 2, 4, Qt::AlignHCenter);
-    grid->addWidget(label(box, n.lonSCaption, QStringLiteral("ss.ss")), 2, 5, Qt::AlignHCenter);
-    grid->addWidget(label(box, n.lonLabel, QStringLiteral("Longitude:")), 3, 0);
-    grid->addWidget(field(box, n.lon), 3, 1);
-    grid->addWidget(hemisphere(box, n.lonHemisphere), 3, 2);
-    grid->addWidget(field(box, n.lonD, QStringLiteral("95"), 3), 3, 3);
-    grid->addWidget(field(box, n.lonM, QStringLiteral("00"), 3), 3, 4);
-    grid->addWidget(field(box, n.lonS, QStringLiteral("0.00"), 5), 3, 5);
-    grid->setColumnStretch(6, 1);
+    QGroupBox *box = frame(parent, slot, QString::fromLatin1(caption));
+    auto *layout = new QVBoxLayout(box);
+    latitude->setParent(box);
+    longitude->setParent(box);
+    layout->addWidget(latitude);
+    layout->addWidget(longitude);
+    latitude->pairWith(*longitude);
+    longitude->pairWith(*latitude);
     return box;
+}
+
+// The entry of one coordinate, its controls set into the form's members.
+CoordinateEntry *coordinate(CoordinateEntry::Kind kind, CoordinateEntry::Point point, Slot<QLabel> caption,
+                            Slot<QLineEdit> decimal, Slot<QComboBox> hemisphere, Slot<QLineEdit> degrees,
+                            Slot<QLineEdit> minutes, Slot<QLineEdit> seconds, Slot<QLabel> degreesCaption,
+                            Slot<QLabel> minutesCaption, Slot<QLabel> secondsCaption)
+{
+    auto *entry = new CoordinateEntry(kind, point,
+                                      {caption.name, decimal.name, hemisphere.name, degrees.name, minutes.name,
+                                       seconds.name, degreesCaption.name, minutesCaption.name, secondsCaption.name});
+    caption.widget = entry->caption();
+    decimal.widget = entry->decimal();
+    hemisphere.widget = entry->hemisphere();
+    degrees.widget = entry->degrees();
+    minutes.widget = entry->minutes();
+    seconds.widget = entry->seconds();
+    degreesCaption.widget = entry->degreesCaption();
+    minutesCaption.widget = entry->minutesCaption();
+    secondsCaption.widget = entry->secondsCaption();
+    return entry;
 }
 
 QGroupBox *domainFrame(MainWindowForm &form, QWidget *parent)
@@ -150,38 +134,45 @@ QGroupBox *limitsFrame(MainWindowForm &form, QWidget *parent)
     return box;
 }
 
-QGroupBox *indicesFrame(MainWindowForm &form, QWidget *parent)
+void createEntryPanels(MainWindowForm &form)
 {
-    QGroupBox *box = frame(parent, FORM_SLOT(Indices), QStringLiteral("(I, J)"));
-    auto *grid = new QGridLayout(box);
-    grid->addWidget(label(box, FORM_SLOT(Label6), QStringLiteral("Index I from")), 0, 0);
-    grid->addWidget(field(box, FORM_SLOT(TextIndexiStart), QStringLiteral("0"), 6), 0, 1);
-    grid->addWidget(label(box, FORM_SLOT(Label12), QStringLiteral("To")), 0, 2);
-    grid->addWidget(field(box, FORM_SLOT(TextIndexiEnd), QStringLiteral("0"), 6), 0, 3);
-    grid->addWidget(label(box, FORM_SLOT(Label7), QStringLiteral("Index J from")), 1, 0);
-    grid->addWidget(field(box, FORM_SLOT(TextIndexjStart), QStringLiteral("0"), 6), 1, 1);
-    grid->addWidget(label(box, FORM_SLOT(Label13), QStringLiteral("To")), 1, 2);
-    grid->addWidget(field(box, FORM_SLOT(TextIndexjEnd), QStringLiteral("0"), 6), 1, 3);
-    grid->setColumnStretch(4, 1);
-    grid->setRowStretch(2, 1);
-    return box;
-}
+    using Kind = CoordinateEntry::Kind;
+    using Point = CoordinateEntry::Point;
+    form.startLatitude = coordinate(Kind::Latitude, Point::Start, FORM_SLOT(Label2), FORM_SLOT(txtLat1),
+                                    FORM_SLOT(cboLatLL1), FORM_SLOT(txtLatD1), FORM_SLOT(txtLatM1), FORM_SLOT(txtLatS1),
+                                    FORM_SLOT(lblLatD), FORM_SLOT(lblLatM), FORM_SLOT(lblLatS));
+    form.startLongitude = coordinate(Kind::Longitude, Point::Start, FORM_SLOT(Label3), FORM_SLOT(txtLon1),
+                                     FORM_SLOT(cboLonLL1), FORM_SLOT(txtLonD1), FORM_SLOT(txtLonM1),
+                                     FORM_SLOT(txtLonS1), FORM_SLOT(lblLonD), FORM_SLOT(lblLonM), FORM_SLOT(lblLonS));
+    form.endLatitude = coordinate(Kind::Latitude, Point::End, FORM_SLOT(Label21), FORM_SLOT(txtLat2),
+                                  FORM_SLOT(cboLatLL2), FORM_SLOT(txtLatD2), FORM_SLOT(txtLatM2), FORM_SLOT(txtLatS2),
+                                  FORM_SLOT(Label20), FORM_SLOT(Label19), FORM_SLOT(Label16));
+    form.endLongitude = coordinate(Kind::Longitude, Point::End, FORM_SLOT(Label22), FORM_SLOT(txtLon2),
+                                   FORM_SLOT(cboLonLL2), FORM_SLOT(txtLonD2), FORM_SLOT(txtLonM2), FORM_SLOT(txtLonS2),
+                                   FORM_SLOT(Label15), FORM_SLOT(Label14), FORM_SLOT(Label4));
 
-QGroupBox *centreFrame(MainWindowForm &form, QWidget *parent)
-{
-    QGroupBox *box = frame(parent, FORM_SLOT(RangeD), QString());
-    auto *grid = new QGridLayout(box);
-    grid->addWidget(label(box, FORM_SLOT(Label55), QStringLiteral("Center coordinates (degrees):")), 0, 0, 1, 3);
-    grid->addWidget(label(box, FORM_SLOT(Label54), QStringLiteral("Latitude:")), 1, 0);
-    grid->addWidget(field(box, FORM_SLOT(txtEMRLAT01)), 1, 1);
-    grid->addWidget(hemisphere(box, FORM_SLOT(cboEMRLAT01)), 1, 2);
-    grid->addWidget(label(box, FORM_SLOT(Label53), QStringLiteral("Longitude:")), 2, 0);
-    grid->addWidget(field(box, FORM_SLOT(txtEMRLON01)), 2, 1);
-    grid->addWidget(hemisphere(box, FORM_SLOT(cboEMRLON01)), 2, 2);
-    grid->addWidget(label(box, FORM_SLOT(Label50), QStringLiteral("Radius (km):")), 3, 0);
-    grid->addWidget(field(box, FORM_SLOT(txtRadius1)), 3, 1);
-    grid->setColumnStretch(3, 1);
-    return box;
+    IndexRangePanel *indices = form.indexRange = new IndexRangePanel;
+    form.Indices = indices;
+    form.Label6 = indices->Label6;
+    form.TextIndexiStart = indices->TextIndexiStart;
+    form.Label12 = indices->Label12;
+    form.TextIndexiEnd = indices->TextIndexiEnd;
+    form.Label7 = indices->Label7;
+    form.TextIndexjStart = indices->TextIndexjStart;
+    form.Label13 = indices->Label13;
+    form.TextIndexjEnd = indices->TextIndexjEnd;
+
+    CentrePanel *centre = form.centre = new CentrePanel;
+    form.RangeD = centre;
+    form.Label55 = centre->Label55;
+    form.Label54 = centre->Label54;
+    form.txtEMRLAT01 = centre->txtEMRLAT01;
+    form.cboEMRLAT01 = centre->cboEMRLAT01;
+    form.Label53 = centre->Label53;
+    form.txtEMRLON01 = centre->txtEMRLON01;
+    form.cboEMRLON01 = centre->cboEMRLON01;
+    form.Label50 = centre->Label50;
+    form.txtRadius1 = centre->txtRadius1;
 }
 
 QGroupBox *configurationFrame(MainWindowForm &form, QWidget *parent, QWidget *downloadsControl)
@@ -287,23 +278,15 @@ void MainWindowForm::setupUi(QMainWindow *window, QWidget *downloadsControl)
     grid->addWidget(configurationFrame(form, central, downloadsControl), 2, 1, Qt::AlignBottom);
 
     // The three input panels share one place; the box's end corner stands beside it.
+    createEntryPanels(form);
     auto *panels = new QGridLayout;
-    panels->addWidget(
-        cornerFrame(central, {FORM_SLOT(Geodetic1), "LL (degrees) Start", FORM_SLOT(txtLat1),  FORM_SLOT(txtLon1),
-                              FORM_SLOT(cboLatLL1), FORM_SLOT(cboLonLL1), FORM_SLOT(txtLatD1), FORM_SLOT(txtLatM1),
-                              FORM_SLOT(txtLatS1),  FORM_SLOT(txtLonD1),  FORM_SLOT(txtLonM1), FORM_SLOT(txtLonS1),
-                              FORM_SLOT(Label2),    FORM_SLOT(Label3),    FORM_SLOT(lblLatD),  FORM_SLOT(lblLatM),
-                              FORM_SLOT(lblLatS),   FORM_SLOT(lblLonD),   FORM_SLOT(lblLonM),  FORM_SLOT(lblLonS)}),
-        0, 0);
-    panels->addWidget(indicesFrame(form, central), 0, 0);
-    panels->addWidget(centreFrame(form, central), 0, 0);
-    panels->addWidget(
-        cornerFrame(central, {FORM_SLOT(Geodetic2), "LL (degrees) End",   FORM_SLOT(txtLat2),  FORM_SLOT(txtLon2),
-                              FORM_SLOT(cboLatLL2), FORM_SLOT(cboLonLL2), FORM_SLOT(txtLatD2), FORM_SLOT(txtLatM2),
-                              FORM_SLOT(txtLatS2),  FORM_SLOT(txtLonD2),  FORM_SLOT(txtLonM2), FORM_SLOT(txtLonS2),
-                              FORM_SLOT(Label21),   FORM_SLOT(Label22),   FORM_SLOT(Label20),  FORM_SLOT(Label19),
-                              FORM_SLOT(Label16),   FORM_SLOT(Label15),   FORM_SLOT(Label14),  FORM_SLOT(Label4)}),
-        0, 1);
+    panels->addWidget(cornerFrame(central, FORM_SLOT(Geodetic1), "LL (degrees) Start", startLatitude, startLongitude),
+                      0, 0);
+    indexRange->setParent(central);
+    panels->addWidget(indexRange, 0, 0);
+    centre->setParent(central);
+    panels->addWidget(centre, 0, 0);
+    panels->addWidget(cornerFrame(central, FORM_SLOT(Geodetic2), "LL (degrees) End", endLatitude, endLongitude), 0, 1);
     panels->setColumnStretch(0, 1);
     panels->setColumnStretch(1, 1);
     grid->addLayout(panels, 3, 0, 1, 2);

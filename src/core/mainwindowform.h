@@ -16,6 +16,9 @@ class QPushButton;
 class QSplitter;
 class QWidget;
 class DomainMap;
+class CentrePanel;
+class CoordinateEntry;
+class IndexRangePanel;
 
 namespace ui {
 class PickList;
@@ -66,6 +69,15 @@ struct MainWindowForm
     QLabel *Label24;
     QLabel *Label42;
     QLabel *ConfigDate;
+
+    // The entry panels that hold the fields below: the four coordinates of
+    // the box, the grid indices and the centre.
+    CoordinateEntry *startLatitude;
+    CoordinateEntry *startLongitude;
+    CoordinateEntry *endLatitude;
+    CoordinateEntry *endLongitude;
+    IndexRangePanel *indexRange;
+    CentrePanel *centre;
 
     // Start corner of the latitude/longitude box.
     QGroupBox *Geodetic1;

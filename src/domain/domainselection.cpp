@@ -2,32 +2,34 @@
 #include "domain/domainselection.h"
 
 #include "common/numbertext.h"
-#include "core/mainwindowform.h"
-#include "core/windowcontext.h"
+#include "core/mainstate.h"
 #include "domain/domainentries.h"
 #include "domain/methodrefresh.h"
+#include "entry/coordinateentry.h"
+#include "entry/indexrangepanel.h"
 #include "ui/picklist.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 
-DomainSelection::DomainSelection(WindowContext &context, MethodRefresh &methodRefresh)
-    : m_context(context)
+DomainSelection::DomainSelection(const Controls &controls, MainState &state, MethodRefresh &methodRefresh)
+    : m_form(controls)
+    , m_state(state)
     , m_methodRefresh(methodRefresh)
 {
-    const MainWindowForm &form = m_context.form;
-    QObject::connect(form.CountriesListBox, &QComboBox::activated, form.centralWidget,
+    // The lists are the connections' context: they end with them.
+    QObject::connect(m_form.CountriesListBox, &QComboBox::activated, m_form.CountriesListBox,
                      [this] { CountriesListBox_Click(); });
-    QObject::connect(form.DomainsAvailableBox, &ui::PickList::picked, form.centralWidget,
+    QObject::connect(m_form.DomainsAvailableBox, &ui::PickList::picked, m_form.DomainsAvailableBox,
                      [this] { DomainsAvailableBox_Click(); });
 }
 
 void DomainSelection::CountriesListBox_Click()
 {
-    const MainWindowForm &form = m_context.form;
+    const Controls &form = m_form;
     const int k = form.CountriesListBox->currentIndex();
-    const CatalogueTables &tables = m_context.state.tables;
+    const CatalogueTables &tables = m_state.tables;
 
     form.DomainsAvailableBox->clear();
     ClearEntryFields();
@@ -42,7 +44,7 @@ void DomainSelection::CountriesListBox_Click()
 
 void DomainSelection::DomainsAvailableBox_Click()
 {
-    const MainWindowForm &form = m_context.form;
+    const Controls &form = m_form;
     const QString number = DomainEntries::numberOf(form.DomainsAvailableBox->chosenText());
     bool ok = false;
     number.toInt(&ok);
@@ -50,40 +52,40 @@ void DomainSelection::DomainsAvailableBox_Click()
         return;
     const QString padded = DomainEntries::padded(number);
     LoadDomainLimits(padded);
-    m_context.state.SelectedDomain = QString::number(padded.toInt());
+    m_state.SelectedDomain = QString::number(padded.toInt());
     form.DownloadMapButton->setEnabled(true);
     form.DownloadMapButton->setText(QStringLiteral("Show map for domain ") + padded);
 }
 
 void DomainSelection::ClearEntryFields()
 {
-    const MainWindowForm &f = m_context.form;
-    for (QLineEdit *field : {f.txtLat1, f.txtLat2, f.txtLon1, f.txtLon2, f.TextIndexiStart, f.TextIndexiEnd,
-                             f.TextIndexjStart, f.TextIndexjEnd})
-        field->setText(QString());
+    for (CoordinateEntry *entry :
+         {m_form.startLatitude, m_form.endLatitude, m_form.startLongitude, m_form.endLongitude})
+        entry->clear();
+    m_form.indexRange->setTexts(QString(), QString(), QString(), QString());
 }
 
 void DomainSelection::LoadDomainLimits(const QString &paddedNumber)
 {
-    const MainWindowForm &form = m_context.form;
-    const CatalogueTables &tables = m_context.state.tables;
+    const Controls &form = m_form;
+    const CatalogueTables &tables = m_state.tables;
     const QStringList limits = tables.ConfigLoaded ? DomainEntries::limitsOf(paddedNumber, tables) : QStringList();
     const bool found = !limits.isEmpty();
     if (found)
-        m_context.state.DomainLimits = limits;
+        m_state.DomainLimits = limits;
 
     // The hemispheres follow the limits held, also when the new domain's
     // could not be loaded; with no readable limits they stay as they are.
-    const QStringList &held = m_context.state.DomainLimits;
+    const QStringList &held = m_state.DomainLimits;
     const auto selectBySign = [&](QComboBox *list, int position) {
         const std::optional<double> value = NumberText::toNumber(held.value(position));
         if (value)
             list->setCurrentIndex(*value >= 0 ? 0 : 1);
     };
-    selectBySign(form.cboLatLL1, 8);
-    selectBySign(form.cboLatLL2, 9);
-    selectBySign(form.cboLonLL1, 6);
-    selectBySign(form.cboLonLL2, 7);
+    selectBySign(form.startLatitude->hemisphere(), 8);
+    selectBySign(form.endLatitude->hemisphere(), 9);
+    selectBySign(form.startLongitude->hemisphere(), 6);
+    selectBySign(form.endLongitude->hemisphere(), 7);
 
     if (found) {
         m_methodRefresh.cboChoice1_Click();

@@ -3,15 +3,34 @@
 
 #include <QString>
 
+class CoordinateEntry;
+class IndexRangePanel;
 class MethodRefresh;
-struct WindowContext;
+class QComboBox;
+class QPushButton;
+struct MainState;
+
+namespace ui {
+class PickList;
+}
 
 // The country list and the list of domain entries offered for the chosen
 // country; choosing an entry makes its domain the selected domain.
 class DomainSelection
 {
 public:
-    DomainSelection(WindowContext &context, MethodRefresh &methodRefresh);
+    // The controls it acts on.
+    struct Controls
+    {
+        QComboBox *CountriesListBox;
+        ui::PickList *DomainsAvailableBox;
+        QPushButton *DownloadMapButton;
+        QPushButton *cmdShow;
+        CoordinateEntry *startLatitude, *startLongitude, *endLatitude, *endLongitude;
+        IndexRangePanel *indexRange;
+    };
+
+    DomainSelection(const Controls &controls, MainState &state, MethodRefresh &methodRefresh);
 
     void CountriesListBox_Click();
     void DomainsAvailableBox_Click();
@@ -20,6 +39,7 @@ public:
     void LoadDomainLimits(const QString &paddedNumber);
 
 private:
-    WindowContext &m_context;
+    const Controls m_form;
+    MainState &m_state;
     MethodRefresh &m_methodRefresh;
 };

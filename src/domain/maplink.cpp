@@ -2,16 +2,16 @@
 #include "domain/maplink.h"
 
 #include "common/makerinfo.h"
-#include "core/mainwindowform.h"
+#include "core/mainstate.h"
 #include "core/shellroutines.h"
-#include "core/windowcontext.h"
 
 #include <QPushButton>
 
-MapLink::MapLink(WindowContext &context)
-    : m_context(context)
+MapLink::MapLink(QPushButton *DownloadMapButton, const MainState &state, ui::Shell &shell)
+    : m_state(state)
+    , m_shell(shell)
 {
-    QObject::connect(m_context.form.DownloadMapButton, &QPushButton::clicked, m_context.form.centralWidget,
+    QObject::connect(DownloadMapButton, &QPushButton::clicked, DownloadMapButton,
                      [this] { DownloadMapButton_Click(); });
 }
 
@@ -24,7 +24,7 @@ QString MapLink::MapAddress(std::optional<int> domain)
 
 void MapLink::DownloadMapButton_Click()
 {
-    const QString address = MapAddress(m_context.state.selectedDomain());
+    const QString address = MapAddress(m_state.selectedDomain());
     if (!address.isEmpty())
-        OpenUrl(*m_context.services.shell, address);
+        OpenUrl(m_shell, address);
 }

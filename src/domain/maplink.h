@@ -5,14 +5,19 @@
 
 #include <optional>
 
-struct WindowContext;
+class QPushButton;
+struct MainState;
+
+namespace ui {
+class Shell;
+}
 
 // "Show map for domain": opens the selected domain's map document on the
 // maker's web site.
 class MapLink
 {
 public:
-    explicit MapLink(WindowContext &context);
+    MapLink(QPushButton *DownloadMapButton, const MainState &state, ui::Shell &shell);
 
     void DownloadMapButton_Click();
 
@@ -21,5 +26,6 @@ public:
     static QString MapAddress(std::optional<int> domain);
 
 private:
-    WindowContext &m_context;
+    const MainState &m_state;
+    ui::Shell &m_shell;
 };

@@ -2,8 +2,10 @@
 #include "domain/methodrefresh.h"
 
 #include "common/numbertext.h"
-#include "core/mainwindowform.h"
-#include "core/windowcontext.h"
+#include "core/mainstate.h"
+#include "entry/centrepanel.h"
+#include "entry/coordinateentry.h"
+#include "entry/indexrangepanel.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -27,41 +29,38 @@ QString displayedNumber(const QString &limit, double value)
 
 } // namespace
 
-MethodRefresh::MethodRefresh(WindowContext &context)
-    : m_context(context)
+MethodRefresh::MethodRefresh(const Controls &controls, MainState &state)
+    : m_form(controls)
+    , m_state(state)
 {
-    QObject::connect(m_context.form.cboChoice1, &QComboBox::activated, m_context.form.centralWidget,
-                     [this] { cboChoice1_Click(); });
+    QObject::connect(m_form.cboChoice1, &QComboBox::activated, m_form.cboChoice1, [this] { cboChoice1_Click(); });
 }
 
 void MethodRefresh::cboChoice1_Click()
 {
-    const MainWindowForm &f = m_context.form;
+    const Controls &f = m_form;
     HideEntryPanels();
     EnableEntryFields();
 
     const QString method = f.cboChoice1->currentText();
     if (method == Geodetic) {
-        m_context.state.SelectionMethod = CoordinateMethod::LatLonBox;
+        m_state.SelectionMethod = CoordinateMethod::LatLonBox;
         f.Geodetic1->setVisible(true);
         f.Geodetic2->setVisible(true);
         ShowDomainLimits();
     } else if (method == Indices) {
-        m_context.state.SelectionMethod = CoordinateMethod::Indices;
-        f.Indices->setVisible(true);
+        m_state.SelectionMethod = CoordinateMethod::Indices;
+        f.indexRange->setVisible(true);
         f.Geodetic2->setVisible(false);
-        const QStringList &limits = m_context.state.DomainLimits;
+        const QStringList &limits = m_state.DomainLimits;
         f.Label8->setText(QStringLiteral("To       ") + limits.value(2));
         f.Label10->setText(QStringLiteral("To       ") + limits.value(3));
         f.label11->setText(QStringLiteral("Index i from   ") + limits.value(0));
         f.Label9->setText(QStringLiteral("Index j from    ") + limits.value(1));
-        f.TextIndexiStart->setText(limits.value(0));
-        f.TextIndexiEnd->setText(limits.value(2));
-        f.TextIndexjStart->setText(limits.value(1));
-        f.TextIndexjEnd->setText(limits.value(3));
+        f.indexRange->setTexts(limits.value(0), limits.value(2), limits.value(1), limits.value(3));
     } else if (method == Centre) {
-        m_context.state.SelectionMethod = CoordinateMethod::CentreRadius;
-        f.RangeD->setVisible(true);
+        m_state.SelectionMethod = CoordinateMethod::CentreRadius;
+        f.centre->setVisible(true);
         f.Geodetic2->setVisible(false);
         ShowDomainLimits();
     }
@@ -69,19 +68,22 @@ void MethodRefresh::cboChoice1_Click()
 
 void MethodRefresh::HideEntryPanels()
 {
-    const MainWindowForm &f = m_context.form;
+    const Controls &f = m_form;
     f.Geodetic1->setVisible(false);
-    f.RangeD->setVisible(false);
-    f.Indices->setVisible(false);
+    f.centre->setVisible(false);
+    f.indexRange->setVisible(false);
     f.TilesListBox->clear();
 }
 
 void MethodRefresh::EnableEntryFields()
 {
-    const MainWindowForm &f = m_context.form;
-    QWidget *const fields[] = {f.txtLat1,     f.txtLon1,    f.txtLatD1,   f.txtLatM1,    f.txtLatS1,    f.txtLonD1,
-                               f.txtLonM1,    f.txtLonS1,   f.txtRadius1, f.txtEMRLAT01, f.cboEMRLAT01, f.txtEMRLON01,
-                               f.cboEMRLON01, f.cboChoice1, f.cboLatLL1,  f.cboLonLL1};
+    const Controls &f = m_form;
+    const CoordinateEntry &lat = *f.startLatitude, &lon = *f.startLongitude;
+    const CentrePanel &c = *f.centre;
+    QWidget *const fields[] = {lat.decimal(), lon.decimal(), lat.degrees(),    lat.minutes(),
+                               lat.seconds(), lon.degrees(), lon.minutes(),    lon.seconds(),
+                               c.txtRadius1,  c.txtEMRLAT01, c.cboEMRLAT01,    c.txtEMRLON01,
+                               c.cboEMRLON01, f.cboChoice1,  lat.hemisphere(), lon.hemisphere()};
     for (QWidget *w : fields)
         w->setEnabled(true);
     const QColor background = QApplication::palette().color(QPalette::Base);
@@ -94,8 +96,8 @@ void MethodRefresh::EnableEntryFields()
 
 void MethodRefresh::ShowDomainLimits()
 {
-    const MainWindowForm &f = m_context.form;
-    const QStringList &limits = m_context.state.DomainLimits;
+    const Controls &f = m_form;
+    const QStringList &limits = m_state.DomainLimits;
 
     struct Row
     {
@@ -107,8 +109,10 @@ void MethodRefresh::ShowDomainLimits()
         QChar positive, negative;
     };
     const Row rows[] = {
-        {8, 9, f.label11, f.Label8, f.txtLat1, f.txtLat2, f.cboLatLL1, f.cboLatLL2, "Lat from  ", u'N', u'S'},
-        {6, 7, f.Label9, f.Label10, f.txtLon1, f.txtLon2, f.cboLonLL1, f.cboLonLL2, "Lon from  ", u'E', u'W'},
+        {8, 9, f.label11, f.Label8, f.startLatitude->decimal(), f.endLatitude->decimal(), f.startLatitude->hemisphere(),
+         f.endLatitude->hemisphere(), "Lat from  ", u'N', u'S'},
+        {6, 7, f.Label9, f.Label10, f.startLongitude->decimal(), f.endLongitude->decimal(),
+         f.startLongitude->hemisphere(), f.endLongitude->hemisphere(), "Lon from  ", u'E', u'W'},
     };
 
     for (const Row &row : rows) {

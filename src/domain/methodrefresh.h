@@ -1,14 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-struct WindowContext;
+class CentrePanel;
+class CoordinateEntry;
+class IndexRangePanel;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+struct MainState;
 
 // The method list cboChoice1: switches the input panels, records the method
 // and shows the selected domain's limits in the labels and the fields.
 class MethodRefresh
 {
 public:
-    explicit MethodRefresh(WindowContext &context);
+    // The controls it acts on.
+    struct Controls
+    {
+        QComboBox *cboChoice1;
+        QGroupBox *Geodetic1, *Geodetic2;
+        IndexRangePanel *indexRange;
+        CentrePanel *centre;
+        CoordinateEntry *startLatitude, *startLongitude, *endLatitude, *endLongitude;
+        QLabel *label11, *Label8, *Label9, *Label10;
+        QListWidget *TilesListBox;
+    };
+
+    MethodRefresh(const Controls &controls, MainState &state);
 
     void cboChoice1_Click();
     void HideEntryPanels();
@@ -16,5 +35,6 @@ public:
     void ShowDomainLimits();
 
 private:
-    WindowContext &m_context;
+    const Controls m_form;
+    MainState &m_state;
 };

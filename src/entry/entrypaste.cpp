@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "entry/entrypaste.h"
 
-#include "core/mainwindowform.h"
 #include "entry/pastedtext.h"
 #include "entry/pastefilter.h"
 #include "ui/userpick.h"
@@ -10,17 +9,19 @@
 #include <QLineEdit>
 #include <QToolTip>
 
-EntryPaste::EntryPaste(const MainWindowForm &form, LeftHandler left)
+EntryPaste::EntryPaste(const QList<QWidget *> &controls, LeftHandler left)
     : m_left(std::move(left))
     , m_filter(
           std::make_unique<PasteFilter>([this](QLineEdit *field, const QString &text) { return pasted(field, text); }))
 {
-    for (QWidget *control : form.entryWidgets()) {
+    for (QWidget *control : controls)
         m_controls.insert(control->objectName(), control);
-        auto *field = qobject_cast<QLineEdit *>(control);
-        if (field && (PastedText::takesCoordinates(field->objectName()) || PastedText::takesIndex(field->objectName())))
-            m_filter->watch(field);
-    }
+}
+
+void EntryPaste::watch(QLineEdit *field)
+{
+    Q_ASSERT(PastedText::takesCoordinates(field->objectName()) || PastedText::takesIndex(field->objectName()));
+    m_filter->watch(field);
 }
 
 EntryPaste::~EntryPaste() = default;

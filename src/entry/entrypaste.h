@@ -2,12 +2,11 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QString>
 
 #include <functional>
 #include <memory>
-
-struct MainWindowForm;
 
 class PasteFilter;
 class QLineEdit;
@@ -18,7 +17,7 @@ namespace PastedText {
 struct Write;
 }
 
-// Pasting into the coordinate and index fields of the form: a text that
+// Pasting into the coordinate and index fields of a panel: a text that
 // reads as a coordinate, a pair or a number is written into the fields and
 // the hemisphere lists as the user would type and pick it; a number a field
 // does not take is refused; any other text is pasted as usual. A short tip
@@ -29,8 +28,13 @@ public:
     // `left` runs a field's focus-loss handling, as when the user leaves it.
     using LeftHandler = std::function<void(const QObject *field)>;
 
-    EntryPaste(const MainWindowForm &form, LeftHandler left);
+    // `controls` are the fields and hemisphere lists a paste may write, found
+    // by their objectNames.
+    EntryPaste(const QList<QWidget *> &controls, LeftHandler left);
     ~EntryPaste();
+
+    // Takes the pastes into a coordinate or index field.
+    void watch(QLineEdit *field);
 
     // True when the text was taken or refused instead of being pasted.
     bool pasted(QLineEdit *field, const QString &text);

@@ -2,11 +2,12 @@
 #include "map/domainmapfeed.h"
 
 #include "catalogue/cataloguetables.h"
-#include "common/fieldvalue.h"
 #include "common/numbertext.h"
 #include "core/mainstate.h"
-#include "core/mainwindowform.h"
 #include "domain/domainentries.h"
+#include "entry/centrepanel.h"
+#include "entry/coordinateentry.h"
+#include "entry/indexrangepanel.h"
 #include "map/domainmap.h"
 #include "run/listfilesource.h"
 #include "ui/picklist.h"
@@ -25,26 +26,6 @@
 
 namespace {
 
-// A field's value as the control file gives it: negated when its list shows
-// the second letter (S or W); nothing when the field is empty or does not read.
-std::optional<double> signedValue(const QLineEdit *field, const QComboBox *hemisphere, const char *negative)
-{
-    return FieldValue::coordinate(field->text(), hemisphere->currentText(), QLatin1String(negative));
-}
-
-// An index as the control file gives it: whole, or nothing.
-std::optional<double> index(const QLineEdit *field)
-{
-    const std::optional<qint16> value = FieldValue::index(field->text());
-    return value ? std::optional<double>(*value) : std::nullopt;
-}
-
-std::optional<double> number(const QLineEdit *field)
-{
-    const std::optional<double> value = NumberText::toNumber(field->text());
-    return value && std::isfinite(*value) ? value : std::nullopt;
-}
-
 std::optional<MapDomain> domainOf(const QString &number, const QStringList &limits)
 {
     const std::optional<DomainGrid> grid = DomainGrid::fromLimits(limits);
@@ -55,10 +36,10 @@ std::optional<MapDomain> domainOf(const QString &number, const QStringList &limi
 
 } // namespace
 
-DomainMapFeed::DomainMapFeed(DomainMap &map, const MainWindowForm &form, const MainState &state, QObject *parent)
+DomainMapFeed::DomainMapFeed(DomainMap &map, const Controls &controls, const MainState &state, QObject *parent)
     : QObject(parent)
     , m_map(map)
-    , m_form(form)
+    , m_form(controls)
     , m_state(state)
 {
     connect(m_form.CountriesListBox, &QComboBox::activated, this, [this] {
@@ -83,13 +64,11 @@ DomainMapFeed::DomainMapFeed(DomainMap &map, const MainWindowForm &form, const M
     connect(m_form.DomainsAvailableBox, &QListWidget::itemEntered, this,
             [this](QListWidgetItem *item) { m_map.setEmphasisedDomain(DomainEntries::numberOf(item->text())); });
     connect(m_form.cboChoice1, &QComboBox::activated, this, &DomainMapFeed::syncSubdomain);
-    for (QLineEdit *field :
-         {m_form.txtLat1, m_form.txtLon1, m_form.txtLat2, m_form.txtLon2, m_form.TextIndexiStart, m_form.TextIndexiEnd,
-          m_form.TextIndexjStart, m_form.TextIndexjEnd, m_form.txtEMRLAT01, m_form.txtEMRLON01, m_form.txtRadius1})
-        connect(field, &QLineEdit::textChanged, this, &DomainMapFeed::syncSubdomain);
-    for (QComboBox *list : {m_form.cboLatLL1, m_form.cboLonLL1, m_form.cboLatLL2, m_form.cboLonLL2, m_form.cboEMRLAT01,
-                            m_form.cboEMRLON01})
-        connect(list, &QComboBox::currentIndexChanged, this, &DomainMapFeed::syncSubdomain);
+    for (CoordinateEntry *entry :
+         {m_form.startLatitude, m_form.startLongitude, m_form.endLatitude, m_form.endLongitude})
+        connect(entry, &CoordinateEntry::valueChanged, this, &DomainMapFeed::syncSubdomain);
+    connect(m_form.indexRange, &IndexRangePanel::valuesChanged, this, &DomainMapFeed::syncSubdomain);
+    connect(m_form.centre, &CentrePanel::valuesChanged, this, &DomainMapFeed::syncSubdomain);
 
     // The map's tiles are those of the list: they come with a run and go
     // when the list is emptied.
@@ -166,23 +145,18 @@ void DomainMapFeed::syncSubdomain()
     m_map.setMethod(method);
     MapSubdomain subdomain;
     if (method == 1) {
-        const auto lat1 = signedValue(m_form.txtLat1, m_form.cboLatLL1, "S");
-        const auto lon1 = signedValue(m_form.txtLon1, m_form.cboLonLL1, "W");
-        const auto lat2 = signedValue(m_form.txtLat2, m_form.cboLatLL2, "S");
-        const auto lon2 = signedValue(m_form.txtLon2, m_form.cboLonLL2, "W");
+        const auto lat1 = m_form.startLatitude->value(), lon1 = m_form.startLongitude->value(),
+                   lat2 = m_form.endLatitude->value(), lon2 = m_form.endLongitude->value();
         if (lat1 && lon1 && lat2 && lon2)
             subdomain = {MapSubdomain::Kind::Box, QPointF(*lon1, *lat1), QPointF(*lon2, *lat2), 0};
     } else if (method == 2) {
-        const auto i1 = index(m_form.TextIndexiStart), i2 = index(m_form.TextIndexiEnd),
-                   j1 = index(m_form.TextIndexjStart), j2 = index(m_form.TextIndexjEnd);
-        if (i1 && i2 && j1 && j2)
-            subdomain = {MapSubdomain::Kind::Indices, QPointF(*i1, *j1), QPointF(*i2, *j2), 0};
+        const IndexRangePanel::Values v = m_form.indexRange->values();
+        if (v.iStart && v.iEnd && v.jStart && v.jEnd)
+            subdomain = {MapSubdomain::Kind::Indices, QPointF(*v.iStart, *v.jStart), QPointF(*v.iEnd, *v.jEnd), 0};
     } else if (method == 3) {
-        const auto lat = signedValue(m_form.txtEMRLAT01, m_form.cboEMRLAT01, "S");
-        const auto lon = signedValue(m_form.txtEMRLON01, m_form.cboEMRLON01, "W");
-        const auto radius = number(m_form.txtRadius1);
-        if (lat && lon && radius)
-            subdomain = {MapSubdomain::Kind::Circle, QPointF(*lon, *lat), QPointF(), *radius};
+        const CentrePanel::Values v = m_form.centre->values();
+        if (v.latitude && v.longitude && v.radius)
+            subdomain = {MapSubdomain::Kind::Circle, QPointF(*v.longitude, *v.latitude), QPointF(), *v.radius};
     }
     m_map.setSubdomain(subdomain);
 }
@@ -211,31 +185,21 @@ void DomainMapFeed::takeTiles(const QString &folder)
 
 void DomainMapFeed::writeBox(QPointF startLonLat, QPointF endLonLat)
 {
-    const auto corner = [](QPointF lonLat, QComboBox *latList, QLineEdit *lat, QComboBox *lonList, QLineEdit *lon) {
-        ui::pickAsUser(latList, lonLat.y() < 0 ? 1 : 0);
-        lat->setText(NumberText::fixed6(std::abs(lonLat.y())));
-        ui::pickAsUser(lonList, lonLat.x() < 0 ? 1 : 0);
-        lon->setText(NumberText::fixed6(std::abs(lonLat.x())));
-    };
-    corner(startLonLat, m_form.cboLatLL1, m_form.txtLat1, m_form.cboLonLL1, m_form.txtLon1);
-    corner(endLonLat, m_form.cboLatLL2, m_form.txtLat2, m_form.cboLonLL2, m_form.txtLon2);
+    m_form.startLatitude->enter(startLonLat.y());
+    m_form.startLongitude->enter(startLonLat.x());
+    m_form.endLatitude->enter(endLonLat.y());
+    m_form.endLongitude->enter(endLonLat.x());
 }
 
 void DomainMapFeed::writeIndices(const IndexRange &range)
 {
-    m_form.TextIndexiStart->setText(QString::number(range.iFrom));
-    m_form.TextIndexiEnd->setText(QString::number(range.iTo));
-    m_form.TextIndexjStart->setText(QString::number(range.jFrom));
-    m_form.TextIndexjEnd->setText(QString::number(range.jTo));
+    m_form.indexRange->setTexts(QString::number(range.iFrom), QString::number(range.iTo), QString::number(range.jFrom),
+                                QString::number(range.jTo));
 }
 
 void DomainMapFeed::writeCircle(QPointF centreLonLat, double radiusKm)
 {
-    ui::pickAsUser(m_form.cboEMRLAT01, centreLonLat.y() < 0 ? 1 : 0);
-    m_form.txtEMRLAT01->setText(NumberText::fixed6(std::abs(centreLonLat.y())));
-    ui::pickAsUser(m_form.cboEMRLON01, centreLonLat.x() < 0 ? 1 : 0);
-    m_form.txtEMRLON01->setText(NumberText::fixed6(std::abs(centreLonLat.x())));
-    m_form.txtRadius1->setText(NumberText::plain(radiusKm));
+    m_form.centre->enter(centreLonLat.y(), centreLonLat.x(), radiusKm);
 }
 
 bool DomainMapFeed::eventFilter(QObject *watched, QEvent *event)

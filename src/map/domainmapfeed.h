@@ -6,9 +6,18 @@
 #include <QObject>
 #include <QPointF>
 
+class CentrePanel;
+class CoordinateEntry;
 class DomainMap;
+class IndexRangePanel;
+class QComboBox;
+class QListWidget;
+class QPushButton;
 struct MainState;
-struct MainWindowForm;
+
+namespace ui {
+class PickList;
+}
 
 // Keeps the domain map in step with the window: the country and domain
 // lists, the selected domain, the fields of the active method and the tile
@@ -20,8 +29,21 @@ class DomainMapFeed : public QObject
     Q_OBJECT
 
 public:
+    // The lists it follows and the entry panels whose values it shows.
+    struct Controls
+    {
+        QComboBox *CountriesListBox;
+        ui::PickList *DomainsAvailableBox;
+        QComboBox *cboChoice1;
+        QPushButton *cmdShow;
+        QListWidget *TilesListBox;
+        CoordinateEntry *startLatitude, *startLongitude, *endLatitude, *endLongitude;
+        IndexRangePanel *indexRange;
+        CentrePanel *centre;
+    };
+
     // Connect after the window's own handlers: the map follows what they did.
-    DomainMapFeed(DomainMap &map, const MainWindowForm &form, const MainState &state, QObject *parent = nullptr);
+    DomainMapFeed(DomainMap &map, const Controls &controls, const MainState &state, QObject *parent = nullptr);
 
     // Reads everything the map shows from the window, the tiles excepted.
     void sync();
@@ -49,7 +71,7 @@ private:
     void emphasiseCurrent();
 
     DomainMap &m_map;
-    const MainWindowForm &m_form;
+    const Controls m_form;
     const MainState &m_state;
     bool m_domainsPending = false;
 };
