@@ -76,7 +76,7 @@ void TestInstall::installedFolderServesATileRunFromOutside()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const ui::Controls c = ui::Controls(&window);
-    window.findChild<QAction *>(QStringLiteral("mnuManual"))->trigger();
+    c.action(QStringLiteral("mnuManual"))->trigger();
     UserClicks::pickComboText(c.comboBox(QStringLiteral("CountriesListBox")), QStringLiteral("France"));
     UserClicks::pickListRow(c.listWidget(QStringLiteral("DomainsAvailableBox")), 0);
     QTest::mouseClick(c.button(QStringLiteral("cmdShow")), Qt::LeftButton);

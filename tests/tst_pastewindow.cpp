@@ -125,7 +125,7 @@ void TestPasteWindow::pasteGestures()
 QString TestPasteWindow::requestValues() const
 {
     QApplication::clipboard()->clear();
-    window->findChild<QAction *>(QStringLiteral("mnuCopyRequest"))->trigger();
+    ui::Controls(window.get()).action(QStringLiteral("mnuCopyRequest"))->trigger();
     const QStringList lines = QApplication::clipboard()->text().split(u'\n');
     return QStringList{lines.value(3), lines.value(4), lines.value(12).section(u' ', 0, 0),
                        lines.value(13).section(u' ', 0, 0)}

@@ -46,7 +46,7 @@ private:
     // Every field and drop-down list with its text, and the domain chosen.
     QStringList snapshot() const;
     QMenu *recentMenu() const;
-    void trigger(const char *action) const { window->findChild<QAction *>(QLatin1String(action))->trigger(); }
+    void trigger(const char *action) const { controls().action(QLatin1String(action))->trigger(); }
     // Triggers the action and answers its file dialog with the path.
     void triggerWithFile(const char *action, const QString &path) const;
 
@@ -114,7 +114,7 @@ void TestRequestMenu::triggerWithFile(const char *action, const QString &path) c
         // Typed into the dialog's file name box, as a user can.
         if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget()); dialog && !typed) {
             typed = true;
-            dialog->findChild<QLineEdit *>("fileNameEdit")->setText(path);
+            ui::Controls(dialog).lineEdit("fileNameEdit")->setText(path);
             QMetaObject::invokeMethod(dialog, "accept");
         }
     });
@@ -141,7 +141,7 @@ QStringList TestRequestMenu::snapshot() const
 
 QMenu *TestRequestMenu::recentMenu() const
 {
-    auto *menu = window->findChild<QMenu *>("mnuRecentRequests");
+    auto *menu = controls().get<QMenu>("mnuRecentRequests");
     emit menu->aboutToShow();
     return menu;
 }

@@ -478,7 +478,7 @@ void TestTileRun::longRun()
         auto *dialog = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
         progressSeen = progressSeen || (dialog && dialog->objectName() == QLatin1String("EngineRunProgress"));
         if (action == Action::Cancel && dialog)
-            QTest::mouseClick(dialog->findChild<QPushButton *>(), Qt::LeftButton);
+            QTest::mouseClick(ui::Controls(dialog).only<QPushButton>(), Qt::LeftButton);
         if (action == Action::CloseWindow && ticks >= 3 && engines.size() >= treeSize && m_shown->window->isVisible())
             m_shown->window->close();
     });

@@ -79,7 +79,8 @@ void TestUpdateCheck::initTestCase()
 
 void TestUpdateCheck::clickLabel()
 {
-    auto *label = m_shown.window->findChild<DownloadsControl *>()->findChild<QLabel *>(QStringLiteral("Label1"));
+    auto *label = ui::Controls(m_shown.controls().widget(QStringLiteral("DownloadsControl1")))
+                      .get<QLabel>(QStringLiteral("Label1"));
     m_shown.pointer.changes.clear();
     QTest::mouseClick(label, Qt::LeftButton);
     QCOMPARE(m_shown.pointer.changes.size(), 2);
@@ -204,7 +205,8 @@ void TestUpdateCheck::update()
     QCOMPARE(c.items(QStringLiteral("CountriesListBox")).isEmpty(), !local);
     const QStringList countries = c.items(QStringLiteral("CountriesListBox"));
     const QStringList offered = local ? domainsOfFrance() : QStringList();
-    auto *control = m_shown.window->findChild<DownloadsControl *>();
+    auto *control = qobject_cast<DownloadsControl *>(c.widget(QStringLiteral("DownloadsControl1")));
+    QVERIFY(control);
     control->setBaseAddress(serve == "refused" ? m_refusing : m_server.baseAddress());
     // Far longer than a quick read, far shorter than a slow one (34 s): only
     // a Cancel that aborts the request ends that in time. The endless body
@@ -241,9 +243,9 @@ void TestUpdateCheck::update()
         auto *dialog = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
         if (!dialog || barMaximum >= 0)
             return;
-        barMaximum = dialog->findChild<QProgressBar *>()->maximum();
+        barMaximum = ui::Controls(dialog).only<QProgressBar>()->maximum();
         if (bar >= 0)
-            QTest::mouseClick(dialog->findChild<QPushButton *>(), Qt::LeftButton);
+            QTest::mouseClick(ui::Controls(dialog).only<QPushButton>(), Qt::LeftButton);
     });
     watch.start(100);
     {

@@ -30,7 +30,7 @@ private slots:
     void exitEndsTheProcess();
 
 private:
-    void trigger(const char *action) { m_shown.window->findChild<QAction *>(QLatin1String(action))->trigger(); }
+    void trigger(const char *action) { m_shown.controls().action(QLatin1String(action))->trigger(); }
 
     ShownWindow m_shown;
 };
@@ -142,15 +142,16 @@ void TestWindow::aboutBoxIsModalCentredAndLinksToTheMainPage()
         poll.stop();
         // The frame is known only once the box is shown: allow for its width.
         const QPoint offset = box->frameGeometry().center() - box->screen()->geometry().center();
-        const auto text = [box](const char *name) { return box->findChild<QLabel *>(QLatin1String(name))->text(); };
+        const ui::Controls inBox(box);
+        const auto text = [&inBox](const char *name) { return inBox.get<QLabel>(QLatin1String(name))->text(); };
         seen = QStringList{box->objectName(), QString::number(qAbs(offset.x()) <= 4 && qAbs(offset.y()) <= 4),
                            text("lblVer"), text("lblCopyright").right(4)}
                    .join(u'|');
-        auto *site = box->findChild<QLabel *>(QStringLiteral("lblQMT_Web_Site"));
+        auto *site = inBox.get<QLabel>(QStringLiteral("lblQMT_Web_Site"));
         QTest::mouseClick(site, Qt::LeftButton);
         QTest::mouseClick(site, Qt::LeftButton);
         seen += box->isVisible() ? "|open" : "|closed";
-        QTest::mouseClick(box->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        QTest::mouseClick(inBox.button(QStringLiteral("cmdOK")), Qt::LeftButton);
         seen += box->isVisible() ? "|open" : "|closed";
         box->reject(); // never leave the test waiting in exec()
     });
@@ -203,8 +204,13 @@ int main(int argc, char *argv[])
         ui::QtShell shell;
         frmMain window({&messages, &pointer, &shell}, TestFolders::buildAppFolder());
         window.show();
-        QTimer::singleShot(0, &window,
-                           [&window] { window.findChild<QAction *>(QStringLiteral("mnuClose"))->trigger(); });
+        QTimer::singleShot(0, &window, [&window] {
+            // A child without the command ends unlike the parent expects.
+            if (auto *close = window.findChild<QAction *>(QStringLiteral("mnuClose")))
+                close->trigger();
+            else
+                QCoreApplication::exit(2);
+        });
         return QApplication::exec();
     }
     TestWindow test;

@@ -5,15 +5,24 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QTest>
 
 namespace ui {
 
-QWidget *Controls::find(const QString &name) const
+void Controls::missed(const QString &name, const char *kind) const
 {
-    QWidget *found = m_window->findChild<QWidget *>(name);
-    if (!found)
-        qFatal("Control %s does not exist on %s", qPrintable(name), qPrintable(m_window->objectName()));
-    return found;
+    const QString what = m_window->findChild<QWidget *>(name)
+                             ? QStringLiteral("Control %1 is no %2").arg(name, QLatin1String(kind))
+                             : QStringLiteral("Control %1 does not exist on %2").arg(name, m_window->objectName());
+    QTest::qFail(qPrintable(what), __FILE__, __LINE__);
+}
+
+QAction *Controls::action(const QString &name) const
+{
+    if (auto *found = m_window->findChild<QAction *>(name))
+        return found;
+    QTest::qFail(qPrintable(QStringLiteral("Menu command %1 does not exist").arg(name)), __FILE__, __LINE__);
+    return new QAction(m_window);
 }
 
 QString Controls::text(const QString &name) const

@@ -2,16 +2,22 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QStringList>
+
+#include <type_traits>
 
 namespace ui {
 
 // Reaches the controls of a window by their objectName, as a user or a
 // screen reader knows them. A name that the window does not hold, or a
-// control of another kind than asked for, fails the test process.
+// control of another kind than asked for, fails the running test with the
+// name it missed; the test then goes on with a hidden stand-in control, so
+// that one missing control is reported once and nothing crashes.
 class Controls
 {
 public:
@@ -23,10 +29,28 @@ public:
     template<typename T = QWidget>
     T *get(const QString &name) const
     {
-        auto *found = qobject_cast<T *>(find(name));
-        if (!found)
-            qFatal("Control %s is no %s", qPrintable(name), T::staticMetaObject.className());
-        return found;
+        if (auto *found = qobject_cast<T *>(m_window->findChild<QWidget *>(name)))
+            return found;
+        missed(name, T::staticMetaObject.className());
+        // Only QAbstractButton, of the kinds asked for, cannot be made itself.
+        using Made = std::conditional_t<std::is_abstract_v<T>, QPushButton, T>;
+        auto *standIn = new Made(m_window);
+        standIn->hide();
+        return standIn;
+    }
+    // A menu command of the window, by its objectName.
+    QAction *action(const QString &name) const;
+    // The window's only control of a kind that has no name of its own (the
+    // bar and the button of a progress dialog).
+    template<typename T>
+    T *only() const
+    {
+        if (auto *found = m_window->findChild<T *>())
+            return found;
+        missed(QStringLiteral("of no name"), T::staticMetaObject.className());
+        auto *standIn = new T(m_window);
+        standIn->hide();
+        return standIn;
     }
     QWidget *widget(const QString &name) const { return get(name); }
     QLineEdit *lineEdit(const QString &name) const { return get<QLineEdit>(name); }
@@ -50,7 +74,7 @@ public:
     QStringList items(const QString &name) const;
 
 private:
-    QWidget *find(const QString &name) const;
+    void missed(const QString &name, const char *kind) const;
 
     QWidget *m_window;
 };
