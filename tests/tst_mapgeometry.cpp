@@ -257,7 +257,7 @@ void TestMapGeometry::tileCells_data()
 void TestMapGeometry::tileCells()
 {
     QFETCH(QByteArray, file);
-    QTEST(ReadTileCells(file), "tiles");
+    QTEST(TileCellsOf(ReadListFile(file).rows), "tiles");
 }
 
 void TestMapGeometry::dragRounding_data()

@@ -4,6 +4,7 @@
 #include "app/centerform.h"
 #include "app/menucommands.h"
 #include "app/requestcommands.h"
+#include "app/requestform.h"
 #include "catalogue/cataloguetext.h"
 #include "catalogue/configreader.h"
 #include "domain/domainselection.h"
@@ -40,12 +41,22 @@ frmMain::frmMain(ui::Services services, const QString &appFolder, QWidget *paren
     m_domainSelection = std::make_unique<DomainSelection>(m_context, *m_methodRefresh);
     m_mapLink = std::make_unique<MapLink>(m_context);
     m_entry = std::make_unique<EntryController>(m_context);
-    m_tileRun = std::make_unique<TileRun>(m_context);
+    const TileRunControls runControls{m_form.cmdShow,      m_form.TilesListBox,   m_form.TilesCountLabel,
+                                      m_form.WarningLabel, m_form.ShowFileButton, this};
+    m_tileRun = std::make_unique<TileRun>(
+        runControls, services, m_state.appFolder, [this]() -> std::optional<ControlFileWriter> {
+            if (!m_state.selectedDomain())
+                return std::nullopt;
+            return ControlFileWriter(RequestForm(m_form, m_state).current(), m_state.DomainLimits);
+        });
     m_menuCommands = std::make_unique<MenuCommands>(m_context, this);
     m_requestCommands = std::make_unique<RequestCommands>(m_context, this);
-    connect(m_tileRun.get(), &TileRun::tilesShown, this, [this] { m_requestCommands->RememberRequest(); });
     // After the handlers above, so the map shows what they did.
     m_mapFeed = std::make_unique<DomainMapFeed>(*m_form.DomainMap, m_form, m_state);
+    connect(m_tileRun.get(), &TileRun::tilesShown, this, [this](const QList<ListFileRow> &rows) {
+        m_requestCommands->RememberRequest();
+        m_mapFeed->takeTiles(rows);
+    });
 
     Form_Load();
 }
