@@ -40,10 +40,7 @@ void TestRequests::controlFileChecks_data()
         QTest::newRow(name) << method << QString::fromLatin1(entries).split(u'|') << QString() << refusal << ""
                             << "";
     };
-    written("indices", 2, "10|40|5|25", "10,40", "5,25");
-    written("box typed north-east corner first", 1, "40|N|70|W|30|N|80|W", "-80,-70", "30,40");
     written("south; 0 W; 15 digits", 1, "10|S|0|W|20|S|80.12345678901234|W", "-80.1234567890123,0", "-20,-10");
-    written("centre, no trailing zeros", 3, "45.500000|N|73.250000|W|150", "-73.25,45.5", "150");
     written("centre with empty hemisphere lists is north and east", 3, "45.500000||73.250000||150", "73.25,45.5",
             "150");
     written("hemisphere letters in other case are north and east", 1, "10|s|20|w|20|N|30|E", "20,30", "10,20");
