@@ -66,7 +66,6 @@ void TestRequests::controlFileChecks_data()
     const QString noCentre = QStringLiteral("Please provide radius and origin coordinnates of the domain.");
     refused("radius empty", 3, "45.5|N|73.25|W|", noCentre);
     refused("centre longitude empty", 3, "45.5|N||W|150", noCentre);
-    refused("centre latitude empty", 3, "|N|73.25|W|150", noCentre);
     refused("radius of blanks", 3, "45.5|N|73.25|W|  ", "The radius \"  \" is not a number.");
     refused("centre not a number", 3, "45.5|N|7..3|W|150", "The center coordinate \"7..3\" is not a number.");
     refused("no method", 0, "", "Please select the type of coordinates first.");

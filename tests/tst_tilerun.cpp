@@ -188,15 +188,10 @@ void TestTileRun::showTiles_data()
     QTest::addColumn<QStringList>("tiles");
 
     const QByteArray table = crlf({Header, "1    5     a"});
-    const QStringList earlier{"Tile number: 99"};
     const QByteArray box = expectedFile("2", "-80,-70", "30,40");
     const auto written = [&](const char *name, int method, const Entries &changes, const QByteArray &file) {
         QTest::newRow(name) << method << changes << "replay" << table << "" << file << 1 << ""
                             << "" << QStringList{"Tile number: 5"};
-    };
-    const auto refused = [&](const char *name, int method, const Entries &changes, const QString &message) {
-        QTest::newRow(name) << method << changes << "replay" << table << "" << OldControlFile << 0
-                            << "Error: " + message << "" << earlier;
     };
     const auto failed = [&](const char *name, const QString &engine, const QByteArray &replay, const char *obstacle,
                             const QString &message, const QString &details = {},
@@ -213,9 +208,6 @@ void TestTileRun::showTiles_data()
 
     written("indices", 2, {}, expectedFile("1", "10,40", "5,25"));
     written("box typed north-east corner first", 1, {}, box);
-    // The writer's refusals are checked without a window; here one reaches it.
-    refused("first hemisphere empty", 1, {{"cboLonLL1", ""}},
-            "Please provide all the requested latitudes/longitudes .");
 
     // The engine's reasons, its text before the header, come as details behind the usual message.
     failed("ERROR before the header", "replay",
