@@ -311,11 +311,11 @@ void BM_TileList(benchmark::State &state)
         const Spent spent = measure([&] {
             QFile file(path);
             file.open(QIODevice::ReadOnly);
-            const ListFileContent content = ReadListFile(file);
+            const ListFileContent content = ReadListFile(file.readAll());
             QStringList items;
-            items.reserve(content.TileNumbers.size());
-            for (const QString &tile : content.TileNumbers)
-                items << QStringLiteral("Tile number: ") + tile;
+            items.reserve(content.rows.size());
+            for (const QString &tile : content.TileNumbers())
+                items << TileListItem(tile);
             tiles->clear();
             tiles->addItems(items);
             w.window->repaint();

@@ -161,7 +161,7 @@ void TestDomainMap::tilesComeWithARunAndGoWithTheList()
     QVERIFY(list->count() > 1);
     const QList<TileCells> &tiles = map()->scene().tiles;
     QCOMPARE(tiles.size(), list->count());
-    QCOMPARE(QStringLiteral("Tile number: ") + tiles.first().number, list->item(0)->text());
+    QCOMPARE(TileListItem(tiles.first().number), list->item(0)->text());
     QVERIFY(map()->accessibleDescription().endsWith(QStringLiteral("%1 tiles drawn.").arg(list->count())));
 
     // A run the engine refuses leaves the list, and the tiles, as they were.

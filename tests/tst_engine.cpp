@@ -99,7 +99,7 @@ void TestEngine::requests()
     const QByteArray list = TestFolders::readFile(work.filePath("quorvantix.lst"));
     const QByteArray output = TestFolders::readFile(work.filePath("quorvantix.dat"));
     const ListFileContent content = ReadListFile(list);
-    QCOMPARE(content.TileNumbers, tiles);
+    QCOMPARE(content.TileNumbers(), tiles);
     if (!error.isNull()) {
         QVERIFY2(list.contains("\r\nERROR: " + error), list.constData());
         QCOMPARE(content.outcome, Outcome::ErrorReported);
@@ -158,7 +158,7 @@ void TestEngine::listFiles()
     QFETCH(Outcome, outcome);
     const ListFileContent content = ReadListFile(bytes);
     QCOMPARE(content.outcome, outcome);
-    QTEST(content.TileNumbers, "tiles");
+    QTEST(content.TileNumbers(), "tiles");
 }
 
 QTEST_GUILESS_MAIN(TestEngine)

@@ -238,11 +238,6 @@ void TestMapGeometry::tileCells_data()
                                              << QList<TileCells>{three, four};
     QTest::newRow("more blanks") << head + "12    7   I 81-90 J 1-20  I 81-81 J 1-1  \r\n"
                                  << QList<TileCells>{{"7", {81, 90, 1, 20}, {81, 81, 1, 1}}};
-    QTest::newRow("no header") << one + two << QList<TileCells>();
-    QTest::newRow("an empty line ends the table") << head + one + "\r\n" + two << QList<TileCells>{three};
-    // As in the tile list: a line with three blanks before the number names no tile.
-    QTest::newRow("a line naming no tile") << head + one + "2   345     I 1-20 J 21-40     I 5-20 J 30-40\r\n"
-                                           << QList<TileCells>{three};
     // One tile whose ranges do not read: none drawn, a partial set would mislead.
     const auto noRead = [&](const char *name, const QByteArray &line) {
         QTest::newRow(name) << head + one + line + "\r\n" << QList<TileCells>();
@@ -257,7 +252,7 @@ void TestMapGeometry::tileCells_data()
 void TestMapGeometry::tileCells()
 {
     QFETCH(QByteArray, file);
-    QTEST(ReadTileCells(file), "tiles");
+    QTEST(TileCellsOf(ReadListFile(file).rows), "tiles");
 }
 
 void TestMapGeometry::dragRounding_data()

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "run/controlfilereader.h"
+#include "run/controlfilewriter.h"
 #include "run/recentrequests.h"
 #include "run/requesttext.h"
 
@@ -12,12 +13,80 @@ class TestRequests final : public QObject
     Q_OBJECT
 
 private slots:
+    void controlFileChecks_data();
+    void controlFileChecks();
     void controlFileReadsBack_data();
     void controlFileReadsBack();
     void requestInWords_data();
     void requestInWords();
     void recentRequestsKeepTheLastTen();
 };
+
+void TestRequests::controlFileChecks_data()
+{
+    QTest::addColumn<int>("method");
+    QTest::addColumn<QStringList>("entries"); // in the order of TileRequests::entryNames
+    QTest::addColumn<QString>("domain");      // the selected domain's limits, as the catalogue gives them
+    QTest::addColumn<QString>("refusal");
+    QTest::addColumn<QString>("line7"); // the values of lines 7 and 8 when accepted
+    QTest::addColumn<QString>("line8");
+
+    const auto written = [](const char *name, int method, const char *entries, const char *line7, const char *line8,
+                            const char *domain = "") {
+        QTest::newRow(name) << method << QString::fromLatin1(entries).split(u'|') << QString::fromLatin1(domain) << ""
+                            << line7 << line8;
+    };
+    const auto refused = [](const char *name, int method, const char *entries, const QString &refusal) {
+        QTest::newRow(name) << method << QString::fromLatin1(entries).split(u'|') << QString() << refusal << ""
+                            << "";
+    };
+    written("south; 0 W; 15 digits", 1, "10|S|0|W|20|S|80.12345678901234|W", "-80.1234567890123,0", "-20,-10");
+    written("centre with empty hemisphere lists is north and east", 3, "45.500000||73.250000||150", "73.25,45.5",
+            "150");
+    written("hemisphere letters in other case are north and east", 1, "10|s|20|w|20|N|30|E", "20,30", "10,20");
+    const char *across = "1 1 101 41 0 0 165 -170 -25 -15";
+    written("175 E to 175 W in a domain across the 180th meridian", 1, "17|S|175|E|20|S|175|W", "175,-175", "-20,-17",
+            across);
+    written("the same box in no known domain", 1, "17|S|175|E|20|S|175|W", "-175,175", "-20,-17");
+
+    const QString order = QStringLiteral("Starting indices for i and j must smaller than ending indices");
+    const QString notWhole = QStringLiteral("The index \"%1\" is not a whole number between -32768 and 32767.");
+    refused("index empty", 2, "10|40|5|", "Please provide starting and ending indices.");
+    refused("i start equals end", 2, "10|10|5|25", order);
+    refused("j start after end", 2, "10|40|26|25", order);
+    refused("index not a number", 2, "10|4o|5|25", notWhole.arg("4o"));
+    refused("index with a fraction", 2, "10|40|5.5|25", notWhole.arg("5.5"));
+    refused("index beyond 16 bits", 2, "10|40|5|32768", notWhole.arg("32768"));
+    const QString firstCorner = QStringLiteral("Please provide all the requested latitudes/longitudes .");
+    const QString secondCorner = QStringLiteral("Please provide all the requested latitudes/longitudes.");
+    refused("first hemisphere empty", 1, "40|N|70||30|N|80|W", firstCorner);
+    refused("both corners empty", 1, "40|N||W|30|N||W", firstCorner);
+    refused("second hemisphere empty", 1, "40|N|70|W|30||80|W", secondCorner);
+    refused("latitude not a number", 1, "40|N|70|W|3O|N|80|W", "The latitude or longitude \"3O\" is not a number.");
+    const QString noCentre = QStringLiteral("Please provide radius and origin coordinnates of the domain.");
+    refused("radius empty", 3, "45.5|N|73.25|W|", noCentre);
+    refused("centre longitude empty", 3, "45.5|N||W|150", noCentre);
+    refused("radius of blanks", 3, "45.5|N|73.25|W|  ", "The radius \"  \" is not a number.");
+    refused("centre not a number", 3, "45.5|N|7..3|W|150", "The center coordinate \"7..3\" is not a number.");
+    refused("no method", 0, "", "Please select the type of coordinates first.");
+}
+
+// The writer on a request of region 7 of 2001, without a window: the
+// refusal, or the values of lines 7 and 8.
+void TestRequests::controlFileChecks()
+{
+    QFETCH(int, method);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, domain);
+    QFETCH(QString, refusal);
+    const TileRequest request{{}, QStringLiteral("7"), QStringLiteral("2001"), CoordinateMethod(method), entries};
+    const ControlFileCheck checked =
+        ControlFileWriter(request, domain.split(u' ', Qt::SkipEmptyParts)).CheckedControlFileLines();
+    QCOMPARE(checked.refusal, refusal);
+    QCOMPARE(checked.lines.size(), refusal.isEmpty() ? 12 : 0);
+    QTEST(checked.lines.value(6).section(u' ', 0, 0), "line7");
+    QTEST(checked.lines.value(7).section(u' ', 0, 0), "line8");
+}
 
 void TestRequests::controlFileReadsBack_data()
 {

@@ -188,15 +188,10 @@ void TestTileRun::showTiles_data()
     QTest::addColumn<QStringList>("tiles");
 
     const QByteArray table = crlf({Header, "1    5     a"});
-    const QStringList earlier{"Tile number: 99"};
     const QByteArray box = expectedFile("2", "-80,-70", "30,40");
     const auto written = [&](const char *name, int method, const Entries &changes, const QByteArray &file) {
         QTest::newRow(name) << method << changes << "replay" << table << "" << file << 1 << ""
                             << "" << QStringList{"Tile number: 5"};
-    };
-    const auto refused = [&](const char *name, int method, const Entries &changes, const QString &message) {
-        QTest::newRow(name) << method << changes << "replay" << table << "" << OldControlFile << 0
-                            << "Error: " + message << "" << earlier;
     };
     const auto failed = [&](const char *name, const QString &engine, const QByteArray &replay, const char *obstacle,
                             const QString &message, const QString &details = {},
@@ -213,31 +208,6 @@ void TestTileRun::showTiles_data()
 
     written("indices", 2, {}, expectedFile("1", "10,40", "5,25"));
     written("box typed north-east corner first", 1, {}, box);
-    written("south; 0 W; 15 digits", 1,
-            entries("txtLat1=10;cboLatLL1=S;txtLat2=20;cboLatLL2=S;txtLon1=0;txtLon2=80.12345678901234"),
-            expectedFile("2", "-80.1234567890123,0", "-20,-10"));
-    written("centre, no trailing zeros", 3, {}, expectedFile("3", "-73.25,45.5", "150", true));
-    written("centre with empty hemisphere lists is north and east", 3, {{"cboEMRLAT01", ""}, {"cboEMRLON01", ""}},
-            expectedFile("3", "73.25,45.5", "150", true));
-
-    const QString order = QStringLiteral("Starting indices for i and j must smaller than ending indices");
-    const QString notWhole = QStringLiteral("The index \"%1\" is not a whole number between -32768 and 32767.");
-    refused("index empty", 2, {{"TextIndexjEnd", ""}}, "Please provide starting and ending indices.");
-    refused("i start equals end", 2, {{"TextIndexiEnd", "10"}}, order);
-    refused("j start after end", 2, {{"TextIndexjStart", "26"}}, order);
-    refused("index not a number", 2, {{"TextIndexiEnd", "4o"}}, notWhole.arg("4o"));
-    refused("index beyond 16 bits", 2, {{"TextIndexjEnd", "32768"}}, notWhole.arg("32768"));
-    const QString firstCorner = QStringLiteral("Please provide all the requested latitudes/longitudes .");
-    const QString secondCorner = QStringLiteral("Please provide all the requested latitudes/longitudes.");
-    refused("first hemisphere empty", 1, {{"cboLonLL1", ""}}, firstCorner);
-    refused("both corners empty", 1, {{"txtLon1", ""}, {"txtLon2", ""}}, firstCorner);
-    refused("second hemisphere empty", 1, {{"cboLatLL2", ""}}, secondCorner);
-    refused("latitude not a number", 1, {{"txtLat2", "3O"}}, "The latitude or longitude \"3O\" is not a number.");
-    const QString noCentre = QStringLiteral("Please provide radius and origin coordinnates of the domain.");
-    refused("radius empty", 3, {{"txtRadius1", ""}}, noCentre);
-    refused("centre longitude empty", 3, {{"txtEMRLON01", ""}}, noCentre);
-    refused("radius of blanks", 3, {{"txtRadius1", "  "}}, "The radius \"  \" is not a number.");
-    refused("centre not a number", 3, {{"txtEMRLON01", "7..3"}}, "The center coordinate \"7..3\" is not a number.");
 
     // The engine's reasons, its text before the header, come as details behind the usual message.
     failed("ERROR before the header", "replay",

@@ -4,6 +4,7 @@
 #include "app/centerform.h"
 #include "app/menucommands.h"
 #include "app/requestcommands.h"
+#include "app/requestform.h"
 #include "catalogue/cataloguetext.h"
 #include "catalogue/configreader.h"
 #include "domain/domainselection.h"
@@ -37,10 +38,16 @@ frmMain::frmMain(ui::Services services, const QString &appFolder, QWidget *paren
     connect(m_downloadsControl, &DownloadsControl::catalogueReplaced, this, [this] { InitMainForm(); });
 
     wirePanels();
-    m_tileRun = std::make_unique<TileRun>(m_context);
+    const TileRunControls runControls{m_form.cmdShow,      m_form.TilesListBox,   m_form.TilesCountLabel,
+                                      m_form.WarningLabel, m_form.ShowFileButton, this};
+    m_tileRun = std::make_unique<TileRun>(
+        runControls, services, m_state.appFolder, [this]() -> std::optional<ControlFileWriter> {
+            if (!m_state.selectedDomain())
+                return std::nullopt;
+            return ControlFileWriter(RequestForm(m_form, m_state).current(), m_state.DomainLimits);
+        });
     m_menuCommands = std::make_unique<MenuCommands>(m_context, this);
     m_requestCommands = std::make_unique<RequestCommands>(m_context, this);
-    connect(m_tileRun.get(), &TileRun::tilesShown, this, [this] { m_requestCommands->RememberRequest(); });
     // After the handlers above, so the map shows what they did.
     const MainWindowForm &f = m_form;
     m_mapFeed = std::make_unique<DomainMapFeed>(
@@ -49,6 +56,10 @@ frmMain::frmMain(ui::Services services, const QString &appFolder, QWidget *paren
                                 f.startLatitude, f.startLongitude, f.endLatitude, f.endLongitude, f.indexRange,
                                 f.centre},
         m_state);
+    connect(m_tileRun.get(), &TileRun::tilesShown, this, [this](const QList<ListFileRow> &rows) {
+        m_requestCommands->RememberRequest();
+        m_mapFeed->takeTiles(rows);
+    });
 
     Form_Load();
 }

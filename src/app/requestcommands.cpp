@@ -7,6 +7,7 @@
 #include "core/mainwindowform.h"
 #include "core/windowcontext.h"
 #include "run/controlfilereader.h"
+#include "run/controlfilewriter.h"
 #include "run/recentrequests.h"
 #include "run/requesttext.h"
 #include "ui/messages.h"
@@ -40,7 +41,6 @@ RequestCommands::RequestCommands(WindowContext &context, QMainWindow *window)
     : m_context(context)
     , m_window(window)
     , m_form(context.form, context.state)
-    , m_writer(context)
 {
     const MainWindowForm &f = context.form;
     QObject::connect(f.mnuOpenRequest, &QAction::triggered, window, [this] { mnuOpenRequest_Click(); });
@@ -162,7 +162,13 @@ std::optional<QStringList> RequestCommands::checkedLines()
         m_context.services.messages->critical(QStringLiteral("No domain has been selected"));
         return std::nullopt;
     }
-    return m_writer.CheckedControlFileLines();
+    const ControlFileCheck checked =
+        ControlFileWriter(m_form.current(), m_context.state.DomainLimits).CheckedControlFileLines();
+    if (checked.refused()) {
+        m_context.services.messages->critical(checked.refusal, ErrorTitle);
+        return std::nullopt;
+    }
+    return checked.lines;
 }
 
 QString RequestCommands::fileChosen(bool save) const

@@ -2,9 +2,9 @@
 #pragma once
 
 #include "app/requestform.h"
-#include "run/controlfilewriter.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -37,5 +37,4 @@ private:
     WindowContext &m_context;
     QMainWindow *m_window;
     RequestForm m_form;
-    ControlFileWriter m_writer;
 };

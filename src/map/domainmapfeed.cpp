@@ -9,17 +9,13 @@
 #include "entry/coordinateentry.h"
 #include "entry/indexrangepanel.h"
 #include "map/domainmap.h"
-#include "run/listfilesource.h"
 #include "ui/picklist.h"
 #include "ui/userpick.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
-#include <QDir>
 #include <QEvent>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QSet>
 
 #include <cmath>
@@ -70,9 +66,8 @@ DomainMapFeed::DomainMapFeed(DomainMap &map, const Controls &controls, const Mai
     connect(m_form.indexRange, &IndexRangePanel::valuesChanged, this, &DomainMapFeed::syncSubdomain);
     connect(m_form.centre, &CentrePanel::valuesChanged, this, &DomainMapFeed::syncSubdomain);
 
-    // The map's tiles are those of the list: they come with a run and go
-    // when the list is emptied.
-    connect(m_form.cmdShow, &QAbstractButton::clicked, this, [this] { takeTiles(QDir::currentPath()); });
+    // The map's tiles are those of the list: they come with a run
+    // (takeTiles) and go when the list is emptied.
     const auto emptied = [this] {
         if (m_form.TilesListBox->count() == 0)
             m_map.setTiles({});
@@ -161,26 +156,9 @@ void DomainMapFeed::syncSubdomain()
     m_map.setSubdomain(subdomain);
 }
 
-void DomainMapFeed::takeTiles(const QString &folder)
+void DomainMapFeed::takeTiles(const QList<ListFileRow> &rows)
 {
-    // Only the very tiles the list shows, in its order.
-    const auto matchList = [this](const QList<TileCells> &tiles) {
-        if (tiles.size() != m_form.TilesListBox->count())
-            return false;
-        for (int row = 0; row < tiles.size(); ++row) {
-            if (m_form.TilesListBox->item(row)->text() != QStringLiteral("Tile number: ") + tiles.at(row).number)
-                return false;
-        }
-        return true;
-    };
-    const ListFileSource list = ListFileSource::read(QDir(folder).filePath(QStringLiteral("quorvantix.lst")));
-    const QList<TileCells> tiles = list.problem == ListFileSource::Problem::None ? ReadTileCells(list.bytes)
-                                                                                 : QList<TileCells>();
-    if (m_form.TilesListBox->count() > 0 && matchList(tiles))
-        m_map.setTiles(tiles);
-    // A run that failed and left the list as it was leaves the map as it was.
-    else if (!matchList(m_map.scene().tiles))
-        m_map.setTiles({});
+    m_map.setTiles(TileCellsOf(rows));
 }
 
 void DomainMapFeed::writeBox(QPointF startLonLat, QPointF endLonLat)

@@ -51,10 +51,10 @@ public:
     void syncDomains();
     // The sub-domain of the active method: after a change of a field.
     void syncSubdomain();
-    // After a run: the tiles of the list file in `folder` when they are the
-    // ones the tile list shows (none when their ranges do not read); a run
-    // that failed and left the list as it was leaves the map's tiles too.
-    void takeTiles(const QString &folder);
+    // After a run that listed its tiles: the rows of its list file (none
+    // drawn when their ranges do not read). A run that failed leaves the
+    // map's tiles as it leaves the list.
+    void takeTiles(const QList<ListFileRow> &rows);
 
     void writeBox(QPointF startLonLat, QPointF endLonLat);
     void writeIndices(const IndexRange &range);

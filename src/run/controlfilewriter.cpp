@@ -5,137 +5,126 @@
 #include "common/longituderange.h"
 #include "common/numbertext.h"
 #include "common/safefilewrite.h"
-#include "core/mainwindowform.h"
-#include "core/windowcontext.h"
-#include "ui/messages.h"
-#include "ui/picklist.h"
 
-#include <QComboBox>
 #include <QDir>
-#include <QLineEdit>
-#include <QListWidget>
 
 #include <algorithm>
 #include <cmath>
 
+// The entries are read by their place in the request:
+//   box:     lat1 hemisphere1 lon1 hemisphere1 lat2 hemisphere2 lon2 hemisphere2
+//   indices: i start, i end, j start, j end
+//   centre:  lat hemisphere lon hemisphere radius
 namespace {
 
-const QString ErrorTitle = QStringLiteral("Error");
+enum Box { Lat1, LatLL1, Lon1, LonLL1, Lat2, LatLL2, Lon2, LonLL2 };
+enum Indices { IStart, IEnd, JStart, JEnd };
+enum Centre { CentreLat, CentreLatLL, CentreLon, CentreLonLL, Radius };
+
+ControlFileCheck refusal(const QString &message)
+{
+    return {{}, message};
+}
 
 } // namespace
 
-ControlFileWriter::ControlFileWriter(WindowContext &context)
-    : m_context(context)
+ControlFileWriter::ControlFileWriter(TileRequest request, QStringList domainLimits)
+    : m_request(std::move(request))
+    , m_domainLimits(std::move(domainLimits))
 {
 }
 
-bool ControlFileWriter::WriteControlFile()
+ControlFileCheck ControlFileWriter::WriteControlFile(const QString &folder) const
 {
-    const std::optional<QStringList> lines = CheckedControlFileLines();
-    if (!lines)
-        return false;
-    const QByteArray bytes = ControlFileBytes(*lines);
-    // All or nothing: a failed write keeps the earlier control file.
-    const QString path = QDir::current().filePath(QStringLiteral("quorvantix.inp"));
-    if (const std::optional<QString> reason = SafeFileWrite::replaceFile(path, bytes)) {
-        refuse(QStringLiteral("Unable to write the control file %1: %2").arg(QDir::toNativeSeparators(path), *reason));
-        return false;
-    }
-    return true;
+    const ControlFileCheck checked = CheckedControlFileLines();
+    if (checked.refused())
+        return checked;
+    const QString path = QDir(folder).filePath(QStringLiteral("quorvantix.inp"));
+    if (const std::optional<QString> reason = SafeFileWrite::replaceFile(path, ControlFileBytes(checked.lines)))
+        return refusal(
+            QStringLiteral("Unable to write the control file %1: %2").arg(QDir::toNativeSeparators(path), *reason));
+    return checked;
 }
 
-std::optional<QStringList> ControlFileWriter::CheckedControlFileLines()
+ControlFileCheck ControlFileWriter::CheckedControlFileLines() const
 {
-    const QString region = m_context.state.SelectedDomain;
-    // Every domain entry ends with its four-digit year.
-    const QString year = m_context.form.DomainsAvailableBox->chosenText().right(4);
-
     LimitArray limits{};
-    switch (m_context.state.SelectionMethod) {
+    std::optional<QString> refused;
+    switch (m_request.selectionMethod) {
     case CoordinateMethod::Indices:
-        if (CheckIndexEntries())
-            return std::nullopt;
-        ReadIndexLimits(limits);
+        if (!(refused = CheckIndexEntries()))
+            ReadIndexLimits(limits);
         break;
     case CoordinateMethod::CentreRadius:
-        if (CheckCentreEntries())
-            return std::nullopt;
-        ReadCentreAndRadius(limits);
+        if (!(refused = CheckCentreEntries()))
+            ReadCentreAndRadius(limits);
         break;
     case CoordinateMethod::LatLonBox:
-        if (CheckLatLonEntries())
-            return std::nullopt;
-        ReadLatLonLimits(limits);
+        if (!(refused = CheckLatLonEntries()))
+            ReadLatLonLimits(limits);
         break;
     case CoordinateMethod::None:
-        refuse(QStringLiteral("Please select the type of coordinates first."));
-        return std::nullopt;
+        refused = QStringLiteral("Please select the type of coordinates first.");
+        break;
     }
-    return ControlFileLines(region, year, m_context.state.SelectionMethod, limits);
+    if (refused)
+        return refusal(*refused);
+    return {ControlFileLines(m_request.region, m_request.year, m_request.selectionMethod, limits), {}};
 }
 
-bool ControlFileWriter::CheckIndexEntries()
+std::optional<QString> ControlFileWriter::CheckIndexEntries() const
 {
-    const MainWindowForm &f = m_context.form;
-    const QLineEdit *const fields[] = {f.TextIndexiStart, f.TextIndexiEnd, f.TextIndexjStart, f.TextIndexjEnd};
-    for (const QLineEdit *field : fields) {
-        if (field->text().isEmpty())
-            return refuse(QStringLiteral("Please provide starting and ending indices."));
+    const qsizetype fields[] = {IStart, IEnd, JStart, JEnd};
+    for (const qsizetype k : fields) {
+        if (entry(k).isEmpty())
+            return QStringLiteral("Please provide starting and ending indices.");
     }
     // A fraction is refused, not rounded: the map draws the range the text shows.
-    for (const QLineEdit *field : fields) {
-        if (!FieldValue::index(field->text())) {
-            return refuse(
-                QStringLiteral("The index \"%1\" is not a whole number between -32768 and 32767.").arg(field->text()));
-        }
+    for (const qsizetype k : fields) {
+        if (!FieldValue::index(entry(k)))
+            return QStringLiteral("The index \"%1\" is not a whole number between -32768 and 32767.").arg(entry(k));
     }
-    const qint16 iStart = *FieldValue::index(f.TextIndexiStart->text());
-    const qint16 iEnd = *FieldValue::index(f.TextIndexiEnd->text());
-    const qint16 jStart = *FieldValue::index(f.TextIndexjStart->text());
-    const qint16 jEnd = *FieldValue::index(f.TextIndexjEnd->text());
-    if (iStart >= iEnd || jStart >= jEnd)
-        return refuse(QStringLiteral("Starting indices for i and j must smaller than ending indices"));
-    return false;
+    if (*FieldValue::index(entry(IStart)) >= *FieldValue::index(entry(IEnd))
+        || *FieldValue::index(entry(JStart)) >= *FieldValue::index(entry(JEnd)))
+        return QStringLiteral("Starting indices for i and j must smaller than ending indices");
+    return std::nullopt;
 }
 
-bool ControlFileWriter::CheckLatLonEntries()
+std::optional<QString> ControlFileWriter::CheckLatLonEntries() const
 {
-    const MainWindowForm &f = m_context.form;
-    const auto anyEmpty = [](std::initializer_list<QString> texts) {
-        return std::any_of(texts.begin(), texts.end(), [](const QString &text) { return text.isEmpty(); });
+    const auto anyEmpty = [this](std::initializer_list<qsizetype> fields) {
+        return std::any_of(fields.begin(), fields.end(), [this](qsizetype k) { return entry(k).isEmpty(); });
     };
-    if (anyEmpty({f.txtLat1->text(), f.txtLon1->text(), f.cboLatLL1->currentText(), f.cboLonLL1->currentText()}))
-        return refuse(QStringLiteral("Please provide all the requested latitudes/longitudes ."));
-    if (anyEmpty({f.txtLat2->text(), f.txtLon2->text(), f.cboLatLL2->currentText(), f.cboLonLL2->currentText()}))
-        return refuse(QStringLiteral("Please provide all the requested latitudes/longitudes."));
-    for (const QLineEdit *field : {f.txtLat1, f.txtLon1, f.txtLat2, f.txtLon2}) {
-        if (!NumberText::toNumber(field->text()))
-            return refuse(QStringLiteral("The latitude or longitude \"%1\" is not a number.").arg(field->text()));
+    if (anyEmpty({Lat1, Lon1, LatLL1, LonLL1}))
+        return QStringLiteral("Please provide all the requested latitudes/longitudes .");
+    if (anyEmpty({Lat2, Lon2, LatLL2, LonLL2}))
+        return QStringLiteral("Please provide all the requested latitudes/longitudes.");
+    for (const qsizetype k : {Lat1, Lon1, Lat2, Lon2}) {
+        if (!NumberText::toNumber(entry(k)))
+            return QStringLiteral("The latitude or longitude \"%1\" is not a number.").arg(entry(k));
     }
-    return false;
+    return std::nullopt;
 }
 
-bool ControlFileWriter::CheckCentreEntries()
+std::optional<QString> ControlFileWriter::CheckCentreEntries() const
 {
-    const MainWindowForm &f = m_context.form;
-    if (f.txtRadius1->text().isEmpty() || f.txtEMRLON01->text().isEmpty() || f.txtEMRLAT01->text().isEmpty())
-        return refuse(QStringLiteral("Please provide radius and origin coordinnates of the domain."));
-    if (!NumberText::toNumber(f.txtRadius1->text()))
-        return refuse(QStringLiteral("The radius \"%1\" is not a number.").arg(f.txtRadius1->text()));
-    for (const QLineEdit *field : {f.txtEMRLON01, f.txtEMRLAT01}) {
-        if (!NumberText::toNumber(field->text()))
-            return refuse(QStringLiteral("The center coordinate \"%1\" is not a number.").arg(field->text()));
+    if (entry(Radius).isEmpty() || entry(CentreLon).isEmpty() || entry(CentreLat).isEmpty())
+        return QStringLiteral("Please provide radius and origin coordinnates of the domain.");
+    if (!NumberText::toNumber(entry(Radius)))
+        return QStringLiteral("The radius \"%1\" is not a number.").arg(entry(Radius));
+    for (const qsizetype k : {CentreLon, CentreLat}) {
+        if (!NumberText::toNumber(entry(k)))
+            return QStringLiteral("The center coordinate \"%1\" is not a number.").arg(entry(k));
     }
-    return false;
+    return std::nullopt;
 }
 
 void ControlFileWriter::ReadIndexLimits(LimitArray &limits) const
 {
-    const MainWindowForm &f = m_context.form;
-    const double iStart = FieldValue::index(f.TextIndexiStart->text()).value_or(0);
-    const double iEnd = FieldValue::index(f.TextIndexiEnd->text()).value_or(0);
-    const double jStart = FieldValue::index(f.TextIndexjStart->text()).value_or(0);
-    const double jEnd = FieldValue::index(f.TextIndexjEnd->text()).value_or(0);
+    const double iStart = FieldValue::index(entry(IStart)).value_or(0);
+    const double iEnd = FieldValue::index(entry(IEnd)).value_or(0);
+    const double jStart = FieldValue::index(entry(JStart)).value_or(0);
+    const double jEnd = FieldValue::index(entry(JEnd)).value_or(0);
     limits[1] = MinOf(iStart, iEnd);
     limits[2] = MaxOf(iStart, iEnd);
     limits[3] = MinOf(jStart, jEnd);
@@ -144,11 +133,10 @@ void ControlFileWriter::ReadIndexLimits(LimitArray &limits) const
 
 void ControlFileWriter::ReadLatLonLimits(LimitArray &limits) const
 {
-    const MainWindowForm &f = m_context.form;
-    const double lat1 = signedValue(f.txtLat1, f.cboLatLL1, "S");
-    const double lat2 = signedValue(f.txtLat2, f.cboLatLL2, "S");
-    const double lon1 = signedValue(f.txtLon1, f.cboLonLL1, "W");
-    const double lon2 = signedValue(f.txtLon2, f.cboLonLL2, "W");
+    const double lat1 = signedValue(Lat1, LatLL1, "S");
+    const double lat2 = signedValue(Lat2, LatLL2, "S");
+    const double lon1 = signedValue(Lon1, LonLL1, "W");
+    const double lon2 = signedValue(Lon2, LonLL2, "W");
     limits[1] = MinOf(lat1, lat2);
     limits[2] = MaxOf(lat1, lat2);
     limits[3] = MinOf(lon1, lon2);
@@ -156,9 +144,8 @@ void ControlFileWriter::ReadLatLonLimits(LimitArray &limits) const
     // The box runs the way round the map draws it in the selected domain: a
     // box across the 180th meridian goes out western corner first, so that
     // its "from" is the greater longitude (175,-175 is 10 degrees wide).
-    const QStringList &domain = m_context.state.DomainLimits;
-    const std::optional<double> lonFrom = NumberText::toNumber(domain.value(6));
-    const std::optional<double> lonTo = NumberText::toNumber(domain.value(7));
+    const std::optional<double> lonFrom = NumberText::toNumber(m_domainLimits.value(6));
+    const std::optional<double> lonTo = NumberText::toNumber(m_domainLimits.value(7));
     if (lonFrom && lonTo && std::isfinite(*lonFrom) && std::isfinite(*lonTo)) {
         const Longitude::Ends ends = Longitude::boxEnds(lon1, lon2, Longitude::middleOf(*lonFrom, *lonTo));
         limits[3] = ends.from;
@@ -168,20 +155,12 @@ void ControlFileWriter::ReadLatLonLimits(LimitArray &limits) const
 
 void ControlFileWriter::ReadCentreAndRadius(LimitArray &limits) const
 {
-    const MainWindowForm &f = m_context.form;
-    limits[3] = NumberText::toNumber(f.txtRadius1->text()).value_or(0.0);
-    limits[1] = signedValue(f.txtEMRLAT01, f.cboEMRLAT01, "S");
-    limits[2] = signedValue(f.txtEMRLON01, f.cboEMRLON01, "W");
+    limits[3] = NumberText::toNumber(entry(Radius)).value_or(0.0);
+    limits[1] = signedValue(CentreLat, CentreLatLL, "S");
+    limits[2] = signedValue(CentreLon, CentreLonLL, "W");
 }
 
-bool ControlFileWriter::refuse(const QString &message)
+double ControlFileWriter::signedValue(qsizetype value, qsizetype hemisphere, const char *negative) const
 {
-    m_context.services.messages->critical(message, ErrorTitle);
-    return true;
-}
-
-// The entry's value, negated when its hemisphere list shows exactly `negative`.
-double ControlFileWriter::signedValue(const QLineEdit *field, const QComboBox *hemisphere, const char *negative)
-{
-    return FieldValue::coordinate(field->text(), hemisphere->currentText(), QLatin1String(negative)).value_or(0.0);
+    return FieldValue::coordinate(entry(value), entry(hemisphere), QLatin1String(negative)).value_or(0.0);
 }

@@ -2,33 +2,45 @@
 #pragma once
 
 #include "run/controlfilelines.h"
+#include "run/tilerequest.h"
+
+#include <QString>
+#include <QStringList>
 
 #include <optional>
 
-class QComboBox;
-class QLineEdit;
-class QString;
-struct WindowContext;
+// The lines of a control file, or why there are none.
+struct ControlFileCheck
+{
+    // The twelve lines; empty when refused.
+    QStringList lines;
+    // The message that refuses the entries or explains a failed write; empty
+    // when the lines stand.
+    QString refusal;
 
-// Writes the engine's control file "quorvantix.inp" into the working folder
-// from the selected domain and the entries of the active method, after
-// checking those entries. A refused entry is explained in a message and
-// nothing is written.
+    bool refused() const { return !refusal.isEmpty(); }
+};
+
+// Writes the engine's control file "quorvantix.inp" from a request, after
+// checking the entries of its method. A refused request is explained in the
+// result and nothing is written.
 class ControlFileWriter
 {
 public:
-    explicit ControlFileWriter(WindowContext &context);
+    // `domainLimits`: the selected domain's ten limits as the catalogue gives
+    // them; they decide which way round a box runs in longitude.
+    ControlFileWriter(TileRequest request, QStringList domainLimits);
 
-    // True when the control file was written.
-    bool WriteControlFile();
-    // The lines the control file would hold now, after the same checks;
-    // nothing, after the refusal's message, when the entries are refused.
-    std::optional<QStringList> CheckedControlFileLines();
+    // The checked lines, written into "quorvantix.inp" in `folder`: all or
+    // nothing, so a refusal or a failed write keeps the earlier file.
+    ControlFileCheck WriteControlFile(const QString &folder) const;
+    // The lines the control file would hold, after the same checks.
+    ControlFileCheck CheckedControlFileLines() const;
 
-    // Each returns true when the entries are refused, after its message.
-    bool CheckIndexEntries();
-    bool CheckLatLonEntries();
-    bool CheckCentreEntries();
+    // Each gives the message that refuses the entries; nothing when they pass.
+    std::optional<QString> CheckIndexEntries() const;
+    std::optional<QString> CheckLatLonEntries() const;
+    std::optional<QString> CheckCentreEntries() const;
 
     // Fill the limit slots from entries the checks above accepted.
     void ReadIndexLimits(LimitArray &limits) const;
@@ -36,8 +48,10 @@ public:
     void ReadCentreAndRadius(LimitArray &limits) const;
 
 private:
-    bool refuse(const QString &message);
-    static double signedValue(const QLineEdit *field, const QComboBox *hemisphere, const char *negative);
+    QString entry(qsizetype k) const { return m_request.entries.value(k); }
+    // Entry `value` negated when entry `hemisphere` is exactly `negative`.
+    double signedValue(qsizetype value, qsizetype hemisphere, const char *negative) const;
 
-    WindowContext &m_context;
+    TileRequest m_request;
+    QStringList m_domainLimits;
 };

@@ -4,7 +4,7 @@
 #include "common/singlebytetext.h"
 #include "run/listfieldreader.h"
 
-#include <QIODevice>
+#include <QRegularExpression>
 #include <QStringDecoder>
 
 namespace {
@@ -18,22 +18,51 @@ bool isBlank(QStringView field)
     return true;
 }
 
-// Piece 4 of the field split at every single blank, when there are at least
-// six pieces and piece 4 is not empty.
-QStringView tileNumberIn(QStringView field)
+std::optional<IndexRange> rangeOf(const QRegularExpressionMatch &match, int first)
 {
-    qsizetype blanks[5];
-    int found = 0;
-    for (qsizetype i = 0; i < field.size() && found < 5; ++i) {
-        if (field[i] == u' ')
-            blanks[found++] = i;
+    int values[4];
+    for (int k = 0; k < 4; ++k) {
+        bool ok = false;
+        values[k] = match.capturedView(first + k).toInt(&ok);
+        if (!ok)
+            return std::nullopt;
     }
-    if (found < 5)
-        return {};
-    return field.mid(blanks[3] + 1, blanks[4] - blanks[3] - 1);
+    const IndexRange range{values[0], values[1], values[2], values[3]};
+    if (range.iFrom > range.iTo || range.jFrom > range.jTo)
+        return std::nullopt;
+    return range;
+}
+
+bool inside(const IndexRange &inner, const IndexRange &outer)
+{
+    return inner.iFrom >= outer.iFrom && inner.iTo <= outer.iTo && inner.jFrom >= outer.jFrom && inner.jTo <= outer.jTo;
+}
+
+// The ranges after the tile number: "I 1-20 J 21-40     I 5-20 J 30-40".
+std::optional<TileRanges> rangesIn(QStringView field)
+{
+    static const QRegularExpression ranges(
+        QStringLiteral("^ *\\d+ {4}\\S+ +I (\\d+)-(\\d+) J (\\d+)-(\\d+) +I (\\d+)-(\\d+) J (\\d+)-(\\d+) *$"));
+    const QRegularExpressionMatch match = ranges.match(field);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const std::optional<IndexRange> onTile = rangeOf(match, 1);
+    const std::optional<IndexRange> selected = rangeOf(match, 5);
+    if (!onTile || !selected || !inside(*selected, *onTile))
+        return std::nullopt;
+    return TileRanges{*onTile, *selected};
 }
 
 } // namespace
+
+QStringList ListFileContent::TileNumbers() const
+{
+    QStringList numbers;
+    numbers.reserve(rows.size());
+    for (const ListFileRow &row : rows)
+        numbers << row.tileNumber;
+    return numbers;
+}
 
 ListFileContent ReadListFile(const QByteArray &bytes)
 {
@@ -57,24 +86,31 @@ ListFileContent ReadListFile(const QByteArray &bytes)
     content.outcome = ListFileContent::Outcome::TableRead;
     while (!reader.atEnd()) {
         field = reader.nextView();
-        const QStringView tile = tileNumberIn(field);
-        if (!tile.isEmpty())
-            content.TileNumbers << tile.toString();
+        if (std::optional<ListFileRow> row = ListFileRowOf(field))
+            content.rows << std::move(*row);
         if (isBlank(field))
             break;
     }
     return content;
 }
 
-ListFileContent ReadListFile(QIODevice &device)
+// Piece 4 of the field split at every single blank, when there are at least
+// six pieces and piece 4 is not empty.
+std::optional<ListFileRow> ListFileRowOf(QStringView field)
 {
-    return ReadListFile(device.readAll());
+    qsizetype blanks[5];
+    int found = 0;
+    for (qsizetype i = 0; i < field.size() && found < 5; ++i) {
+        if (field[i] == u' ')
+            blanks[found++] = i;
+    }
+    if (found < 5 || blanks[4] == blanks[3] + 1)
+        return std::nullopt;
+    return ListFileRow{field.left(blanks[0]).toString(), field.mid(blanks[3] + 1, blanks[4] - blanks[3] - 1).toString(),
+                       rangesIn(field)};
 }
 
-std::optional<QString> TileNumberOf(const QString &field)
+QString TileListItem(const QString &tileNumber)
 {
-    const QStringView tile = tileNumberIn(field);
-    if (tile.isEmpty())
-        return std::nullopt;
-    return tile.toString();
+    return QStringLiteral("Tile number: ") + tileNumber;
 }

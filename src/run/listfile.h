@@ -2,11 +2,41 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QStringList>
 
 #include <optional>
 
-class QIODevice;
+// Whole I/J indices from..to on both axes.
+struct IndexRange
+{
+    int iFrom = 0;
+    int iTo = 0;
+    int jFrom = 0;
+    int jTo = 0;
+    bool operator==(const IndexRange &) const = default;
+};
+
+// The cells a tile covers and the cells of it the request selected.
+struct TileRanges
+{
+    IndexRange onTile;
+    IndexRange selected;
+    bool operator==(const TileRanges &) const = default;
+};
+
+// One row of the tile table, as the stand-in engine writes it:
+// "1    345     I 1-20 J 21-40     I 5-20 J 30-40".
+struct ListFileRow
+{
+    // The number before the tile's and the tile's, spelt as in the file.
+    QString sequence;
+    QString tileNumber;
+    // Nothing when the row's ranges do not read (from after to, the selection
+    // outside the tile, another engine's form).
+    std::optional<TileRanges> ranges;
+    bool operator==(const ListFileRow &) const = default;
+};
 
 // What the engine's list file "quorvantix.lst" says.
 struct ListFileContent
@@ -17,8 +47,11 @@ struct ListFileContent
         ErrorReported, // a field before the header contains "error", in any case
     };
     Outcome outcome = Outcome::NoHeader;
-    // The tile numbers of the table, in file order, spelt as in the file.
-    QStringList TileNumbers;
+    // The rows of the table that name a tile, in file order.
+    QList<ListFileRow> rows;
+
+    // The tile numbers of the rows, in file order.
+    QStringList TileNumbers() const;
 };
 
 // The header line of the tile table.
@@ -27,8 +60,11 @@ inline const QString ListFileHeader = QStringLiteral("No.  Tile #     I/J Ranges
 // Reads a list file: free text up to the header field, then the tile table
 // up to an empty field or the end of the file.
 ListFileContent ReadListFile(const QByteArray &bytes);
-ListFileContent ReadListFile(QIODevice &device);
 
-// The tile number of one field of the table: split at every single blank,
-// piece 4 when it is not empty and not the last piece.
-std::optional<QString> TileNumberOf(const QString &field);
+// The row of one field of the table: its tile number is piece 4 of the field
+// split at every single blank, when that piece is not empty and not the last;
+// nothing when the field names no tile.
+std::optional<ListFileRow> ListFileRowOf(QStringView field);
+
+// The tile list's item of a tile: "Tile number: 345".
+QString TileListItem(const QString &tileNumber);

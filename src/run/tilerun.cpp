@@ -2,19 +2,17 @@
 #include "run/tilerun.h"
 
 #include "common/makerinfo.h"
-#include "core/mainwindowform.h"
-#include "core/windowcontext.h"
 #include "run/listfilesource.h"
 #include "run/shortpath.h"
 #include "ui/messages.h"
 #include "ui/mousepointer.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 
 namespace {
 
@@ -34,11 +32,13 @@ const QString EngineCrashed = QStringLiteral(
 
 } // namespace
 
-TileRun::TileRun(WindowContext &context)
-    : m_context(context)
-    , m_writer(context)
+TileRun::TileRun(const TileRunControls &controls, ui::Services services, QString appFolder, RequestSource request)
+    : m_controls(controls)
+    , m_services(services)
+    , m_appFolder(std::move(appFolder))
+    , m_request(std::move(request))
 {
-    connect(m_context.form.cmdShow, &QPushButton::clicked, this, &TileRun::cmdShow_Click);
+    connect(m_controls.cmdShow, &QAbstractButton::clicked, this, &TileRun::cmdShow_Click);
 }
 
 void TileRun::cmdShow_Click()
@@ -48,15 +48,16 @@ void TileRun::cmdShow_Click()
 
 void TileRun::ShowTiles()
 {
-    const MainWindowForm &f = m_context.form;
-    if (!domainSelected()) {
-        m_context.services.messages->critical(QStringLiteral("No domain has been selected"));
+    const TileRunControls &f = m_controls;
+    const std::optional<ControlFileWriter> writer = m_request();
+    if (!writer) {
+        m_services.messages->critical(QStringLiteral("No domain has been selected"));
         return;
     }
 
-    std::optional<ui::BusyPointer> busy(std::in_place, *m_context.services.pointer, f.centralWidget->window());
+    std::optional<ui::BusyPointer> busy(std::in_place, *m_services.pointer, f.window);
     f.ShowFileButton->setEnabled(false);
-    if (!writeRequest() || !runToEnd())
+    if (!writeRequest(*writer) || !runToEnd())
         return;
     QString words;
     const std::optional<ListFileContent> content = readList(words);
@@ -66,18 +67,21 @@ void TileRun::ShowTiles()
     f.ShowFileButton->setEnabled(true);
     f.WarningLabel->setText(QStringLiteral("To order tiles, please send your order form and Quorvantix output file to ")
                             + MakerInfo::OrderAddress);
-    emit tilesShown();
+    emit tilesShown(content->rows);
 }
 
 // The control file, and no list file of an earlier run: it no longer answers
 // the control file and must not pass for this run's.
-bool TileRun::writeRequest()
+bool TileRun::writeRequest(const ControlFileWriter &writer)
 {
-    if (!m_writer.WriteControlFile())
+    const ControlFileCheck written = writer.WriteControlFile(QDir::currentPath());
+    if (written.refused()) {
+        m_services.messages->critical(written.refusal, QStringLiteral("Error"));
         return false;
+    }
     const QFileInfo earlier(listPath());
     if ((earlier.exists() || earlier.isSymLink()) && !QFile::remove(listPath())) {
-        m_context.services.messages->critical(ListNotReplaced.arg(QDir::toNativeSeparators(listPath())));
+        m_services.messages->critical(ListNotReplaced.arg(QDir::toNativeSeparators(listPath())));
         return false;
     }
     return true;
@@ -85,11 +89,11 @@ bool TileRun::writeRequest()
 
 bool TileRun::runToEnd()
 {
-    ui::Messages &messages = *m_context.services.messages;
+    ui::Messages &messages = *m_services.messages;
     if (!RunEngine()) {
         messages.criticalWithDetails(
             QStringLiteral("Can not run Quorvantix executable, please make sure it is in the folder ")
-                + QDir::toNativeSeparators(m_context.state.appFolder),
+                + QDir::toNativeSeparators(m_appFolder),
             engineWords());
         return false;
     }
@@ -113,7 +117,7 @@ bool TileRun::runToEnd()
 
 std::optional<ListFileContent> TileRun::readList(QString &words)
 {
-    ui::Messages &messages = *m_context.services.messages;
+    ui::Messages &messages = *m_services.messages;
     const ListFileSource source = ListFileSource::read(listPath());
     const QString shownPath = QDir::toNativeSeparators(listPath());
     switch (source.problem) {
@@ -151,17 +155,16 @@ std::optional<ListFileContent> TileRun::readList(QString &words)
 
 bool TileRun::showResult(const ListFileContent &content, const QString &words)
 {
-    const MainWindowForm &f = m_context.form;
-    m_tileNumbers = content.TileNumbers;
+    const TileRunControls &f = m_controls;
     f.TilesListBox->clear();
-    if (m_tileNumbers.isEmpty()) {
-        m_context.services.messages->criticalWithDetails(NoTiles, words, EngineTitle);
+    if (content.rows.isEmpty()) {
+        m_services.messages->criticalWithDetails(NoTiles, words, EngineTitle);
         return false;
     }
     QStringList items;
-    items.reserve(m_tileNumbers.size());
-    for (const QString &tile : std::as_const(m_tileNumbers))
-        items << QStringLiteral("Tile number: ") + tile;
+    items.reserve(content.rows.size());
+    for (const QString &tile : content.TileNumbers())
+        items << TileListItem(tile);
     f.TilesListBox->addItems(items);
     f.TilesCountLabel->setText(QString::number(f.TilesListBox->count()));
     return true;
@@ -170,7 +173,7 @@ bool TileRun::showResult(const ListFileContent &content, const QString &words)
 bool TileRun::RunEngine()
 {
     m_lastRun = {};
-    const QString enginePath = m_context.state.appFolder + QStringLiteral("/Quorvantix.exe");
+    const QString enginePath = m_appFolder + QStringLiteral("/Quorvantix.exe");
     if (!QFileInfo(enginePath).isFile())
         return false;
     // The program alone, no arguments and no shell: blanks in the folder's
@@ -178,7 +181,7 @@ bool TileRun::RunEngine()
     QString program = GetShortPath(enginePath);
     if (program.isEmpty())
         program = enginePath;
-    m_lastRun = EngineProcess::run(program, QDir::currentPath(), m_context.form.centralWidget->window());
+    m_lastRun = EngineProcess::run(program, QDir::currentPath(), m_controls.window);
     return m_lastRun.outcome != EngineProcess::Outcome::NotStarted;
 }
 
@@ -195,9 +198,4 @@ QString TileRun::engineWords(const QString &listText) const
 QString TileRun::listPath() const
 {
     return QDir::current().filePath(ListFileName);
-}
-
-bool TileRun::domainSelected() const
-{
-    return m_context.state.selectedDomain().has_value();
 }

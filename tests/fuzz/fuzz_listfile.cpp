@@ -14,10 +14,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const ListFileContent content = ReadListFile(bytes);
 
     if (content.outcome != ListFileContent::Outcome::TableRead)
-        FUZZ_CHECK(content.TileNumbers.isEmpty());
+        FUZZ_CHECK(content.rows.isEmpty());
     else
         FUZZ_CHECK(text.contains(ListFileHeader));
-    for (const QString &tile : content.TileNumbers) {
+    for (const QString &tile : content.TileNumbers()) {
         FUZZ_CHECK(!tile.isEmpty() && !tile.contains(u' '));
         FUZZ_CHECK(text.contains(tile));
     }
@@ -27,11 +27,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const QString field = fields.next();
         FUZZ_CHECK(text.contains(field));
         const QStringList pieces = field.split(u' ');
-        const std::optional<QString> tile = TileNumberOf(field);
+        const std::optional<ListFileRow> row = ListFileRowOf(field);
         if (pieces.size() >= 6 && !pieces.at(4).isEmpty())
-            FUZZ_CHECK(tile && *tile == pieces.at(4));
+            FUZZ_CHECK(row && row->tileNumber == pieces.at(4) && row->sequence == pieces.at(0));
         else
-            FUZZ_CHECK(!tile);
+            FUZZ_CHECK(!row);
     }
     return 0;
 }
