@@ -132,7 +132,7 @@ void TestDomainMap::dragFillsTheBoxFields()
 void TestDomainMap::indexDragIsWholeAndClamped()
 {
     m_shown.pickMethod(1);
-    QCOMPARE(map()->method(), 2);
+    QCOMPARE(map()->method(), CoordinateMethod::Indices);
     // From beyond the domain's south-west corner to the point of I 45, J 40.
     drag(QPointF(-7, 40), QPointF(-5.25 + 44 * 15.0 / 89, 41 + 39 * 10.5 / 79));
     QCOMPARE(texts("TextIndexiStart TextIndexiEnd TextIndexjStart TextIndexjEnd"), (QStringList{"1", "45", "1", "40"}));

@@ -50,12 +50,12 @@ frmMain::frmMain(ui::Services services, const QString &appFolder, QWidget *paren
     m_requestCommands = std::make_unique<RequestCommands>(m_context, this);
     // After the handlers above, so the map shows what they did.
     const MainWindowForm &f = m_form;
-    m_mapFeed = std::make_unique<DomainMapFeed>(
-        *f.DomainMap,
-        DomainMapFeed::Controls{f.CountriesListBox, f.DomainsAvailableBox, f.cboChoice1, f.cmdShow, f.TilesListBox,
-                                f.startLatitude, f.startLongitude, f.endLatitude, f.endLongitude, f.indexRange,
-                                f.centre},
-        m_state);
+    m_mapFeed = std::make_unique<DomainMapFeed>(*f.DomainMap,
+                                                DomainMapFeed::Controls{f.CountriesListBox, f.DomainsAvailableBox,
+                                                                        f.cboChoice1, f.TilesListBox, f.startLatitude,
+                                                                        f.startLongitude, f.endLatitude, f.endLongitude,
+                                                                        f.indexRange, f.centre},
+                                                m_state);
     connect(m_tileRun.get(), &TileRun::tilesShown, this, [this](const QList<ListFileRow> &rows) {
         m_requestCommands->RememberRequest();
         m_mapFeed->takeTiles(rows);

@@ -93,7 +93,7 @@ void DomainMap::setSelectedDomain(const std::optional<MapDomain> &domain)
     sceneChanged();
 }
 
-void DomainMap::setMethod(int method)
+void DomainMap::setMethod(CoordinateMethod method)
 {
     m_method = method;
 }
@@ -250,12 +250,12 @@ MapSubdomain DomainMap::dragged() const
     const QPointF start = roundedLonLat(m_pressAt);
     const QPointF end = roundedLonLat(m_dragAt);
     switch (m_method) {
-    case 1:
+    case CoordinateMethod::LatLonBox:
         out.kind = MapSubdomain::Kind::Box;
         out.a = start;
         out.b = end;
         break;
-    case 2: {
+    case CoordinateMethod::Indices: {
         if (!m_scene.selected)
             break;
         const DomainGrid &grid = m_scene.selected->grid;
@@ -270,12 +270,12 @@ MapSubdomain DomainMap::dragged() const
         out.b = QPointF(std::max(i1, i2), std::max(j1, j2));
         break;
     }
-    case 3:
+    case CoordinateMethod::CentreRadius:
         out.kind = MapSubdomain::Kind::Circle;
         out.a = start;
         out.radiusKm = DragRounding::radiusKm(GreatCircle::distanceKm(start, m_view.toLonLat(m_dragAt)));
         break;
-    default:
+    case CoordinateMethod::None:
         break;
     }
     return out;
@@ -407,7 +407,7 @@ void DomainMap::mousePressEvent(QMouseEvent *event)
 {
     syncViewSize();
     m_cursor = event->position();
-    if (event->button() == Qt::LeftButton && (m_method != 2 || m_scene.selected)) {
+    if (event->button() == Qt::LeftButton && (m_method != CoordinateMethod::Indices || m_scene.selected)) {
         m_drag = Drag::Draw;
     } else if (event->button() == Qt::RightButton || event->button() == Qt::MiddleButton) {
         m_drag = Drag::Pan;

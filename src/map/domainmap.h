@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/coordinatemethod.h"
 #include "map/mapscene.h"
 #include "map/mapview.h"
 
@@ -33,7 +34,7 @@ public:
     void setSelectedDomain(const std::optional<MapDomain> &domain);
     // 1 latitude/longitude box, 2 grid indices, 3 centre and radius: what a
     // left drag draws.
-    void setMethod(int method);
+    void setMethod(CoordinateMethod method);
     void setSubdomain(const MapSubdomain &subdomain);
     void setTiles(const QList<TileCells> &tiles);
 
@@ -43,7 +44,7 @@ public:
     void fitWorld();
 
     const MapScene &scene() const { return m_scene; }
-    int method() const { return m_method; }
+    CoordinateMethod method() const { return m_method; }
     const MapView &view() const { return m_view; }
     void setView(const MapView &view);
     // The widget position of a longitude/latitude, and back.
@@ -97,7 +98,7 @@ private:
     MapScene m_scene;
     QString m_countryName;
     MapView m_view;
-    int m_method = 1;
+    CoordinateMethod m_method = CoordinateMethod::LatLonBox;
 
     Drag m_drag = Drag::None;
     QPointF m_pressAt;

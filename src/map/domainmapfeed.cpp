@@ -136,19 +136,19 @@ void DomainMapFeed::syncDomains()
 
 void DomainMapFeed::syncSubdomain()
 {
-    const int method = int(m_state.SelectionMethod);
+    const CoordinateMethod method = m_state.SelectionMethod;
     m_map.setMethod(method);
     MapSubdomain subdomain;
-    if (method == 1) {
+    if (method == CoordinateMethod::LatLonBox) {
         const auto lat1 = m_form.startLatitude->value(), lon1 = m_form.startLongitude->value(),
                    lat2 = m_form.endLatitude->value(), lon2 = m_form.endLongitude->value();
         if (lat1 && lon1 && lat2 && lon2)
             subdomain = {MapSubdomain::Kind::Box, QPointF(*lon1, *lat1), QPointF(*lon2, *lat2), 0};
-    } else if (method == 2) {
+    } else if (method == CoordinateMethod::Indices) {
         const IndexRangePanel::Values v = m_form.indexRange->values();
         if (v.iStart && v.iEnd && v.jStart && v.jEnd)
             subdomain = {MapSubdomain::Kind::Indices, QPointF(*v.iStart, *v.jStart), QPointF(*v.iEnd, *v.jEnd), 0};
-    } else if (method == 3) {
+    } else if (method == CoordinateMethod::CentreRadius) {
         const CentrePanel::Values v = m_form.centre->values();
         if (v.latitude && v.longitude && v.radius)
             subdomain = {MapSubdomain::Kind::Circle, QPointF(*v.longitude, *v.latitude), QPointF(), *v.radius};

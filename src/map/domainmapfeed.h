@@ -12,7 +12,6 @@ class DomainMap;
 class IndexRangePanel;
 class QComboBox;
 class QListWidget;
-class QPushButton;
 struct MainState;
 
 namespace ui {
@@ -35,7 +34,6 @@ public:
         QComboBox *CountriesListBox;
         ui::PickList *DomainsAvailableBox;
         QComboBox *cboChoice1;
-        QPushButton *cmdShow;
         QListWidget *TilesListBox;
         CoordinateEntry *startLatitude, *startLongitude, *endLatitude, *endLongitude;
         IndexRangePanel *indexRange;
