@@ -6,7 +6,6 @@
 #include <QCursor>
 #include <QEvent>
 #include <QGuiApplication>
-#include <QNetworkReply>
 #include <QProgressBar>
 #include <QProgressDialog>
 #include <QTimer>
@@ -22,11 +21,22 @@ int kilobytes(qint64 bytes)
 
 } // namespace
 
-DownloadProgress::DownloadProgress(QWidget *parent, QNetworkReply &reply)
-    : m_reply(reply)
-    , m_dialog(new QProgressDialog(parent))
-    , m_bar(new QProgressBar)
+DownloadProgress::DownloadProgress(QWidget *parent)
+    : m_parent(parent)
 {
+}
+
+DownloadProgress::~DownloadProgress()
+{
+    close();
+}
+
+void DownloadProgress::readStarted(const Handle &handle)
+{
+    m_read = handle;
+    m_cancelled = false;
+    m_dialog = new QProgressDialog(m_parent);
+    m_bar = new QProgressBar;
     // The dialog appears when its minimum duration has passed, never earlier
     // on a guess from its value: the bar is fed directly and a timer shows it.
     m_dialog->setBar(m_bar);
@@ -42,17 +52,23 @@ DownloadProgress::DownloadProgress(QWidget *parent, QNetworkReply &reply)
             m_dialog->show();
     });
 
-    connect(&reply, &QNetworkReply::downloadProgress, this, &DownloadProgress::showProgress);
     connect(m_dialog, &QProgressDialog::canceled, this, [this] {
         m_cancelled = true;
-        m_reply.abort();
+        m_read.cancel();
     });
 }
 
-DownloadProgress::~DownloadProgress()
+void DownloadProgress::readEnded()
+{
+    close();
+    m_read = {};
+}
+
+void DownloadProgress::close()
 {
     if (m_shown)
         QGuiApplication::restoreOverrideCursor();
+    m_shown = false;
     // The dialog sends events while it is being destroyed; this object must
     // no longer look at them.
     if (m_dialog)
@@ -66,12 +82,12 @@ bool DownloadProgress::eventFilter(QObject *watched, QEvent *event)
         m_shown = true;
         // The Cancel button must not sit under an hourglass.
         QGuiApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
-        emit appeared();
+        m_read.allowInput();
     }
     return QObject::eventFilter(watched, event);
 }
 
-void DownloadProgress::showProgress(qint64 received, qint64 total)
+void DownloadProgress::readProgressed(qint64 received, qint64 total)
 {
     if (!m_dialog || m_cancelled)
         return;

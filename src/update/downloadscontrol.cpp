@@ -8,6 +8,7 @@
 #include "ui/mousepointer.h"
 #include "update/catalogueupdate.h"
 #include "update/catalogueupdater.h"
+#include "update/downloadprogress.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -75,7 +76,6 @@ DownloadsControl::DownloadsControl(const ui::Services &services, const MainState
     // from outside (as the tests make) skips the controls inside this one.
     setProperty("userControl", true);
     Label1->setObjectName(QStringLiteral("Label1"));
-    m_reader.setProgressParent(this);
     Label1->setText(MakerInfo::WebSiteCaption);
 
     ui::giveLinkLook(Label1);
@@ -129,7 +129,9 @@ void DownloadsControl::ResetDownload()
 DownloadResult DownloadsControl::GetContent(const QString &URL)
 {
     ResetDownload();
-    const UrlReader::Outcome outcome = m_reader.read(URL);
+    // A read that takes a while shows its progress over this control.
+    DownloadProgress progress(this);
+    const UrlReader::Outcome outcome = m_reader.read(URL, &progress);
     if (outcome.refused)
         return {{}, passOn(URL, *outcome.refused)};
     UserControl_AsyncReadComplete(outcome.completed);

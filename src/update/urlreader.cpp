@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "update/urlreader.h"
 
-#include "update/downloadprogress.h"
+#include "update/readobserver.h"
 
 #include <QEventLoop>
 #include <QNetworkAccessManager>
@@ -56,7 +56,7 @@ bool unpackingFailed(const QNetworkReply &reply)
 
 } // namespace
 
-UrlReader::Outcome UrlReader::read(const QString &url) const
+UrlReader::Outcome UrlReader::read(const QString &url, ReadObserver *observer) const
 {
     QNetworkAccessManager manager;
     QNetworkRequest request{QUrl(url)};
@@ -84,24 +84,32 @@ UrlReader::Outcome UrlReader::read(const QString &url) const
             tooLarge = true;
             reply->abort();
         }
+        if (observer)
+            observer->readProgressed(received, total);
     });
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    std::unique_ptr<DownloadProgress> progress;
-    if (m_progressParent) {
-        progress = std::make_unique<DownloadProgress>(m_progressParent, *reply);
-        QObject::connect(progress.get(), &DownloadProgress::appeared, &loop, &QEventLoop::quit);
+    bool cancelRequested = false;
+    bool inputAllowed = false;
+    if (observer) {
+        observer->readStarted({[&] {
+                                   cancelRequested = true;
+                                   reply->abort();
+                               },
+                               [&] {
+                                   inputAllowed = true;
+                                   loop.quit();
+                               }});
     }
     deadline.start(m_timeout);
-    // Until the modal progress dialog is up the window takes no input; once
-    // it is, input reaches the dialog only, and its Cancel button works.
-    while (!reply->isFinished()) {
-        const bool dialogUp = progress && progress->isShown();
-        loop.exec(dialogUp ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
-    }
+    // Until the observer's modal window is up the window takes no input; once
+    // it is, input reaches that window only, and its Cancel button works.
+    while (!reply->isFinished())
+        loop.exec(inputAllowed ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
     deadline.stop();
     // A Cancel that came when the read had already ended cancelled nothing.
-    const bool cancelled = progress && progress->cancelled() && reply->error() == QNetworkReply::OperationCanceledError;
-    progress.reset();
+    const bool cancelled = cancelRequested && reply->error() == QNetworkReply::OperationCanceledError;
+    if (observer)
+        observer->readEnded();
 
     Outcome outcome;
     if (!timedOut && !tooLarge && !cancelled && isRefusal(reply->error())) {

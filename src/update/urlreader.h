@@ -5,14 +5,15 @@
 
 #include <QString>
 
-class QWidget;
-
 #include <chrono>
 #include <optional>
 
+class ReadObserver;
+
 // Reads a web resource completely into memory, never from a cache. The call
 // waits for the end of the read in a local event loop that takes no user
-// input, so the window stays painted but cannot be used meanwhile.
+// input, so the window stays painted but cannot be used meanwhile, until an
+// observer that shows a modal window of its own lets input through.
 class UrlReader
 {
 public:
@@ -29,17 +30,15 @@ public:
         AsyncProp completed;
     };
 
-    Outcome read(const QString &url) const;
+    // The observer, when given, follows the read from its start to its end
+    // and may cancel it.
+    Outcome read(const QString &url, ReadObserver *observer = nullptr) const;
 
     // A read that has not ended after this long is abandoned as failed.
     void setTimeout(std::chrono::milliseconds timeout) { m_timeout = timeout; }
     std::chrono::milliseconds timeout() const { return m_timeout; }
-    // With a parent, a read that takes a while shows its progress in a dialog
-    // over it, whose Cancel button ends the read.
-    void setProgressParent(QWidget *parent) { m_progressParent = parent; }
 
 private:
     std::chrono::milliseconds m_timeout = DefaultTimeout;
     qint64 m_sizeLimit = DefaultSizeLimit;
-    QWidget *m_progressParent = nullptr;
 };
