@@ -34,7 +34,7 @@ frmAbout::frmAbout(ui::Shell &shell, QWidget *parent)
     , m_shell(shell)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About "));
+    setWindowTitle(tr("About "));
     setModal(true);
     buildForm();
     Form_Load();
@@ -63,11 +63,11 @@ void frmAbout::buildForm()
 
     auto *head = new QVBoxLayout;
     head->addWidget(desc);
-    head->addWidget(lblDesc2 = label(this, "lblDesc2", QStringLiteral(" Graphical User Interface")));
+    head->addWidget(lblDesc2 = label(this, "lblDesc2", tr(" Graphical User Interface")));
     head->addWidget(lblVer = label(this, "lblVer"));
     head->addWidget(lblCopyright = label(this, "lblCopyright"));
     head->addSpacing(8);
-    head->addWidget(Label8 = label(this, "Label8", QStringLiteral("For updates, please visit")));
+    head->addWidget(Label8 = label(this, "Label8", tr("For updates, please visit")));
 
     QLabel *site = lblQMT_Web_Site = label(this, "lblQMT_Web_Site", MakerInfo::WebSiteCaption);
     ui::giveLinkLook(site);
@@ -84,7 +84,7 @@ void frmAbout::buildForm()
     head->addWidget(Label6 = label(this, "Label6", MakerInfo::Fax));
     head->addWidget(Label7 = label(this, "Label7", MakerInfo::InfoAddress));
 
-    auto *ok = cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = cmdOK = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
@@ -102,7 +102,7 @@ void frmAbout::buildForm()
 
 void frmAbout::Form_Load()
 {
-    lblDesc->setText(QStringLiteral("QUORVANTIX"));
+    lblDesc->setText(tr("QUORVANTIX"));
     lblVer->setText(VersionText());
     lblCopyright->setText(MakerInfo::Notice(QDate::currentDate().year()));
     // The box takes its size from its texts, so it is centred once they are in.

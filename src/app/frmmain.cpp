@@ -89,7 +89,7 @@ void frmMain::Form_Load()
     InitMainForm();
     FillChoiceLists();
     m_form.txtEMRLAT01->setEnabled(false);
-    setWindowTitle(QStringLiteral("Quorvantix"));
+    setWindowTitle(tr("Quorvantix"));
     m_form.cboChoice1->setCurrentIndex(0);
     m_methodRefresh->cboChoice1_Click();
     m_state.SelectionMethod = CoordinateMethod::LatLonBox;
@@ -101,9 +101,8 @@ void frmMain::InitMainForm()
     const QString catalogue = QStringLiteral("tiles.cfg");
     const QFileInfo file(QDir(m_state.appFolder).filePath(catalogue));
     if (!file.isFile() || file.isHidden()) {
-        m_context.services.messages->critical(
-            QStringLiteral("The file tiles.cfg required by the Quorvantix interface is missing, "
-                           "please download it from the QMT website"));
+        m_context.services.messages->critical(tr("The file tiles.cfg required by the Quorvantix interface is missing, "
+                                                 "please download it from the QMT website"));
         return;
     }
 
@@ -134,20 +133,25 @@ void frmMain::InitMainForm()
     m_state.tables.CountryDomains = MapCountriesToDomains(listed, m_state.tables.DomainCountries);
 
     m_state.SelectedDomain = QStringLiteral("-1");
-    m_form.label11->setText(QStringLiteral("From"));
-    m_form.Label9->setText(QStringLiteral("From"));
-    m_form.Label8->setText(QStringLiteral("To"));
-    m_form.Label10->setText(QStringLiteral("To"));
+    m_form.label11->setText(tr("From"));
+    m_form.Label9->setText(tr("From"));
+    m_form.Label8->setText(tr("To"));
+    m_form.Label10->setText(tr("To"));
     m_form.ShowFileButton->setEnabled(false);
 }
 
 void frmMain::FillChoiceLists()
 {
     QComboBox *choice = m_form.cboChoice1;
-    choice->insertItem(0, QStringLiteral("Geodetic (Latitude/Longitude):"));
-    choice->insertItem(1, QStringLiteral("Indices (i,j):"));
-    choice->insertItem(2, QStringLiteral("Center (Latitude/Longitude) with radius:"));
+    // The method list's captions share their context with MethodRefresh,
+    // which tells the chosen method by its caption.
+    choice->insertItem(0, QCoreApplication::translate("MethodList", "Geodetic (Latitude/Longitude):"));
+    choice->insertItem(1, QCoreApplication::translate("MethodList", "Indices (i,j):"));
+    choice->insertItem(2, QCoreApplication::translate("MethodList", "Center (Latitude/Longitude) with radius:"));
 
+    // The hemisphere letters are values as much as captions: the entries,
+    // the request and the control file compare and store them, so they are
+    // not translated.
     const auto fill = [](QComboBox *combo, const char *first, const char *second) {
         combo->addItem(QLatin1String(first));
         combo->addItem(QLatin1String(second));

@@ -24,14 +24,14 @@
 
 namespace {
 
-const QString ErrorTitle = QStringLiteral("Error");
+const char *const ErrorTitle = QT_TRANSLATE_NOOP("RequestCommands", "Error");
 // No control file comes near this size, even with long comments; a larger
 // file is refused rather than read in part.
 constexpr qint64 LongestControlFile = 1024 * 1024;
 
 QString notOffered(const TileRequest &request)
 {
-    return QStringLiteral("The catalogue no longer offers domain %1 of the year %2 for %3.")
+    return RequestCommands::tr("The catalogue no longer offers domain %1 of the year %2 for %3.")
         .arg(request.region, request.year, request.country);
 }
 
@@ -68,8 +68,7 @@ void RequestCommands::mnuSaveRequestAs_Click()
     // All or nothing: the chosen file is either the old one or the whole new one.
     if (const std::optional<QString> reason = SafeFileWrite::replaceFile(path, ControlFileBytes(*lines))) {
         m_context.services.messages->critical(
-            QStringLiteral("Unable to write the control file %1: %2").arg(QDir::toNativeSeparators(path), *reason),
-            ErrorTitle);
+            tr("Unable to write the control file %1: %2").arg(QDir::toNativeSeparators(path), *reason), tr(ErrorTitle));
     }
 }
 
@@ -81,14 +80,13 @@ void RequestCommands::mnuOpenRequest_Click()
     ui::Messages &messages = *m_context.services.messages;
     const RegularFile::Reading file = RegularFile::read(path, LongestControlFile);
     if (!file.bytes) {
-        messages.critical(
-            QStringLiteral("Unable to read the file %1: %2").arg(QDir::toNativeSeparators(path), file.problem),
-            ErrorTitle);
+        messages.critical(tr("Unable to read the file %1: %2").arg(QDir::toNativeSeparators(path), file.problem),
+                          tr(ErrorTitle));
         return;
     }
     const ControlFileReading reading = ReadControlFile(*file.bytes);
     if (!reading.request) {
-        messages.critical(ControlFileProblemText(path, reading.problem), ErrorTitle);
+        messages.critical(ControlFileProblemText(path, reading.problem), tr(ErrorTitle));
         return;
     }
     const ControlFileRequest &read = *reading.request;
@@ -98,10 +96,9 @@ void RequestCommands::mnuOpenRequest_Click()
     request.selectionMethod = read.selectionMethod;
     request.entries = TileRequests::entriesFromLimits(read.selectionMethod, read.limits);
     if (!m_form.restore(request)) {
-        messages.critical(
-            QStringLiteral("The catalogue offers no domain %1 of the year %2, which the file %3 asks for.")
-                .arg(request.region, request.year, QDir::toNativeSeparators(path)),
-            ErrorTitle);
+        messages.critical(tr("The catalogue offers no domain %1 of the year %2, which the file %3 asks for.")
+                              .arg(request.region, request.year, QDir::toNativeSeparators(path)),
+                          tr(ErrorTitle));
     }
 }
 
@@ -112,7 +109,7 @@ void RequestCommands::mnuRecentRequests_Show()
     const std::unique_ptr<QSettings> settings = RecentRequests::openSettings(&problem);
     const QList<TileRequest> requests = settings ? RecentRequests::load(*settings) : QList<TileRequest>();
     if (requests.isEmpty()) {
-        QAction *none = m_context.form.mnuRecentRequests->addAction(QStringLiteral("(none)"));
+        QAction *none = m_context.form.mnuRecentRequests->addAction(tr("(none)"));
         none->setEnabled(false);
         none->setToolTip(problem);
         return;
@@ -138,7 +135,7 @@ void RequestCommands::RecentRequest_Click(int index)
     if (index < 0 || index >= requests.size())
         return;
     if (!m_form.restore(requests.at(index)))
-        m_context.services.messages->critical(notOffered(requests.at(index)), ErrorTitle);
+        m_context.services.messages->critical(notOffered(requests.at(index)), tr(ErrorTitle));
 }
 
 void RequestCommands::RememberRequest()
@@ -149,7 +146,7 @@ void RequestCommands::RememberRequest()
     QString problem;
     const std::unique_ptr<QSettings> settings = RecentRequests::openSettings(&problem);
     if (!settings) {
-        m_context.services.messages->critical(problem, ErrorTitle);
+        m_context.services.messages->critical(problem, tr(ErrorTitle));
         return;
     }
     RecentRequests::remember(*settings, request);
@@ -159,13 +156,13 @@ void RequestCommands::RememberRequest()
 std::optional<QStringList> RequestCommands::checkedLines()
 {
     if (!m_context.state.selectedDomain()) {
-        m_context.services.messages->critical(QStringLiteral("No domain has been selected"));
+        m_context.services.messages->critical(tr("No domain has been selected"));
         return std::nullopt;
     }
     const ControlFileCheck checked =
         ControlFileWriter(m_form.current(), m_context.state.DomainLimits).CheckedControlFileLines();
     if (checked.refused()) {
-        m_context.services.messages->critical(checked.refusal, ErrorTitle);
+        m_context.services.messages->critical(checked.refusal, tr(ErrorTitle));
         return std::nullopt;
     }
     return checked.lines;
@@ -173,10 +170,10 @@ std::optional<QStringList> RequestCommands::checkedLines()
 
 QString RequestCommands::fileChosen(bool save) const
 {
-    const QString filter = QStringLiteral("Control files (*.inp);;All files (*)");
+    const QString filter = tr("Control files (*.inp);;All files (*)");
     if (save) {
-        return QFileDialog::getSaveFileName(m_window, QStringLiteral("Save request as"),
+        return QFileDialog::getSaveFileName(m_window, tr("Save request as"),
                                             QDir::current().filePath(QStringLiteral("request.inp")), filter);
     }
-    return QFileDialog::getOpenFileName(m_window, QStringLiteral("Open request"), QDir::currentPath(), filter);
+    return QFileDialog::getOpenFileName(m_window, tr("Open request"), QDir::currentPath(), filter);
 }

@@ -3,6 +3,7 @@
 
 #include "app/requestform.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +18,8 @@ struct WindowContext;
 // menu Edit with "Copy request" and three entries of menu File before Exit.
 class RequestCommands
 {
+    Q_DECLARE_TR_FUNCTIONS(RequestCommands)
+
 public:
     RequestCommands(WindowContext &context, QMainWindow *window);
 

@@ -3,6 +3,8 @@
 
 #include "common/numbertext.h"
 
+#include <QCoreApplication>
+
 void RemoveBlankItems(QStringList &items)
 {
     items.removeIf([](const QString &item) { return NumberText::trimBlanks(item).isEmpty(); });
@@ -21,11 +23,16 @@ QStringView TrimmedBlanks(QStringView text)
 
 QString GetMonthName(int month)
 {
-    static const char *const names[] = {"January", "February", "March",     "April",   "May",      "June",
-                                        "July",    "August",   "September", "October", "November", "December"};
+    static const char *const names[] = {
+        QT_TRANSLATE_NOOP("CatalogueText", "January"),   QT_TRANSLATE_NOOP("CatalogueText", "February"),
+        QT_TRANSLATE_NOOP("CatalogueText", "March"),     QT_TRANSLATE_NOOP("CatalogueText", "April"),
+        QT_TRANSLATE_NOOP("CatalogueText", "May"),       QT_TRANSLATE_NOOP("CatalogueText", "June"),
+        QT_TRANSLATE_NOOP("CatalogueText", "July"),      QT_TRANSLATE_NOOP("CatalogueText", "August"),
+        QT_TRANSLATE_NOOP("CatalogueText", "September"), QT_TRANSLATE_NOOP("CatalogueText", "October"),
+        QT_TRANSLATE_NOOP("CatalogueText", "November"),  QT_TRANSLATE_NOOP("CatalogueText", "December")};
     if (month < 1 || month > 12)
         return {};
-    return QString::fromLatin1(names[month - 1]);
+    return QCoreApplication::translate("CatalogueText", names[month - 1]);
 }
 
 QStringList SplitWords(const QString &line)

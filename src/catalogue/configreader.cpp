@@ -14,17 +14,18 @@
 
 namespace {
 
-const QString FormatMessage = QStringLiteral(
-    "Invalid config file format, please downlooad the latest update from the website");
-const QString NotValidMessage = QStringLiteral(
+const char *const FormatMessage = QT_TRANSLATE_NOOP(
+    "ConfigReader", "Invalid config file format, please downlooad the latest update from the website");
+const char *const NotValidMessage = QT_TRANSLATE_NOOP(
+    "ConfigReader",
     "Config file not valid, please use the hyperlink to downlaod the latest config file on QMT website");
-const QString DomainYearsMessage = QStringLiteral(
-    "Unable to read the config file properly, make sure tiles.cfg  exist in your application folder "
-    "or download the latest update fron the QMT website");
-const QString KeyWordsMessage = QStringLiteral(
-    "Unable to read the key words for domains, make sure you have the latest configuration file");
-const QString CountriesMessage = QStringLiteral(
-    "Unable to read the countries list per domain, make sure you have the latest configuration file");
+const char *const DomainYearsMessage = QT_TRANSLATE_NOOP(
+    "ConfigReader", "Unable to read the config file properly, make sure tiles.cfg  exist in your application folder "
+                    "or download the latest update fron the QMT website");
+const char *const KeyWordsMessage = QT_TRANSLATE_NOOP(
+    "ConfigReader", "Unable to read the key words for domains, make sure you have the latest configuration file");
+const char *const CountriesMessage = QT_TRANSLATE_NOOP(
+    "ConfigReader", "Unable to read the countries list per domain, make sure you have the latest configuration file");
 
 bool isTerminator(const QString &line)
 {
@@ -84,7 +85,7 @@ ConfigReadResult ConfigReader::ReadConfigFile(const QString &folder, const QStri
     if (!file.open(QIODevice::ReadOnly)) {
         clearTables();
         ConfigReadResult result;
-        result.complaints.append({CatalogueComplaint::Box::Plain, FormatMessage});
+        result.complaints.append({CatalogueComplaint::Box::Plain, tr(FormatMessage)});
         return result;
     }
     const ConfigReadResult result = ReadConfig(file);
@@ -126,7 +127,7 @@ ConfigReadResult ConfigReader::ReadConfigText(const QByteArray &catalogue)
 bool ConfigReader::readCatalogue(LineReader &file, ConfigReadResult &result)
 {
     const auto fail = [&result] {
-        result.complaints.append({CatalogueComplaint::Box::Plain, FormatMessage});
+        result.complaints.append({CatalogueComplaint::Box::Plain, tr(FormatMessage)});
         return false;
     };
 
@@ -142,7 +143,7 @@ bool ConfigReader::readCatalogue(LineReader &file, ConfigReadResult &result)
     if (!file.readLine(line))
         return fail();
     if (!NumberText::isNumeric(line)) {
-        result.complaints.append({CatalogueComplaint::Box::Critical, NotValidMessage});
+        result.complaints.append({CatalogueComplaint::Box::Critical, tr(NotValidMessage)});
         return false;
     }
     const std::optional<qint16> skip = NumberText::toInt16(line);
@@ -171,7 +172,7 @@ bool ConfigReader::readCatalogue(LineReader &file, ConfigReadResult &result)
 bool ConfigReader::ReadDomainYears(LineReader &file, ConfigReadResult &result)
 {
     const auto fail = [&result] {
-        result.complaints.append({CatalogueComplaint::Box::Critical, DomainYearsMessage});
+        result.complaints.append({CatalogueComplaint::Box::Critical, tr(DomainYearsMessage)});
         return false;
     };
 
@@ -215,7 +216,7 @@ bool ConfigReader::ReadDomainYears(LineReader &file, ConfigReadResult &result)
 bool ConfigReader::ReadKeyWords(LineReader &file, ConfigReadResult &result)
 {
     const auto fail = [&result] {
-        result.complaints.append({CatalogueComplaint::Box::Critical, KeyWordsMessage});
+        result.complaints.append({CatalogueComplaint::Box::Critical, tr(KeyWordsMessage)});
         return false;
     };
 
@@ -235,7 +236,7 @@ bool ConfigReader::ReadKeyWords(LineReader &file, ConfigReadResult &result)
 bool ConfigReader::ReadCountriesPerDomain(LineReader &file, ConfigReadResult &result)
 {
     const auto fail = [&result] {
-        result.complaints.append({CatalogueComplaint::Box::Critical, CountriesMessage});
+        result.complaints.append({CatalogueComplaint::Box::Critical, tr(CountriesMessage)});
         return false;
     };
 

@@ -3,6 +3,7 @@
 
 #include "catalogue/cataloguetables.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -39,6 +40,8 @@ struct ConfigReadResult
 // comes back as complaints, and the outcome is left in tables.ConfigLoaded.
 class ConfigReader
 {
+    Q_DECLARE_TR_FUNCTIONS(ConfigReader)
+
 public:
     explicit ConfigReader(CatalogueTables &tables);
 

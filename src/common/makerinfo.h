@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The maker of the tile data: its name, addresses, web site and the address
@@ -24,7 +25,10 @@ inline constexpr int FirstYear = 1998;
 // The maker's notice of the About box: one line that ends with the given year.
 inline QString Notice(int year)
 {
-    return QStringLiteral("Copyright \u00A9 Quillmere Meteo Tiles Ltd. %1-%2").arg(FirstYear).arg(year);
+    // The copyright sign as UTF-8 bytes, the encoding translate() reads its source in.
+    return QCoreApplication::translate("MakerInfo", "Copyright \xc2\xa9 Quillmere Meteo Tiles Ltd. %1-%2")
+        .arg(FirstYear)
+        .arg(year);
 }
 
 } // namespace MakerInfo

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/regularfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -18,7 +19,8 @@ namespace {
 QString sizeText(qint64 bytes)
 {
     constexpr qint64 MB = 1024 * 1024;
-    return bytes % MB == 0 ? QStringLiteral("%1 MB").arg(bytes / MB) : QStringLiteral("%1 bytes").arg(bytes);
+    return bytes % MB == 0 ? QCoreApplication::translate("RegularFile", "%1 MB").arg(bytes / MB)
+                           : QCoreApplication::translate("RegularFile", "%1 bytes").arg(bytes);
 }
 
 #ifdef Q_OS_UNIX
@@ -27,12 +29,12 @@ std::optional<QString> kindOf(mode_t mode)
     if (S_ISREG(mode))
         return std::nullopt;
     if (S_ISDIR(mode))
-        return QStringLiteral("Is a folder, not a file");
+        return QCoreApplication::translate("RegularFile", "Is a folder, not a file");
     if (S_ISFIFO(mode))
-        return QStringLiteral("Is a named pipe, not a file");
+        return QCoreApplication::translate("RegularFile", "Is a named pipe, not a file");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("Is a device, not a file");
-    return QStringLiteral("Is not a regular file");
+        return QCoreApplication::translate("RegularFile", "Is a device, not a file");
+    return QCoreApplication::translate("RegularFile", "Is not a regular file");
 }
 #endif
 
@@ -49,7 +51,8 @@ std::optional<QString> notRegular(const QString &path)
     const QFileInfo info(path);
     if (!info.exists() || info.isFile())
         return std::nullopt;
-    return info.isDir() ? QStringLiteral("Is a folder, not a file") : QStringLiteral("Is not a regular file");
+    return info.isDir() ? QCoreApplication::translate("RegularFile", "Is a folder, not a file")
+                        : QCoreApplication::translate("RegularFile", "Is not a regular file");
 #endif
 }
 
@@ -98,7 +101,7 @@ Reading read(const QString &path, qint64 maxBytes)
     if (file.error() != QFileDevice::NoError) {
         reading.problem = file.errorString();
     } else if (bytes.size() > maxBytes) {
-        reading.problem = QStringLiteral("Is larger than %1").arg(sizeText(maxBytes));
+        reading.problem = QCoreApplication::translate("RegularFile", "Is larger than %1").arg(sizeText(maxBytes));
     } else {
         reading.bytes = bytes;
     }

@@ -66,10 +66,10 @@ QGroupBox *frame(QWidget *parent, Slot<QGroupBox> slot, const QString &caption)
 }
 
 // One corner of the latitude/longitude box: its latitude and its longitude.
-QGroupBox *cornerFrame(QWidget *parent, Slot<QGroupBox> slot, const char *caption, CoordinateEntry *latitude,
+QGroupBox *cornerFrame(QWidget *parent, Slot<QGroupBox> slot, const QString &caption, CoordinateEntry *latitude,
                        CoordinateEntry *longitude)
 {
-    QGroupBox *box = frame(parent, slot, QString::fromLatin1(caption));
+    QGroupBox *box = frame(parent, slot, caption);
     auto *layout = new QVBoxLayout(box);
     latitude->setParent(box);
     longitude->setParent(box);
@@ -103,19 +103,20 @@ CoordinateEntry *coordinate(CoordinateEntry::Kind kind, CoordinateEntry::Point p
 
 QGroupBox *domainFrame(MainWindowForm &form, QWidget *parent)
 {
-    QGroupBox *box = frame(parent, FORM_SLOT(Frame2), QStringLiteral("Specify domain information"));
+    QGroupBox *box = frame(parent, FORM_SLOT(Frame2), MainWindowForm::tr("Specify domain information"));
     auto *layout = new QVBoxLayout(box);
-    layout->addWidget(label(box, FORM_SLOT(Label5), QStringLiteral("Enter a country from your domain:")));
+    layout->addWidget(label(box, FORM_SLOT(Label5), MainWindowForm::tr("Enter a country from your domain:")));
     auto *countries = named(box, FORM_SLOT(CountriesListBox));
     countries->setMaxVisibleItems(20);
     countries->setMinimumContentsLength(24);
     layout->addWidget(countries);
-    layout->addWidget(label(box, FORM_SLOT(Label17), QStringLiteral("Available domains for the selected country:")));
+    layout->addWidget(
+        label(box, FORM_SLOT(Label17), MainWindowForm::tr("Available domains for the selected country:")));
     auto *domains = named(box, FORM_SLOT(DomainsAvailableBox));
     domains->setMinimumHeight(domains->fontMetrics().height() * 7);
     layout->addWidget(domains, 1);
     auto *map = named(box, FORM_SLOT(DownloadMapButton));
-    map->setText(QStringLiteral("Show map for domain"));
+    map->setText(MainWindowForm::tr("Show map for domain"));
     map->setEnabled(false);
     layout->addWidget(map);
     return box;
@@ -123,12 +124,12 @@ QGroupBox *domainFrame(MainWindowForm &form, QWidget *parent)
 
 QGroupBox *limitsFrame(MainWindowForm &form, QWidget *parent)
 {
-    QGroupBox *box = frame(parent, FORM_SLOT(DomainInfoFrame), QStringLiteral("Selected domain limits"));
+    QGroupBox *box = frame(parent, FORM_SLOT(DomainInfoFrame), MainWindowForm::tr("Selected domain limits"));
     auto *grid = new QGridLayout(box);
-    grid->addWidget(label(box, FORM_SLOT(label11), QStringLiteral("From")), 0, 0);
-    grid->addWidget(label(box, FORM_SLOT(Label8), QStringLiteral("To")), 0, 1);
-    grid->addWidget(label(box, FORM_SLOT(Label9), QStringLiteral("From")), 1, 0);
-    grid->addWidget(label(box, FORM_SLOT(Label10), QStringLiteral("To")), 1, 1);
+    grid->addWidget(label(box, FORM_SLOT(label11), MainWindowForm::tr("From")), 0, 0);
+    grid->addWidget(label(box, FORM_SLOT(Label8), MainWindowForm::tr("To")), 0, 1);
+    grid->addWidget(label(box, FORM_SLOT(Label9), MainWindowForm::tr("From")), 1, 0);
+    grid->addWidget(label(box, FORM_SLOT(Label10), MainWindowForm::tr("To")), 1, 1);
     for (QLabel *l : {form.label11, form.Label8, form.Label9, form.Label10})
         l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("Index j from    000000")));
     return box;
@@ -177,13 +178,13 @@ void createEntryPanels(MainWindowForm &form)
 
 QGroupBox *configurationFrame(MainWindowForm &form, QWidget *parent, QWidget *downloadsControl)
 {
-    QGroupBox *box = frame(parent, FORM_SLOT(Frame1), QStringLiteral("Configuration file information"));
+    QGroupBox *box = frame(parent, FORM_SLOT(Frame1), MainWindowForm::tr("Configuration file information"));
     auto *grid = new QGridLayout(box);
-    grid->addWidget(label(box, FORM_SLOT(Label24), QStringLiteral("Check for update on ")), 0, 0);
+    grid->addWidget(label(box, FORM_SLOT(Label24), MainWindowForm::tr("Check for update on ")), 0, 0);
     downloadsControl->setParent(box);
     downloadsControl->setObjectName(QStringLiteral("DownloadsControl1"));
     grid->addWidget(downloadsControl, 0, 1);
-    grid->addWidget(label(box, FORM_SLOT(Label42), QStringLiteral("Configuration file date:")), 1, 0);
+    grid->addWidget(label(box, FORM_SLOT(Label42), MainWindowForm::tr("Configuration file date:")), 1, 0);
     grid->addWidget(label(box, FORM_SLOT(ConfigDate), QStringLiteral("--- --- ---")), 1, 1);
     grid->setColumnStretch(2, 1);
     return box;
@@ -192,32 +193,32 @@ QGroupBox *configurationFrame(MainWindowForm &form, QWidget *parent, QWidget *do
 void createMenus(MainWindowForm &form, QMainWindow *window)
 {
     QMenuBar *bar = window->menuBar();
-    form.mnuFile = bar->addMenu(QStringLiteral("&File"));
+    form.mnuFile = bar->addMenu(MainWindowForm::tr("&File"));
     form.mnuFile->setObjectName(QStringLiteral("mnuFile"));
     form.mnuFile->menuAction()->setObjectName(QStringLiteral("mnuFile"));
-    form.mnuOpenRequest = form.mnuFile->addAction(QStringLiteral("&Open request..."));
+    form.mnuOpenRequest = form.mnuFile->addAction(MainWindowForm::tr("&Open request..."));
     form.mnuOpenRequest->setObjectName(QStringLiteral("mnuOpenRequest"));
-    form.mnuSaveRequestAs = form.mnuFile->addAction(QStringLiteral("&Save request as..."));
+    form.mnuSaveRequestAs = form.mnuFile->addAction(MainWindowForm::tr("&Save request as..."));
     form.mnuSaveRequestAs->setObjectName(QStringLiteral("mnuSaveRequestAs"));
-    form.mnuRecentRequests = form.mnuFile->addMenu(QStringLiteral("&Recent requests"));
+    form.mnuRecentRequests = form.mnuFile->addMenu(MainWindowForm::tr("&Recent requests"));
     form.mnuRecentRequests->setObjectName(QStringLiteral("mnuRecentRequests"));
     form.mnuRecentRequests->menuAction()->setObjectName(QStringLiteral("mnuRecentRequests"));
     form.mnuRecentRequests->setToolTipsVisible(true);
     form.mnuFile->addSeparator();
-    form.mnuClose = form.mnuFile->addAction(QStringLiteral("E&xit"));
+    form.mnuClose = form.mnuFile->addAction(MainWindowForm::tr("E&xit"));
     form.mnuClose->setObjectName(QStringLiteral("mnuClose"));
-    form.mnuEdit = bar->addMenu(QStringLiteral("&Edit"));
+    form.mnuEdit = bar->addMenu(MainWindowForm::tr("&Edit"));
     form.mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
     form.mnuEdit->menuAction()->setObjectName(QStringLiteral("mnuEdit"));
-    form.mnuCopyRequest = form.mnuEdit->addAction(QStringLiteral("&Copy request"));
+    form.mnuCopyRequest = form.mnuEdit->addAction(MainWindowForm::tr("&Copy request"));
     form.mnuCopyRequest->setObjectName(QStringLiteral("mnuCopyRequest"));
     form.mnuCopyRequest->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    form.mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    form.mnuHelp = bar->addMenu(MainWindowForm::tr("&Help"));
     form.mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     form.mnuHelp->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
-    form.mnuManual = form.mnuHelp->addAction(QStringLiteral("&Help"));
+    form.mnuManual = form.mnuHelp->addAction(MainWindowForm::tr("&Help"));
     form.mnuManual->setObjectName(QStringLiteral("mnuManual"));
-    form.mnuAbout = form.mnuHelp->addAction(QStringLiteral("&About Quorvantix"));
+    form.mnuAbout = form.mnuHelp->addAction(MainWindowForm::tr("&About Quorvantix"));
     form.mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
 }
 
@@ -252,7 +253,7 @@ void MainWindowForm::setupUi(QMainWindow *window, QWidget *downloadsControl)
 {
     MainWindowForm &form = *this;
     window->setObjectName(QStringLiteral("frmMain"));
-    window->setWindowTitle(QStringLiteral("Quorvantix"));
+    window->setWindowTitle(tr("Quorvantix"));
     createMenus(form, window);
 
     // The form and the map of the domain, parted by a splitter; the map never
@@ -272,7 +273,7 @@ void MainWindowForm::setupUi(QMainWindow *window, QWidget *downloadsControl)
     grid->addWidget(domainFrame(form, central), 0, 0, 3, 1);
     grid->addWidget(limitsFrame(form, central), 0, 1);
     auto *methodRow = new QHBoxLayout;
-    methodRow->addWidget(label(central, FORM_SLOT(Label23), QStringLiteral("Select type of coordinates:")));
+    methodRow->addWidget(label(central, FORM_SLOT(Label23), tr("Select type of coordinates:")));
     methodRow->addWidget(named(central, FORM_SLOT(cboChoice1)), 1);
     grid->addLayout(methodRow, 1, 1);
     grid->addWidget(configurationFrame(form, central, downloadsControl), 2, 1, Qt::AlignBottom);
@@ -280,19 +281,20 @@ void MainWindowForm::setupUi(QMainWindow *window, QWidget *downloadsControl)
     // The three input panels share one place; the box's end corner stands beside it.
     createEntryPanels(form);
     auto *panels = new QGridLayout;
-    panels->addWidget(cornerFrame(central, FORM_SLOT(Geodetic1), "LL (degrees) Start", startLatitude, startLongitude),
-                      0, 0);
+    panels->addWidget(
+        cornerFrame(central, FORM_SLOT(Geodetic1), tr("LL (degrees) Start"), startLatitude, startLongitude), 0, 0);
     indexRange->setParent(central);
     panels->addWidget(indexRange, 0, 0);
     centre->setParent(central);
     panels->addWidget(centre, 0, 0);
-    panels->addWidget(cornerFrame(central, FORM_SLOT(Geodetic2), "LL (degrees) End", endLatitude, endLongitude), 0, 1);
+    panels->addWidget(cornerFrame(central, FORM_SLOT(Geodetic2), tr("LL (degrees) End"), endLatitude, endLongitude), 0,
+                      1);
     panels->setColumnStretch(0, 1);
     panels->setColumnStretch(1, 1);
     grid->addLayout(panels, 3, 0, 1, 2);
 
     auto *show = named(central, FORM_SLOT(cmdShow));
-    show->setText(QStringLiteral("Show tiles in domain"));
+    show->setText(tr("Show tiles in domain"));
     show->setEnabled(false);
     grid->addWidget(show, 4, 0);
 
@@ -304,8 +306,7 @@ void MainWindowForm::setupUi(QMainWindow *window, QWidget *downloadsControl)
     // The result of the last run: the tiles, their number and how to order them.
     auto *result = new QVBoxLayout;
     auto *countRow = new QHBoxLayout;
-    countRow->addWidget(
-        label(central, FORM_SLOT(Label1), QStringLiteral("Number of tiles needed for the selected domain:")));
+    countRow->addWidget(label(central, FORM_SLOT(Label1), tr("Number of tiles needed for the selected domain:")));
     countRow->addWidget(label(central, FORM_SLOT(TilesCountLabel), QStringLiteral("---")), 1);
     result->addLayout(countRow);
     auto *tiles = named(central, FORM_SLOT(TilesListBox));
@@ -323,7 +324,7 @@ void MainWindowForm::setupUi(QMainWindow *window, QWidget *downloadsControl)
     warning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     side->addWidget(warning, 1);
     auto *viewOutput = named(central, FORM_SLOT(ShowFileButton));
-    viewOutput->setText(QStringLiteral("View output file"));
+    viewOutput->setText(tr("View output file"));
     side->addWidget(viewOutput, 0, Qt::AlignRight);
     grid->addLayout(side, 6, 1);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 
 class QAction;
@@ -30,6 +31,9 @@ class PickList;
 // order; the form holds no behaviour.
 struct MainWindowForm
 {
+    Q_DECLARE_TR_FUNCTIONS(MainWindowForm)
+
+public:
     QMenu *mnuFile;
     QAction *mnuOpenRequest;
     QAction *mnuSaveRequestAs;

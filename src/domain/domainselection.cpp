@@ -54,7 +54,7 @@ void DomainSelection::DomainsAvailableBox_Click()
     LoadDomainLimits(padded);
     m_state.SelectedDomain = QString::number(padded.toInt());
     form.DownloadMapButton->setEnabled(true);
-    form.DownloadMapButton->setText(QStringLiteral("Show map for domain ") + padded);
+    form.DownloadMapButton->setText(tr("Show map for domain ") + padded);
 }
 
 void DomainSelection::ClearEntryFields()

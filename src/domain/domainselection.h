@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class CoordinateEntry;
@@ -18,6 +19,8 @@ class PickList;
 // country; choosing an entry makes its domain the selected domain.
 class DomainSelection
 {
+    Q_DECLARE_TR_FUNCTIONS(DomainSelection)
+
 public:
     // The controls it acts on.
     struct Controls

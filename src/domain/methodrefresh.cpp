@@ -16,9 +16,16 @@
 
 namespace {
 
-const QString Geodetic = QStringLiteral("Geodetic (Latitude/Longitude):");
-const QString Indices = QStringLiteral("Indices (i,j):");
-const QString Centre = QStringLiteral("Center (Latitude/Longitude) with radius:");
+// The method list's captions, translated in the context frmMain fills the
+// list with, so that the chosen method is told by its caption in any language.
+const char *const Geodetic = QT_TRANSLATE_NOOP("MethodList", "Geodetic (Latitude/Longitude):");
+const char *const Indices = QT_TRANSLATE_NOOP("MethodList", "Indices (i,j):");
+const char *const Centre = QT_TRANSLATE_NOOP("MethodList", "Center (Latitude/Longitude) with radius:");
+
+bool isMethod(const QString &caption, const char *source)
+{
+    return caption == QCoreApplication::translate("MethodList", source);
+}
 
 // A limit as the fields show it: its magnitude, the stored text when it is
 // not negative, the plain form of its negation otherwise.
@@ -43,22 +50,22 @@ void MethodRefresh::cboChoice1_Click()
     EnableEntryFields();
 
     const QString method = f.cboChoice1->currentText();
-    if (method == Geodetic) {
+    if (isMethod(method, Geodetic)) {
         m_state.SelectionMethod = CoordinateMethod::LatLonBox;
         f.Geodetic1->setVisible(true);
         f.Geodetic2->setVisible(true);
         ShowDomainLimits();
-    } else if (method == Indices) {
+    } else if (isMethod(method, Indices)) {
         m_state.SelectionMethod = CoordinateMethod::Indices;
         f.indexRange->setVisible(true);
         f.Geodetic2->setVisible(false);
         const QStringList &limits = m_state.DomainLimits;
-        f.Label8->setText(QStringLiteral("To       ") + limits.value(2));
-        f.Label10->setText(QStringLiteral("To       ") + limits.value(3));
-        f.label11->setText(QStringLiteral("Index i from   ") + limits.value(0));
-        f.Label9->setText(QStringLiteral("Index j from    ") + limits.value(1));
+        f.Label8->setText(tr("To       ") + limits.value(2));
+        f.Label10->setText(tr("To       ") + limits.value(3));
+        f.label11->setText(tr("Index i from   ") + limits.value(0));
+        f.Label9->setText(tr("Index j from    ") + limits.value(1));
         f.indexRange->setTexts(limits.value(0), limits.value(2), limits.value(1), limits.value(3));
-    } else if (method == Centre) {
+    } else if (isMethod(method, Centre)) {
         m_state.SelectionMethod = CoordinateMethod::CentreRadius;
         f.centre->setVisible(true);
         f.Geodetic2->setVisible(false);
@@ -110,9 +117,9 @@ void MethodRefresh::ShowDomainLimits()
     };
     const Row rows[] = {
         {8, 9, f.label11, f.Label8, f.startLatitude->decimal(), f.endLatitude->decimal(), f.startLatitude->hemisphere(),
-         f.endLatitude->hemisphere(), "Lat from  ", u'N', u'S'},
+         f.endLatitude->hemisphere(), QT_TR_NOOP("Lat from  "), u'N', u'S'},
         {6, 7, f.Label9, f.Label10, f.startLongitude->decimal(), f.endLongitude->decimal(),
-         f.startLongitude->hemisphere(), f.endLongitude->hemisphere(), "Lon from  ", u'E', u'W'},
+         f.startLongitude->hemisphere(), f.endLongitude->hemisphere(), QT_TR_NOOP("Lon from  "), u'E', u'W'},
     };
 
     for (const Row &row : rows) {
@@ -136,7 +143,7 @@ void MethodRefresh::ShowDomainLimits()
             field->setText(number);
             list->setCurrentIndex(list->findText(QString(hemisphere), Qt::MatchExactly | Qt::MatchCaseSensitive));
         };
-        show(row.fromLabel, QLatin1String(row.fromCaption), row.fromField, row.fromList, first, firstValue);
-        show(row.toLabel, QStringLiteral("To     "), row.toField, row.toList, second, secondValue);
+        show(row.fromLabel, tr(row.fromCaption), row.fromField, row.fromList, first, firstValue);
+        show(row.toLabel, tr("To     "), row.toField, row.toList, second, secondValue);
     }
 }

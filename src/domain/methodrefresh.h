@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
+
 class CentrePanel;
 class CoordinateEntry;
 class IndexRangePanel;
@@ -14,6 +16,8 @@ struct MainState;
 // and shows the selected domain's limits in the labels and the fields.
 class MethodRefresh
 {
+    Q_DECLARE_TR_FUNCTIONS(MethodRefresh)
+
 public:
     // The controls it acts on.
     struct Controls

@@ -29,14 +29,14 @@ CentrePanel::CentrePanel(QWidget *parent)
     using namespace EntryWidgets;
     setObjectName(QStringLiteral("RangeD"));
     auto *grid = new QGridLayout(this);
-    grid->addWidget(Label55 = label(this, "Label55", QStringLiteral("Center coordinates (degrees):")), 0, 0, 1, 3);
-    grid->addWidget(Label54 = label(this, "Label54", QStringLiteral("Latitude:")), 1, 0);
+    grid->addWidget(Label55 = label(this, "Label55", tr("Center coordinates (degrees):")), 0, 0, 1, 3);
+    grid->addWidget(Label54 = label(this, "Label54", tr("Latitude:")), 1, 0);
     grid->addWidget(txtEMRLAT01 = field(this, "txtEMRLAT01"), 1, 1);
     grid->addWidget(cboEMRLAT01 = hemisphere(this, "cboEMRLAT01"), 1, 2);
-    grid->addWidget(Label53 = label(this, "Label53", QStringLiteral("Longitude:")), 2, 0);
+    grid->addWidget(Label53 = label(this, "Label53", tr("Longitude:")), 2, 0);
     grid->addWidget(txtEMRLON01 = field(this, "txtEMRLON01"), 2, 1);
     grid->addWidget(cboEMRLON01 = hemisphere(this, "cboEMRLON01"), 2, 2);
-    grid->addWidget(Label50 = label(this, "Label50", QStringLiteral("Radius (km):")), 3, 0);
+    grid->addWidget(Label50 = label(this, "Label50", tr("Radius (km):")), 3, 0);
     grid->addWidget(txtRadius1 = field(this, "txtRadius1"), 3, 1);
     grid->setColumnStretch(3, 1);
 

@@ -34,18 +34,18 @@ CoordinateEntry::CoordinateEntry(Kind kind, Point point, const Names &n, QWidget
     using EntryWidgets::field;
     using EntryWidgets::label;
     const bool latitude = kind == Kind::Latitude;
-    m_caption = label(this, n.caption, latitude ? QStringLiteral("Latitude:") : QStringLiteral("Longitude:"));
+    m_caption = label(this, n.caption, latitude ? tr("Latitude:") : tr("Longitude:"));
     // Both captions take the room of the wider one, so the fields of the
     // two coordinates stand in one column.
-    m_caption->setMinimumWidth(m_caption->fontMetrics().horizontalAdvance(QStringLiteral("Longitude:")));
+    m_caption->setMinimumWidth(m_caption->fontMetrics().horizontalAdvance(tr("Longitude:")));
     m_decimal = field(this, n.decimal);
     m_hemisphere = EntryWidgets::hemisphere(this, n.hemisphere);
     m_degrees = field(this, n.degrees, latitude ? QStringLiteral("45") : QStringLiteral("95"), 3);
     m_minutes = field(this, n.minutes, QStringLiteral("00"), 3);
     m_seconds = field(this, n.seconds, QStringLiteral("0.00"), 5);
-    m_degreesCaption = label(this, n.degreesCaption, latitude ? QStringLiteral("dd") : QStringLiteral("ddd"));
-    m_minutesCaption = label(this, n.minutesCaption, QStringLiteral("mm"));
-    m_secondsCaption = label(this, n.secondsCaption, QStringLiteral("ss.ss"));
+    m_degreesCaption = label(this, n.degreesCaption, latitude ? tr("dd") : tr("ddd"));
+    m_minutesCaption = label(this, n.minutesCaption, tr("mm"));
+    m_secondsCaption = label(this, n.secondsCaption, tr("ss.ss"));
 
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);

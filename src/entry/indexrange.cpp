@@ -4,6 +4,8 @@
 #include "common/fieldvalue.h"
 #include "common/numbertext.h"
 
+#include <QCoreApplication>
+
 namespace IndexRange {
 
 bool checksApply(CoordinateMethod method, std::optional<int> selectedDomain)
@@ -20,7 +22,7 @@ std::optional<QString> message(const QString &prefix, Bound bound, const QString
     const bool fails = bound == Bound::Lowest ? *lowestOrHighest > *value : *lowestOrHighest < *value;
     if (!fails)
         return std::nullopt;
-    return prefix + limit + QStringLiteral(", see domain limits");
+    return prefix + limit + QCoreApplication::translate("IndexRange", ", see domain limits");
 }
 
 } // namespace IndexRange

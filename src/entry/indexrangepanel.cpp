@@ -20,15 +20,15 @@ IndexRangePanel::IndexRangePanel(QWidget *parent)
 {
     using namespace EntryWidgets;
     setObjectName(QStringLiteral("Indices"));
-    setTitle(QStringLiteral("(I, J)"));
+    setTitle(tr("(I, J)"));
     auto *grid = new QGridLayout(this);
-    grid->addWidget(Label6 = label(this, "Label6", QStringLiteral("Index I from")), 0, 0);
+    grid->addWidget(Label6 = label(this, "Label6", tr("Index I from")), 0, 0);
     grid->addWidget(TextIndexiStart = field(this, "TextIndexiStart", QStringLiteral("0"), 6), 0, 1);
-    grid->addWidget(Label12 = label(this, "Label12", QStringLiteral("To")), 0, 2);
+    grid->addWidget(Label12 = label(this, "Label12", tr("To")), 0, 2);
     grid->addWidget(TextIndexiEnd = field(this, "TextIndexiEnd", QStringLiteral("0"), 6), 0, 3);
-    grid->addWidget(Label7 = label(this, "Label7", QStringLiteral("Index J from")), 1, 0);
+    grid->addWidget(Label7 = label(this, "Label7", tr("Index J from")), 1, 0);
     grid->addWidget(TextIndexjStart = field(this, "TextIndexjStart", QStringLiteral("0"), 6), 1, 1);
-    grid->addWidget(Label13 = label(this, "Label13", QStringLiteral("To")), 1, 2);
+    grid->addWidget(Label13 = label(this, "Label13", tr("To")), 1, 2);
     grid->addWidget(TextIndexjEnd = field(this, "TextIndexjEnd", QStringLiteral("0"), 6), 1, 3);
     grid->setColumnStretch(4, 1);
     grid->setRowStretch(2, 1);
@@ -90,19 +90,19 @@ void IndexRangePanel::lostFocus(const QObject *field)
 
 void IndexRangePanel::TextIndexiStart_LostFocus()
 {
-    check(TextIndexiStart, 0, true, QStringLiteral("Starting index for I must be greater than "));
+    check(TextIndexiStart, 0, true, tr("Starting index for I must be greater than "));
 }
 void IndexRangePanel::TextIndexjStart_LostFocus()
 {
-    check(TextIndexjStart, 1, true, QStringLiteral("Starting index for J must be greater than "));
+    check(TextIndexjStart, 1, true, tr("Starting index for J must be greater than "));
 }
 void IndexRangePanel::TextIndexiEnd_LostFocus()
 {
-    check(TextIndexiEnd, 2, false, QStringLiteral("Ending index for I must be smaller than "));
+    check(TextIndexiEnd, 2, false, tr("Ending index for I must be smaller than "));
 }
 void IndexRangePanel::TextIndexjEnd_LostFocus()
 {
-    check(TextIndexjEnd, 3, false, QStringLiteral("Ending index for J must be smaller than "));
+    check(TextIndexjEnd, 3, false, tr("Ending index for J must be smaller than "));
 }
 
 void IndexRangePanel::check(QLineEdit *field, int limitEntry, bool lowest, const QString &prefix)

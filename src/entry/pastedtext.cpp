@@ -4,6 +4,7 @@
 #include "common/numbertext.h"
 #include "entry/coordinatetext.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -50,24 +51,36 @@ struct Field
 };
 
 const Field Fields[] = {
-    {"txtLat1", &Start, Axis::Latitude, Part::Decimal, "the start latitude"},
-    {"txtLatD1", &Start, Axis::Latitude, Part::Degrees, "the degrees of the start latitude"},
-    {"txtLatM1", &Start, Axis::Latitude, Part::Minutes, "the minutes of the start latitude"},
-    {"txtLatS1", &Start, Axis::Latitude, Part::Seconds, "the seconds of the start latitude"},
-    {"txtLon1", &Start, Axis::Longitude, Part::Decimal, "the start longitude"},
-    {"txtLonD1", &Start, Axis::Longitude, Part::Degrees, "the degrees of the start longitude"},
-    {"txtLonM1", &Start, Axis::Longitude, Part::Minutes, "the minutes of the start longitude"},
-    {"txtLonS1", &Start, Axis::Longitude, Part::Seconds, "the seconds of the start longitude"},
-    {"txtLat2", &End, Axis::Latitude, Part::Decimal, "the end latitude"},
-    {"txtLatD2", &End, Axis::Latitude, Part::Degrees, "the degrees of the end latitude"},
-    {"txtLatM2", &End, Axis::Latitude, Part::Minutes, "the minutes of the end latitude"},
-    {"txtLatS2", &End, Axis::Latitude, Part::Seconds, "the seconds of the end latitude"},
-    {"txtLon2", &End, Axis::Longitude, Part::Decimal, "the end longitude"},
-    {"txtLonD2", &End, Axis::Longitude, Part::Degrees, "the degrees of the end longitude"},
-    {"txtLonM2", &End, Axis::Longitude, Part::Minutes, "the minutes of the end longitude"},
-    {"txtLonS2", &End, Axis::Longitude, Part::Seconds, "the seconds of the end longitude"},
-    {"txtEMRLAT01", &Centre, Axis::Latitude, Part::Decimal, "the center latitude"},
-    {"txtEMRLON01", &Centre, Axis::Longitude, Part::Decimal, "the center longitude"},
+    {"txtLat1", &Start, Axis::Latitude, Part::Decimal, QT_TRANSLATE_NOOP("PastedText", "the start latitude")},
+    {"txtLatD1", &Start, Axis::Latitude, Part::Degrees,
+     QT_TRANSLATE_NOOP("PastedText", "the degrees of the start latitude")},
+    {"txtLatM1", &Start, Axis::Latitude, Part::Minutes,
+     QT_TRANSLATE_NOOP("PastedText", "the minutes of the start latitude")},
+    {"txtLatS1", &Start, Axis::Latitude, Part::Seconds,
+     QT_TRANSLATE_NOOP("PastedText", "the seconds of the start latitude")},
+    {"txtLon1", &Start, Axis::Longitude, Part::Decimal, QT_TRANSLATE_NOOP("PastedText", "the start longitude")},
+    {"txtLonD1", &Start, Axis::Longitude, Part::Degrees,
+     QT_TRANSLATE_NOOP("PastedText", "the degrees of the start longitude")},
+    {"txtLonM1", &Start, Axis::Longitude, Part::Minutes,
+     QT_TRANSLATE_NOOP("PastedText", "the minutes of the start longitude")},
+    {"txtLonS1", &Start, Axis::Longitude, Part::Seconds,
+     QT_TRANSLATE_NOOP("PastedText", "the seconds of the start longitude")},
+    {"txtLat2", &End, Axis::Latitude, Part::Decimal, QT_TRANSLATE_NOOP("PastedText", "the end latitude")},
+    {"txtLatD2", &End, Axis::Latitude, Part::Degrees,
+     QT_TRANSLATE_NOOP("PastedText", "the degrees of the end latitude")},
+    {"txtLatM2", &End, Axis::Latitude, Part::Minutes,
+     QT_TRANSLATE_NOOP("PastedText", "the minutes of the end latitude")},
+    {"txtLatS2", &End, Axis::Latitude, Part::Seconds,
+     QT_TRANSLATE_NOOP("PastedText", "the seconds of the end latitude")},
+    {"txtLon2", &End, Axis::Longitude, Part::Decimal, QT_TRANSLATE_NOOP("PastedText", "the end longitude")},
+    {"txtLonD2", &End, Axis::Longitude, Part::Degrees,
+     QT_TRANSLATE_NOOP("PastedText", "the degrees of the end longitude")},
+    {"txtLonM2", &End, Axis::Longitude, Part::Minutes,
+     QT_TRANSLATE_NOOP("PastedText", "the minutes of the end longitude")},
+    {"txtLonS2", &End, Axis::Longitude, Part::Seconds,
+     QT_TRANSLATE_NOOP("PastedText", "the seconds of the end longitude")},
+    {"txtEMRLAT01", &Centre, Axis::Latitude, Part::Decimal, QT_TRANSLATE_NOOP("PastedText", "the center latitude")},
+    {"txtEMRLON01", &Centre, Axis::Longitude, Part::Decimal, QT_TRANSLATE_NOOP("PastedText", "the center longitude")},
 };
 
 struct IndexField
@@ -77,15 +90,15 @@ struct IndexField
 };
 
 const IndexField IndexFields[] = {
-    {"TextIndexiStart", "the start index I"},
-    {"TextIndexiEnd", "the end index I"},
-    {"TextIndexjStart", "the start index J"},
-    {"TextIndexjEnd", "the end index J"},
+    {"TextIndexiStart", QT_TRANSLATE_NOOP("PastedText", "the start index I")},
+    {"TextIndexiEnd", QT_TRANSLATE_NOOP("PastedText", "the end index I")},
+    {"TextIndexjStart", QT_TRANSLATE_NOOP("PastedText", "the start index J")},
+    {"TextIndexjEnd", QT_TRANSLATE_NOOP("PastedText", "the end index J")},
 };
 
-const char *const NotRead = "was not read as a coordinate";
-const char *const OutOfRange = "is out of range";
-const char *const NotWhole = "is not a whole number";
+const char *const NotRead = QT_TRANSLATE_NOOP("PastedText", "was not read as a coordinate");
+const char *const OutOfRange = QT_TRANSLATE_NOOP("PastedText", "is out of range");
+const char *const NotWhole = QT_TRANSLATE_NOOP("PastedText", "is not a whole number");
 
 const Field *fieldNamed(const QString &name)
 {
@@ -129,7 +142,9 @@ Write writeOf(const Place &place, const Coordinate &value, bool withLetter)
 Outcome hint(const char *description, const char *what)
 {
     Outcome outcome;
-    outcome.hint = QStringLiteral("The pasted text %1 for %2.").arg(QLatin1String(what), QLatin1String(description));
+    outcome.hint = QCoreApplication::translate("PastedText", "The pasted text %1 for %2.")
+                       .arg(QCoreApplication::translate("PastedText", what),
+                            QCoreApplication::translate("PastedText", description));
     return outcome;
 }
 

@@ -34,13 +34,13 @@ QString lonText(double lon)
 // Degrees in words for the accessible description: "5.25 degrees W".
 QString degreeWords(double value, char positive, char negative)
 {
-    return NumberText::plain(std::round(std::abs(value) * 1e4) / 1e4) + QStringLiteral(" degrees ")
+    return NumberText::plain(std::round(std::abs(value) * 1e4) / 1e4) + DomainMap::tr(" degrees ")
            + QLatin1Char(value < 0 ? negative : positive);
 }
 
 QString boxText(const GeoBox &box)
 {
-    return QStringLiteral("latitude %1 to %2, longitude %3 to %4")
+    return DomainMap::tr("latitude %1 to %2, longitude %3 to %4")
         .arg(degreeWords(box.south, 'N', 'S'), degreeWords(box.north, 'N', 'S'),
              degreeWords(Longitude::normalized(box.west), 'E', 'W'),
              degreeWords(Longitude::normalized(box.east), 'E', 'W'));
@@ -55,7 +55,7 @@ DomainMap::DomainMap(QWidget *parent)
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    setAccessibleName(QStringLiteral("Domain map"));
+    setAccessibleName(tr("Domain map"));
     syncViewSize();
     m_view.fit(World);
     sceneChanged();
@@ -192,26 +192,24 @@ QString DomainMap::describe() const
 {
     QStringList parts;
     if (m_scene.selected) {
-        parts << QStringLiteral("Domain %1, %2%3.")
+        parts << tr("Domain %1, %2%3.")
                      .arg(m_scene.selected->number, boxText(m_scene.selected->grid.box()),
-                          m_scene.selected->grid.box().crossesAntimeridian() ? QStringLiteral(", crossing 180 degrees")
+                          m_scene.selected->grid.box().crossesAntimeridian() ? tr(", crossing 180 degrees")
                                                                              : QString());
     } else {
-        parts << QStringLiteral("No domain selected.");
+        parts << tr("No domain selected.");
     }
     if (!m_scene.domains.isEmpty())
-        parts << (m_scene.domains.size() == 1
-                      ? QStringLiteral("1 domain of the country outlined.")
-                      : QStringLiteral("%1 domains of the country outlined.").arg(m_scene.domains.size()));
+        parts << (m_scene.domains.size() == 1 ? tr("1 domain of the country outlined.")
+                                              : tr("%1 domains of the country outlined.").arg(m_scene.domains.size()));
     if (const std::optional<SubdomainShape> shape = SubdomainShape::of(m_scene.subdomain, m_scene.selected)) {
-        parts << QStringLiteral("Sub-domain %1, %2%3.")
-                     .arg(m_scene.subdomain.kind == MapSubdomain::Kind::Circle ? QStringLiteral("circle")
-                                                                               : QStringLiteral("box"),
+        parts << tr("Sub-domain %1, %2%3.")
+                     .arg(m_scene.subdomain.kind == MapSubdomain::Kind::Circle ? tr("circle") : tr("box"),
                           boxText(shape->box) + QStringLiteral(", ") + shape->size,
-                          shape->outside ? QStringLiteral(", reaching outside the domain") : QString());
+                          shape->outside ? tr(", reaching outside the domain") : QString());
     }
     const qsizetype tiles = m_scene.selected ? m_scene.tiles.size() : 0;
-    parts << (tiles == 1 ? QStringLiteral("1 tile drawn.") : QStringLiteral("%1 tiles drawn.").arg(tiles));
+    parts << (tiles == 1 ? tr("1 tile drawn.") : tr("%1 tiles drawn.").arg(tiles));
     return parts.join(u' ');
 }
 
@@ -224,8 +222,7 @@ QString DomainMap::statusText() const
             QString where = latText(at.y()) + QStringLiteral("  ") + lonText(at.x());
             if (m_scene.selected && m_scene.selected->grid.box().contains(at.x(), at.y())) {
                 const DomainGrid &grid = m_scene.selected->grid;
-                where +=
-                    QStringLiteral("  I %1 J %2").arg(grid.wholeI(grid.iOf(at.x()))).arg(grid.wholeJ(grid.jOf(at.y())));
+                where += tr("  I %1 J %2").arg(grid.wholeI(grid.iOf(at.x()))).arg(grid.wholeJ(grid.jOf(at.y())));
             }
             parts << where;
         }
@@ -364,7 +361,7 @@ void DomainMap::paintEvent(QPaintEvent *)
     if (const std::optional<SubdomainShape> shape = shownShape())
         layers.paintSubdomain(*shape, m_drag == Drag::Draw);
     if (m_scene.selected)
-        layers.paintLegend(QStringLiteral("I/J: linear over the domain's limits, as in the engine"));
+        layers.paintLegend(tr("I/J: linear over the domain's limits, as in the engine"));
     painter.setClipping(false);
     paintStatus(painter);
 }

@@ -214,13 +214,14 @@ void MapPainter::paintDomains(const MapScene &scene)
     m_painter.setPen(QPen(m_colours.emphasis, 2.0));
     m_painter.setBrush(Qt::NoBrush);
     m_painter.drawRect(rect);
-    paintLabel(rect.topLeft() + QPointF(4, 3), QStringLiteral("Domain ") + scene.selected->number,
-               Qt::AlignLeft | Qt::AlignTop, m_colours.emphasis);
+    paintLabel(rect.topLeft() + QPointF(4, 3), tr("Domain ") + scene.selected->number, Qt::AlignLeft | Qt::AlignTop,
+               m_colours.emphasis);
     if (shown.crossesAntimeridian()) {
         const double x = m_view.toWidget(QPointF((shown.east > 180 ? 180.0 : -180.0) + nearest, 0)).x();
         m_painter.setPen(QPen(m_colours.emphasis, 1.0, Qt::DashLine));
         m_painter.drawLine(QPointF(x, rect.top()), QPointF(x, rect.bottom()));
-        paintLabel({x + 4, rect.bottom() - 3}, QStringLiteral("crosses 180\u00b0"), Qt::AlignLeft | Qt::AlignBottom,
+        // The degree sign as UTF-8 bytes, the encoding tr() reads its source in.
+        paintLabel({x + 4, rect.bottom() - 3}, tr("crosses 180\xc2\xb0"), Qt::AlignLeft | Qt::AlignBottom,
                    m_colours.emphasis);
     }
 }

@@ -5,6 +5,7 @@
 #include "map/mapview.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QPalette>
 
 class QPainter;
@@ -24,6 +25,8 @@ struct MapColours
 // borders, the picked country, the graticule) and what lies on top of it.
 class MapPainter
 {
+    Q_DECLARE_TR_FUNCTIONS(MapPainter)
+
 public:
     MapPainter(QPainter &painter, const MapView &view, const MapColours &colours);
 

@@ -3,6 +3,8 @@
 
 #include "map/greatcircle.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -20,7 +22,8 @@ QPolygonF boxOutline(const GeoBox &box)
 
 QString boxSize(const GeoBox &box)
 {
-    return Kilometres::text(GreatCircle::boxWidthKm(box.west, box.east, box.south, box.north)) + QStringLiteral(" x ")
+    return Kilometres::text(GreatCircle::boxWidthKm(box.west, box.east, box.south, box.north))
+           + QCoreApplication::translate("SubdomainShape", " x ")
            + Kilometres::text(GreatCircle::boxHeightKm(box.south, box.north));
 }
 
@@ -114,7 +117,7 @@ std::optional<SubdomainShape> SubdomainShape::of(const MapSubdomain &subdomain, 
                              subdomain.a.y());
         circleOutline(centre, subdomain.radiusKm, shape);
         shape.outside = domain && !domain->grid.box().holds(shape.box);
-        shape.size = QStringLiteral("radius ") + Kilometres::text(subdomain.radiusKm);
+        shape.size = QCoreApplication::translate("SubdomainShape", "radius ") + Kilometres::text(subdomain.radiusKm);
         return shape;
     }
     }
@@ -128,7 +131,7 @@ QString text(double km)
     const QString number = km < 10    ? QString::number(km, 'f', 1)
                            : km < 1e7 ? QString::number(std::round(km), 'f', 0)
                                       : QString::number(km, 'g', 3);
-    return number + QStringLiteral(" km");
+    return number + QCoreApplication::translate("SubdomainShape", " km");
 }
 
 } // namespace Kilometres

@@ -5,6 +5,7 @@
 #include "common/quotedtext.h"
 #include "common/singlebytetext.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStringDecoder>
 #include <QStringList>
@@ -15,6 +16,9 @@
 namespace {
 
 constexpr int LineCount = 12;
+// The axis named when a limit lies beyond it.
+const char *const LongitudeWord = QT_TRANSLATE_NOOP("ControlFileReader", "longitude");
+const char *const LatitudeWord = QT_TRANSLATE_NOOP("ControlFileReader", "latitude");
 
 // The values of a line: what stands before its comment, without blanks around.
 QString valuesOf(const QString &line)
@@ -38,6 +42,8 @@ QStringList linesOf(const QByteArray &bytes)
 
 class Reader
 {
+    Q_DECLARE_TR_FUNCTIONS(ControlFileReader)
+
 public:
     explicit Reader(QStringList lines)
         : m_lines(std::move(lines))
@@ -65,7 +71,7 @@ private:
 bool Reader::fixed(int line, const char *value)
 {
     if (valuesOf(m_lines.at(line - 1)) != QLatin1String(value))
-        return fail(line, QStringLiteral("it should read \"%1\"").arg(QLatin1String(value)));
+        return fail(line, tr("it should read \"%1\"").arg(QLatin1String(value)));
     return true;
 }
 
@@ -80,8 +86,8 @@ std::optional<QList<double>> Reader::numbers(int line, int count)
         values << *value;
     }
     if (values.size() != count || texts.size() != count) {
-        fail(line, count == 1 ? QStringLiteral("it should hold one number")
-                              : QStringLiteral("it should hold two numbers separated by a comma"));
+        fail(line,
+             count == 1 ? tr("it should hold one number") : tr("it should hold two numbers separated by a comma"));
         return std::nullopt;
     }
     return values;
@@ -100,7 +106,7 @@ bool Reader::limits(ControlFileRequest &request)
     LimitArray &slot = request.limits;
     const auto within = [this](int line, double value, double limit, const char *what) {
         if (std::fabs(value) > limit)
-            return fail(line, QStringLiteral("a %1 lies beyond %2").arg(QLatin1String(what)).arg(limit));
+            return fail(line, tr("a %1 lies beyond %2").arg(tr(what)).arg(limit));
         return true;
     };
     switch (request.selectionMethod) {
@@ -108,20 +114,20 @@ bool Reader::limits(ControlFileRequest &request)
         for (const auto &[line, values] : {std::pair{7, *line7}, std::pair{8, *line8}}) {
             for (double value : values) {
                 if (!NumberText::toInt16(NumberText::plain(value)) || value != std::trunc(value))
-                    return fail(line, QStringLiteral("the indices should be whole numbers from -32768 to 32767"));
+                    return fail(line, tr("the indices should be whole numbers from -32768 to 32767"));
             }
         }
         slot = {0, line7->at(0), line7->at(1), line8->at(0), line8->at(1)};
         return true;
     case CoordinateMethod::LatLonBox: // longitudes on line 7, latitudes on line 8
         slot = {0, line8->at(0), line8->at(1), line7->at(0), line7->at(1)};
-        return within(7, slot[3], 180, "longitude") && within(7, slot[4], 180, "longitude")
-               && within(8, slot[1], 90, "latitude") && within(8, slot[2], 90, "latitude");
+        return within(7, slot[3], 180, LongitudeWord) && within(7, slot[4], 180, LongitudeWord)
+               && within(8, slot[1], 90, LatitudeWord) && within(8, slot[2], 90, LatitudeWord);
     default: // centre: longitude and latitude on line 7, the radius on line 8
         slot = {0, line7->at(1), line7->at(0), line8->at(0), 0};
         if (slot[3] < 0)
-            return fail(8, QStringLiteral("the radius should not be negative"));
-        return within(7, slot[2], 180, "longitude") && within(7, slot[1], 90, "latitude");
+            return fail(8, tr("the radius should not be negative"));
+        return within(7, slot[2], 180, LongitudeWord) && within(7, slot[1], 90, LatitudeWord);
     }
 }
 
@@ -129,11 +135,11 @@ ControlFileReading Reader::read()
 {
     ControlFileReading reading;
     if (m_lines.isEmpty() || m_lines.at(0).trimmed() != QLatin1String("Select a range for decode packed MM5 tiles")) {
-        fail(1, QStringLiteral("it should read \"Select a range for decode packed MM5 tiles\""));
+        fail(1, tr("it should read \"Select a range for decode packed MM5 tiles\""));
     } else if (m_lines.size() < LineCount) {
-        fail(int(m_lines.size()) + 1, QStringLiteral("the file ends before its twelfth line"));
+        fail(int(m_lines.size()) + 1, tr("the file ends before its twelfth line"));
     } else if (m_lines.size() > LineCount) {
-        fail(LineCount + 1, QStringLiteral("nothing should follow the twelfth line"));
+        fail(LineCount + 1, tr("nothing should follow the twelfth line"));
     } else if (fixed(2, "quorvantix.lst") && fixed(3, "quorvantix.dat")) {
         ControlFileRequest request;
         const QString region = valuesOf(m_lines.at(3));
@@ -146,11 +152,11 @@ ControlFileReading Reader::read()
                    && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
         };
         if (!digitsOnly(region) || !ok || number < 1) {
-            fail(4, QStringLiteral("it should hold the number of a domain"));
+            fail(4, tr("it should hold the number of a domain"));
         } else if (year.size() != 4 || !digitsOnly(year)) {
-            fail(5, QStringLiteral("it should hold a year of four digits"));
+            fail(5, tr("it should hold a year of four digits"));
         } else if (method != QLatin1String("1") && method != QLatin1String("2") && method != QLatin1String("3")) {
-            fail(6, QStringLiteral("it should hold the method 1, 2 or 3"));
+            fail(6, tr("it should hold the method 1, 2 or 3"));
         } else {
             request.region = QString::number(number);
             request.year = year;
@@ -176,7 +182,9 @@ ControlFileReading ReadControlFile(const QByteArray &bytes)
 
 QString ControlFileProblemText(const QString &path, const ControlFileProblem &problem)
 {
-    return QStringLiteral("The file %1 is not a control file of this program.\n\nLine %2 does not read: %3.\n\"%4\"")
+    return QCoreApplication::translate(
+               "ControlFileReader",
+               "The file %1 is not a control file of this program.\n\nLine %2 does not read: %3.\n\"%4\"")
         .arg(QDir::toNativeSeparators(path))
         .arg(problem.line)
         .arg(problem.reason, QuotedText(problem.text));

@@ -41,8 +41,7 @@ ControlFileCheck ControlFileWriter::WriteControlFile(const QString &folder) cons
         return checked;
     const QString path = QDir(folder).filePath(QStringLiteral("quorvantix.inp"));
     if (const std::optional<QString> reason = SafeFileWrite::replaceFile(path, ControlFileBytes(checked.lines)))
-        return refusal(
-            QStringLiteral("Unable to write the control file %1: %2").arg(QDir::toNativeSeparators(path), *reason));
+        return refusal(tr("Unable to write the control file %1: %2").arg(QDir::toNativeSeparators(path), *reason));
     return checked;
 }
 
@@ -64,7 +63,7 @@ ControlFileCheck ControlFileWriter::CheckedControlFileLines() const
             ReadLatLonLimits(limits);
         break;
     case CoordinateMethod::None:
-        refused = QStringLiteral("Please select the type of coordinates first.");
+        refused = tr("Please select the type of coordinates first.");
         break;
     }
     if (refused)
@@ -77,16 +76,16 @@ std::optional<QString> ControlFileWriter::CheckIndexEntries() const
     const qsizetype fields[] = {IStart, IEnd, JStart, JEnd};
     for (const qsizetype k : fields) {
         if (entry(k).isEmpty())
-            return QStringLiteral("Please provide starting and ending indices.");
+            return tr("Please provide starting and ending indices.");
     }
     // A fraction is refused, not rounded: the map draws the range the text shows.
     for (const qsizetype k : fields) {
         if (!FieldValue::index(entry(k)))
-            return QStringLiteral("The index \"%1\" is not a whole number between -32768 and 32767.").arg(entry(k));
+            return tr("The index \"%1\" is not a whole number between -32768 and 32767.").arg(entry(k));
     }
     if (*FieldValue::index(entry(IStart)) >= *FieldValue::index(entry(IEnd))
         || *FieldValue::index(entry(JStart)) >= *FieldValue::index(entry(JEnd)))
-        return QStringLiteral("Starting indices for i and j must smaller than ending indices");
+        return tr("Starting indices for i and j must smaller than ending indices");
     return std::nullopt;
 }
 
@@ -96,12 +95,12 @@ std::optional<QString> ControlFileWriter::CheckLatLonEntries() const
         return std::any_of(fields.begin(), fields.end(), [this](qsizetype k) { return entry(k).isEmpty(); });
     };
     if (anyEmpty({Lat1, Lon1, LatLL1, LonLL1}))
-        return QStringLiteral("Please provide all the requested latitudes/longitudes .");
+        return tr("Please provide all the requested latitudes/longitudes .");
     if (anyEmpty({Lat2, Lon2, LatLL2, LonLL2}))
-        return QStringLiteral("Please provide all the requested latitudes/longitudes.");
+        return tr("Please provide all the requested latitudes/longitudes.");
     for (const qsizetype k : {Lat1, Lon1, Lat2, Lon2}) {
         if (!NumberText::toNumber(entry(k)))
-            return QStringLiteral("The latitude or longitude \"%1\" is not a number.").arg(entry(k));
+            return tr("The latitude or longitude \"%1\" is not a number.").arg(entry(k));
     }
     return std::nullopt;
 }
@@ -109,12 +108,12 @@ std::optional<QString> ControlFileWriter::CheckLatLonEntries() const
 std::optional<QString> ControlFileWriter::CheckCentreEntries() const
 {
     if (entry(Radius).isEmpty() || entry(CentreLon).isEmpty() || entry(CentreLat).isEmpty())
-        return QStringLiteral("Please provide radius and origin coordinnates of the domain.");
+        return tr("Please provide radius and origin coordinnates of the domain.");
     if (!NumberText::toNumber(entry(Radius)))
-        return QStringLiteral("The radius \"%1\" is not a number.").arg(entry(Radius));
+        return tr("The radius \"%1\" is not a number.").arg(entry(Radius));
     for (const qsizetype k : {CentreLon, CentreLat}) {
         if (!NumberText::toNumber(entry(k)))
-            return QStringLiteral("The center coordinate \"%1\" is not a number.").arg(entry(k));
+            return tr("The center coordinate \"%1\" is not a number.").arg(entry(k));
     }
     return std::nullopt;
 }

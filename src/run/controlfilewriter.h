@@ -4,6 +4,7 @@
 #include "run/controlfilelines.h"
 #include "run/tilerequest.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +27,8 @@ struct ControlFileCheck
 // result and nothing is written.
 class ControlFileWriter
 {
+    Q_DECLARE_TR_FUNCTIONS(ControlFileWriter)
+
 public:
     // `domainLimits`: the selected domain's ten limits as the catalogue gives
     // them; they decide which way round a box runs in longitude.

@@ -4,6 +4,7 @@
 #include "common/singlebytetext.h"
 #include "run/listfieldreader.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringDecoder>
 
@@ -112,5 +113,5 @@ std::optional<ListFileRow> ListFileRowOf(QStringView field)
 
 QString TileListItem(const QString &tileNumber)
 {
-    return QStringLiteral("Tile number: ") + tileNumber;
+    return QCoreApplication::translate("ListFile", "Tile number: ") + tileNumber;
 }

@@ -4,6 +4,7 @@
 #include "common/makerinfo.h"
 #include "common/regularfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -38,10 +39,11 @@ std::unique_ptr<QSettings> openSettings(QString *problem)
     // size, so the file is looked at first.
     std::optional<QString> refusal = RegularFile::notRegular(path);
     if (!refusal && QFileInfo(path).size() > LongestSettingsFile)
-        refusal = QStringLiteral("Is larger than %1 MB").arg(LongestSettingsFile / (1024 * 1024));
+        refusal = QCoreApplication::translate("RecentRequests", "Is larger than %1 MB")
+                      .arg(LongestSettingsFile / (1024 * 1024));
     if (refusal) {
         if (problem)
-            *problem = QStringLiteral("The settings file %1 cannot be used: %2.")
+            *problem = QCoreApplication::translate("RecentRequests", "The settings file %1 cannot be used: %2.")
                            .arg(QDir::toNativeSeparators(path), *refusal);
         return nullptr;
     }

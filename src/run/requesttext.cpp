@@ -4,6 +4,8 @@
 #include "common/fieldvalue.h"
 #include "common/numbertext.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace RequestText {
@@ -51,11 +53,11 @@ QString methodCaption(CoordinateMethod method)
 {
     switch (method) {
     case CoordinateMethod::LatLonBox:
-        return QStringLiteral("Geodetic (Latitude/Longitude)");
+        return QCoreApplication::translate("RequestText", "Geodetic (Latitude/Longitude)");
     case CoordinateMethod::Indices:
-        return QStringLiteral("Indices (i,j)");
+        return QCoreApplication::translate("RequestText", "Indices (i,j)");
     case CoordinateMethod::CentreRadius:
-        return QStringLiteral("Center (Latitude/Longitude) with radius");
+        return QCoreApplication::translate("RequestText", "Center (Latitude/Longitude) with radius");
     case CoordinateMethod::None:
         break;
     }
@@ -67,22 +69,25 @@ QString methodCaption(CoordinateMethod method)
 QString readable(const TileRequest &request, const QString &resolution, const QStringList &controlFileLines)
 {
     QStringList lines;
-    lines << QStringLiteral("Country: ") + request.country;
-    lines << QStringLiteral("Domain %1, year %2, resolution %3 km").arg(request.region, request.year, resolution);
-    lines << QStringLiteral("Method: ") + methodCaption(request.selectionMethod);
+    lines << QCoreApplication::translate("RequestText", "Country: ") + request.country;
+    lines << QCoreApplication::translate("RequestText", "Domain %1, year %2, resolution %3 km")
+                 .arg(request.region, request.year, resolution);
+    lines << QCoreApplication::translate("RequestText", "Method: ") + methodCaption(request.selectionMethod);
     const QString blank = QStringLiteral(" ");
     switch (request.selectionMethod) {
     case CoordinateMethod::LatLonBox:
-        lines << QStringLiteral("Start: ") + position(request, 0, blank);
-        lines << QStringLiteral("End: ") + position(request, 4, blank);
+        lines << QCoreApplication::translate("RequestText", "Start: ") + position(request, 0, blank);
+        lines << QCoreApplication::translate("RequestText", "End: ") + position(request, 4, blank);
         break;
     case CoordinateMethod::Indices:
-        lines << QStringLiteral("I from %1 to %2").arg(entry(request, 0), entry(request, 1));
-        lines << QStringLiteral("J from %1 to %2").arg(entry(request, 2), entry(request, 3));
+        lines
+            << QCoreApplication::translate("RequestText", "I from %1 to %2").arg(entry(request, 0), entry(request, 1));
+        lines
+            << QCoreApplication::translate("RequestText", "J from %1 to %2").arg(entry(request, 2), entry(request, 3));
         break;
     case CoordinateMethod::CentreRadius:
-        lines << QStringLiteral("Center: ") + position(request, 0, blank);
-        lines << QStringLiteral("Radius: %1 km").arg(shortNumber(entry(request, 4)));
+        lines << QCoreApplication::translate("RequestText", "Center: ") + position(request, 0, blank);
+        lines << QCoreApplication::translate("RequestText", "Radius: %1 km").arg(shortNumber(entry(request, 4)));
         break;
     case CoordinateMethod::None:
         break;
@@ -98,21 +103,22 @@ QString shortName(const TileRequest &request)
     switch (request.selectionMethod) {
     case CoordinateMethod::LatLonBox:
         values = position(request, 0, QString()).replace(QLatin1String(", "), QLatin1String(" "))
-                 + QStringLiteral(" to ")
+                 + QCoreApplication::translate("RequestText", " to ")
                  + position(request, 4, QString()).replace(QLatin1String(", "), QLatin1String(" "));
         break;
     case CoordinateMethod::Indices:
-        values = QStringLiteral("I %1-%2, J %3-%4")
+        values = QCoreApplication::translate("RequestText", "I %1-%2, J %3-%4")
                      .arg(entry(request, 0), entry(request, 1), entry(request, 2), entry(request, 3));
         break;
     case CoordinateMethod::CentreRadius:
         values = position(request, 0, QString()).replace(QLatin1String(", "), QLatin1String(" ")) + QStringLiteral(", ")
-                 + shortNumber(entry(request, 4)) + QStringLiteral(" km");
+                 + shortNumber(entry(request, 4)) + QCoreApplication::translate("RequestText", " km");
         break;
     case CoordinateMethod::None:
         break;
     }
-    return QStringLiteral("%1, domain %2, %3: %4").arg(request.country, request.region, request.year, values);
+    return QCoreApplication::translate("RequestText", "%1, domain %2, %3: %4")
+        .arg(request.country, request.region, request.year, values);
 }
 
 } // namespace RequestText

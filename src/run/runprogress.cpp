@@ -7,9 +7,10 @@
 
 namespace {
 
-const QString Title = QStringLiteral("Quorvantix");
-const QString Running = QStringLiteral("The Quorvantix executable is looking for the tiles of the domain.\n"
-                                       "Time elapsed: %1:%2");
+const char *const Title = QT_TRANSLATE_NOOP("RunProgress", "Quorvantix");
+const char *const Running = QT_TRANSLATE_NOOP("RunProgress",
+                                              "The Quorvantix executable is looking for the tiles of the domain.\n"
+                                              "Time elapsed: %1:%2");
 
 } // namespace
 
@@ -17,7 +18,7 @@ RunProgress::RunProgress(QWidget *window)
     : QProgressDialog(window)
 {
     setObjectName(QStringLiteral("EngineRunProgress"));
-    setWindowTitle(Title);
+    setWindowTitle(tr(Title));
     setWindowModality(Qt::ApplicationModal);
     setRange(0, 0); // busy: the engine tells nothing of its progress
     setAutoReset(false);
@@ -67,5 +68,5 @@ void RunProgress::setArrow(bool arrow)
 void RunProgress::showElapsed()
 {
     const qint64 seconds = m_clock.elapsed() / 1000;
-    setLabelText(Running.arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0')));
+    setLabelText(tr(Running).arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0')));
 }

@@ -17,18 +17,24 @@
 namespace {
 
 const QString ListFileName = QStringLiteral("quorvantix.lst");
-const QString EngineTitle = QStringLiteral("Quorvantix");
-const QString NoTiles = QStringLiteral(
+const char *const EngineTitle = QT_TRANSLATE_NOOP("TileRun", "Quorvantix");
+const char *const NoTiles = QT_TRANSLATE_NOOP(
+    "TileRun",
     "Unable to process the entered data, please check that your domain limits are within the region selected");
 
 // Messages for faults outside the engine's own list file.
-const QString ListNotReplaced = QStringLiteral("The list file %1 of an earlier run cannot be replaced.");
-const QString NoListFile = QStringLiteral("The Quorvantix executable did not leave a readable list file %1.");
-const QString ListNotRegular = QStringLiteral("The list file %1 is not a regular file, so it is not read.");
-const QString ListTooLarge = QStringLiteral("The list file %1 is larger than 256 MB, so it is not read.");
-const QString RunCancelled = QStringLiteral("The run of the Quorvantix executable was cancelled; no tiles are shown.");
-const QString EngineCrashed = QStringLiteral(
-    "The Quorvantix executable stopped unexpectedly, so its list file %1 is not used.");
+const char *const ListNotReplaced = QT_TRANSLATE_NOOP("TileRun",
+                                                      "The list file %1 of an earlier run cannot be replaced.");
+const char *const NoListFile = QT_TRANSLATE_NOOP("TileRun",
+                                                 "The Quorvantix executable did not leave a readable list file %1.");
+const char *const ListNotRegular = QT_TRANSLATE_NOOP("TileRun",
+                                                     "The list file %1 is not a regular file, so it is not read.");
+const char *const ListTooLarge = QT_TRANSLATE_NOOP("TileRun",
+                                                   "The list file %1 is larger than 256 MB, so it is not read.");
+const char *const RunCancelled = QT_TRANSLATE_NOOP(
+    "TileRun", "The run of the Quorvantix executable was cancelled; no tiles are shown.");
+const char *const EngineCrashed = QT_TRANSLATE_NOOP(
+    "TileRun", "The Quorvantix executable stopped unexpectedly, so its list file %1 is not used.");
 
 } // namespace
 
@@ -51,7 +57,7 @@ void TileRun::ShowTiles()
     const TileRunControls &f = m_controls;
     const std::optional<ControlFileWriter> writer = m_request();
     if (!writer) {
-        m_services.messages->critical(QStringLiteral("No domain has been selected"));
+        m_services.messages->critical(tr("No domain has been selected"));
         return;
     }
 
@@ -65,7 +71,7 @@ void TileRun::ShowTiles()
         return;
     busy.reset();
     f.ShowFileButton->setEnabled(true);
-    f.WarningLabel->setText(QStringLiteral("To order tiles, please send your order form and Quorvantix output file to ")
+    f.WarningLabel->setText(tr("To order tiles, please send your order form and Quorvantix output file to ")
                             + MakerInfo::OrderAddress);
     emit tilesShown(content->rows);
 }
@@ -76,12 +82,12 @@ bool TileRun::writeRequest(const ControlFileWriter &writer)
 {
     const ControlFileCheck written = writer.WriteControlFile(QDir::currentPath());
     if (written.refused()) {
-        m_services.messages->critical(written.refusal, QStringLiteral("Error"));
+        m_services.messages->critical(written.refusal, tr("Error"));
         return false;
     }
     const QFileInfo earlier(listPath());
     if ((earlier.exists() || earlier.isSymLink()) && !QFile::remove(listPath())) {
-        m_services.messages->critical(ListNotReplaced.arg(QDir::toNativeSeparators(listPath())));
+        m_services.messages->critical(tr(ListNotReplaced).arg(QDir::toNativeSeparators(listPath())));
         return false;
     }
     return true;
@@ -91,22 +97,21 @@ bool TileRun::runToEnd()
 {
     ui::Messages &messages = *m_services.messages;
     if (!RunEngine()) {
-        messages.criticalWithDetails(
-            QStringLiteral("Can not run Quorvantix executable, please make sure it is in the folder ")
-                + QDir::toNativeSeparators(m_appFolder),
-            engineWords());
+        messages.criticalWithDetails(tr("Can not run Quorvantix executable, please make sure it is in the folder ")
+                                         + QDir::toNativeSeparators(m_appFolder),
+                                     engineWords());
         return false;
     }
     switch (m_lastRun.outcome) {
     case EngineProcess::Outcome::Crashed:
-        messages.criticalWithDetails(EngineCrashed.arg(QDir::toNativeSeparators(listPath())), engineWords());
+        messages.criticalWithDetails(tr(EngineCrashed).arg(QDir::toNativeSeparators(listPath())), engineWords());
         return false;
     case EngineProcess::Outcome::Cancelled:
     case EngineProcess::Outcome::WindowClosed:
         // Whatever the engine had written of its list is no result.
         QFile::remove(listPath());
         if (m_lastRun.outcome == EngineProcess::Outcome::Cancelled)
-            messages.critical(RunCancelled);
+            messages.critical(tr(RunCancelled));
         return false;
     case EngineProcess::Outcome::NotStarted:
     case EngineProcess::Outcome::Finished:
@@ -122,13 +127,13 @@ std::optional<ListFileContent> TileRun::readList(QString &words)
     const QString shownPath = QDir::toNativeSeparators(listPath());
     switch (source.problem) {
     case ListFileSource::Problem::Unreadable:
-        messages.criticalWithDetails(NoListFile.arg(shownPath), engineWords());
+        messages.criticalWithDetails(tr(NoListFile).arg(shownPath), engineWords());
         return std::nullopt;
     case ListFileSource::Problem::NotRegular:
-        messages.criticalWithDetails(ListNotRegular.arg(shownPath), engineWords());
+        messages.criticalWithDetails(tr(ListNotRegular).arg(shownPath), engineWords());
         return std::nullopt;
     case ListFileSource::Problem::TooLarge:
-        messages.criticalWithDetails(ListTooLarge.arg(shownPath), engineWords());
+        messages.criticalWithDetails(tr(ListTooLarge).arg(shownPath), engineWords());
         return std::nullopt;
     case ListFileSource::Problem::None:
         break;
@@ -137,15 +142,15 @@ std::optional<ListFileContent> TileRun::readList(QString &words)
     words = engineWords(ListFileWords(source.bytes));
     switch (content.outcome) {
     case ListFileContent::Outcome::NoHeader:
-        messages.criticalWithDetails(NoTiles + u' ', words, EngineTitle);
+        messages.criticalWithDetails(tr(NoTiles) + u' ', words, tr(EngineTitle));
         return std::nullopt;
     case ListFileContent::Outcome::ErrorReported:
         // The list file is in the working folder, so that is the folder named.
         messages.criticalWithDetails(
-            QStringLiteral("Unable to find tiles in domain selected, check quorvantix.lst file in your application "
-                           "folder (")
-                + QDir::toNativeSeparators(QDir::currentPath()) + QStringLiteral(") for details "),
-            words, EngineTitle);
+            tr("Unable to find tiles in domain selected, check quorvantix.lst file in your application "
+               "folder (")
+                + QDir::toNativeSeparators(QDir::currentPath()) + tr(") for details "),
+            words, tr(EngineTitle));
         return std::nullopt;
     case ListFileContent::Outcome::TableRead:
         break;
@@ -158,7 +163,7 @@ bool TileRun::showResult(const ListFileContent &content, const QString &words)
     const TileRunControls &f = m_controls;
     f.TilesListBox->clear();
     if (content.rows.isEmpty()) {
-        m_services.messages->criticalWithDetails(NoTiles, words, EngineTitle);
+        m_services.messages->criticalWithDetails(tr(NoTiles), words, tr(EngineTitle));
         return false;
     }
     QStringList items;

@@ -1,12 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace ui {
 
-// The title every message box of the program carries unless it names its own.
-inline const QString ApplicationTitle = QStringLiteral("Quorvantix GUI");
+// The title every message box of the program carries unless it names its own,
+// as its source text; the boxes show it translated, in the context "ui".
+inline constexpr char ApplicationTitle[] = QT_TRANSLATE_NOOP("ui", "Quorvantix GUI");
+
+inline QString applicationTitle()
+{
+    return QCoreApplication::translate("ui", ApplicationTitle);
+}
 
 enum class MessageIcon { None, Critical, Information };
 enum class MessageButtons { Ok, YesNo };
@@ -22,24 +29,24 @@ public:
     virtual MessageAnswer show(const QString &text, const QString &title, MessageIcon icon,
                                MessageButtons buttons = MessageButtons::Ok, const QString &details = {}) = 0;
 
-    MessageAnswer critical(const QString &text, const QString &title = ApplicationTitle)
+    MessageAnswer critical(const QString &text, const QString &title = applicationTitle())
     {
         return show(text, title, MessageIcon::Critical);
     }
     MessageAnswer criticalWithDetails(const QString &text, const QString &details,
-                                      const QString &title = ApplicationTitle)
+                                      const QString &title = applicationTitle())
     {
         return show(text, title, MessageIcon::Critical, MessageButtons::Ok, details);
     }
-    MessageAnswer information(const QString &text, const QString &title = ApplicationTitle)
+    MessageAnswer information(const QString &text, const QString &title = applicationTitle())
     {
         return show(text, title, MessageIcon::Information);
     }
-    MessageAnswer plain(const QString &text, const QString &title = ApplicationTitle)
+    MessageAnswer plain(const QString &text, const QString &title = applicationTitle())
     {
         return show(text, title, MessageIcon::None);
     }
-    MessageAnswer question(const QString &text, const QString &title = ApplicationTitle)
+    MessageAnswer question(const QString &text, const QString &title = applicationTitle())
     {
         return show(text, title, MessageIcon::None, MessageButtons::YesNo);
     }

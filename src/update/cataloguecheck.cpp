@@ -4,6 +4,8 @@
 #include "catalogue/cataloguetables.h"
 #include "catalogue/configreader.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Lines as the reader counts them: each ends at a CR, and bytes after the
@@ -35,11 +37,13 @@ std::optional<QString> Complaint(const QByteArray &catalogue)
         QStringList complaint;
         for (const CatalogueComplaint &shown : read.complaints)
             complaint << shown.text;
-        complaint << QStringLiteral("Reading stopped at line %1 of %2.").arg(read.lastLine).arg(lineCount(catalogue));
+        complaint << QCoreApplication::translate("CatalogueCheck", "Reading stopped at line %1 of %2.")
+                         .arg(read.lastLine)
+                         .arg(lineCount(catalogue));
         return complaint.join(u'\n');
     }
     if (namesNoCountry(tables.CountryNames))
-        return QStringLiteral("It names no country: its country section is empty.");
+        return QCoreApplication::translate("CatalogueCheck", "It names no country: its country section is empty.");
     return std::nullopt;
 }
 
