@@ -41,8 +41,8 @@ void DownloadProgress::readStarted(const Handle &handle)
     // on a guess from its value: the bar is fed directly and a timer shows it.
     m_dialog->setBar(m_bar);
     m_dialog->setWindowModality(Qt::ApplicationModal);
-    m_dialog->setWindowTitle(ui::ApplicationTitle);
-    m_dialog->setLabelText(QStringLiteral("Downloading the configuration file..."));
+    m_dialog->setWindowTitle(ui::applicationTitle());
+    m_dialog->setLabelText(tr("Downloading the configuration file..."));
     // Until the size is known the bar only shows that work goes on.
     m_bar->setRange(0, 0);
     m_dialog->setMinimumDuration(int(MinimumDuration.count()));
@@ -94,11 +94,10 @@ void DownloadProgress::readProgressed(qint64 received, qint64 total)
     if (total > 0) {
         m_bar->setRange(0, qMax(1, kilobytes(total)));
         m_bar->setValue(qMin(kilobytes(received), m_bar->maximum()));
-        m_dialog->setLabelText(QStringLiteral("Downloading the configuration file: %1 of %2 KB received")
+        m_dialog->setLabelText(tr("Downloading the configuration file: %1 of %2 KB received")
                                    .arg(kilobytes(received))
                                    .arg(kilobytes(total)));
     } else {
-        m_dialog->setLabelText(
-            QStringLiteral("Downloading the configuration file: %1 KB received").arg(kilobytes(received)));
+        m_dialog->setLabelText(tr("Downloading the configuration file: %1 KB received").arg(kilobytes(received)));
     }
 }

@@ -27,11 +27,11 @@ namespace {
 const QString CrLf = QStringLiteral("\r\n");
 const QString CataloguePath = QStringLiteral("/quorvantix/tiles_cfg.txt");
 
-const QString UpdateQuestion = QStringLiteral(
-    "The version of configuration file you are using is not the latest one, would you like to "
-    "download the latest update");
-const QString NowUpToDate = QStringLiteral("Your configuration file is now up to date");
-const QString UpToDate = QStringLiteral("Your configuration file is up to date");
+const char UpdateQuestion[] = QT_TRANSLATE_NOOP(
+    "DownloadsControl", "The version of configuration file you are using is not the latest one, would you like to "
+                        "download the latest update");
+const char NowUpToDate[] = QT_TRANSLATE_NOOP("DownloadsControl", "Your configuration file is now up to date");
+const char UpToDate[] = QT_TRANSLATE_NOOP("DownloadsControl", "Your configuration file is up to date");
 
 #ifdef Q_OS_WIN
 const QString SystemCursorFile = QStringLiteral("C:\\Windows\\Cursors\\harrow.cur");
@@ -150,10 +150,10 @@ DownloadError DownloadsControl::passOn(const QString &URL, const DownloadError &
     DownloadError error{caught.number, QStringLiteral("UDownload.GetContent") + CrLf + caught.source, {}};
     if (m_download.ErrorNumber == 0) {
         // Not from the completion handler: the read never ran.
-        error.description = QStringLiteral("Unexpected error when downloading from ") + URL + CrLf + caught.description;
+        error.description = tr("Unexpected error when downloading from ") + URL + CrLf + caught.description;
     } else {
         ResetDownload();
-        error.description = QStringLiteral("Error when downloading from ") + URL + CrLf + caught.description;
+        error.description = tr("Error when downloading from ") + URL + CrLf + caught.description;
     }
     return error;
 }
@@ -163,17 +163,17 @@ void DownloadsControl::UserControl_AsyncReadComplete(const AsyncProp &prop)
     m_download.ErrorNumber = CompletionError;
     m_download.ErrorSource = QStringLiteral("AsyncReadComplete");
     if (prop.Cancelled) {
-        m_download.ErrorDescription = QStringLiteral("Download cancelled by the user");
+        m_download.ErrorDescription = tr("Download cancelled by the user");
         return;
     }
     // A failed read is reported as such even when it delivered nothing, so
     // the user learns the cause rather than only that the content is missing.
     if (prop.StatusCode == 0) {
-        m_download.ErrorDescription = QStringLiteral("Download error. Status: ") + prop.Status;
+        m_download.ErrorDescription = tr("Download error. Status: ") + prop.Status;
         return;
     }
     if (prop.BytesRead == 0) {
-        m_download.ErrorDescription = QStringLiteral("Download did not contain content");
+        m_download.ErrorDescription = tr("Download did not contain content");
         return;
     }
     m_download.ContentBytes = prop.Value;
@@ -218,12 +218,12 @@ void DownloadsControl::CheckForUpdate(const QString &text)
         messages.critical(verdict.message);
         return;
     case CatalogueUpdater::Verdict::Kind::UpToDate:
-        messages.information(UpToDate);
+        messages.information(tr(UpToDate));
         return;
     case CatalogueUpdater::Verdict::Kind::Newer:
         break;
     }
-    if (messages.question(UpdateQuestion) != ui::MessageAnswer::Yes)
+    if (messages.question(tr(UpdateQuestion)) != ui::MessageAnswer::Yes)
         return;
     if (const std::optional<CatalogueUpdater::Failure> failure = CatalogueUpdater::install(verdict.catalogue,
                                                                                            m_state.appFolder)) {
@@ -233,6 +233,6 @@ void DownloadsControl::CheckForUpdate(const QString &text)
             messages.criticalWithDetails(failure->message, failure->details);
         return;
     }
-    messages.information(NowUpToDate);
+    messages.information(tr(NowUpToDate));
     emit catalogueReplaced();
 }

@@ -18,8 +18,8 @@ QString durationText(std::chrono::milliseconds duration)
 {
     const qint64 ms = duration.count();
     if (ms % 1000 == 0)
-        return ms == 1000 ? QStringLiteral("1 second") : QStringLiteral("%1 seconds").arg(ms / 1000);
-    return QStringLiteral("%1 milliseconds").arg(ms);
+        return ms == 1000 ? UrlReader::tr("1 second") : UrlReader::tr("%1 seconds").arg(ms / 1000);
+    return UrlReader::tr("%1 milliseconds").arg(ms);
 }
 
 // Errors met before any connection is tried: the library cannot read such an
@@ -125,15 +125,14 @@ UrlReader::Outcome UrlReader::read(const QString &url, ReadObserver *observer) c
     prop.BytesRead = prop.Value.size();
     // Each abort of the read names its own end.
     if (timedOut) {
-        prop.Status = QStringLiteral("Timed out: the download did not end within %1").arg(durationText(m_timeout));
+        prop.Status = tr("Timed out: the download did not end within %1").arg(durationText(m_timeout));
     } else if (tooLarge) {
-        prop.Status =
-            QStringLiteral("Stopped: the download passed the limit of %1 MB").arg(m_sizeLimit / (1024 * 1024));
+        prop.Status = tr("Stopped: the download passed the limit of %1 MB").arg(m_sizeLimit / (1024 * 1024));
     } else if (cancelled) {
         prop.Cancelled = true;
-        prop.Status = QStringLiteral("Cancelled");
+        prop.Status = tr("Cancelled");
     } else if (unpackingFailed(*reply)) {
-        prop.Status = QStringLiteral("Stopped: the compressed download could not be unpacked within the limit of %1 MB")
+        prop.Status = tr("Stopped: the compressed download could not be unpacked within the limit of %1 MB")
                           .arg(m_sizeLimit / (1024 * 1024));
     } else if (reply->error() != QNetworkReply::NoError) {
         prop.Status = failureText(*reply);

@@ -3,6 +3,7 @@
 
 #include "update/downloadresult.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <chrono>
@@ -16,6 +17,8 @@ class ReadObserver;
 // observer that shows a modal window of its own lets input through.
 class UrlReader
 {
+    Q_DECLARE_TR_FUNCTIONS(UrlReader)
+
 public:
     static constexpr std::chrono::milliseconds DefaultTimeout{30000};
     // A catalogue at the format's limits is under 10 MB; a read that passes
