@@ -126,6 +126,7 @@ void TestCoordinateText::pasteIntoAField_data()
     row("txtLat1", "120", "refused", "The pasted text is out of range for the start latitude.");
     row("txtLon1", "-1e3", "refused", "The pasted text is out of range for the start longitude.");
     row("txtLonS1", "123456", "refused", "The pasted text is out of range for the seconds of the start longitude.");
+    row("txtLatD1", "95", "refused", "The pasted text is out of range for the degrees of the start latitude.");
     row("txtLatM2", "-5", "refused", "The pasted text is out of range for the minutes of the end latitude.");
     row("txtLatD1", "4.5", "refused", "The pasted text is not a whole number for the degrees of the start latitude.");
     row("TextIndexjEnd", "1.5", "refused", "The pasted text is not a whole number for the end index J.");

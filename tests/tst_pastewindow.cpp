@@ -141,62 +141,58 @@ QString TestPasteWindow::subdomain() const
     return numbers.join(u' ');
 }
 
+namespace {
+
+// A paste into one field and where its value shows afterwards.
+struct PasteRow
+{
+    const char *gesture;
+    int method; // position in the method list
+    const char *field;
+    const char *text;
+    const char *values;  // the coordinate's decimal, list, degrees, minutes, seconds; or the index
+    const char *request; // as Copy request gives it
+    const char *drawn;   // the map's sub-domain
+    const char *hint = "";
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(PasteRow)
+
 void TestPasteWindow::pastedNumbersAgreeEverywhere_data()
 {
-    QTest::addColumn<QString>("gesture");
-    QTest::addColumn<int>("method");
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("values");  // the coordinate's decimal, list, degrees, minutes, seconds; or the index
-    QTest::addColumn<QString>("request"); // as Copy request gives it
-    QTest::addColumn<QString>("drawn");   // the map's sub-domain
-    QTest::addColumn<QString>("hint");
+    QTest::addColumn<PasteRow>("row");
 
-    // France, domain 7: 41 N 5.25 W to 51.5 N 9.75 E, I 1-90, J 1-80.
-    const auto box = [](const char *tag, const char *gesture, const char *field, const char *text, const char *values,
-                        const char *request, const char *drawn, const char *hint = "") {
-        QTest::newRow(tag) << gesture << 0 << field << QString::fromUtf8(text) << values << request << drawn << hint;
-    };
-    const char *asChosen = "Start: 41 N, 5.25 W; End: 51.5 N, 9.75 E; -5.25,9.75; 41,51.5";
-    box("exponent, signed", "Ctrl+V", "txtLon1", "-1e1", "10 W 10 0 0.00",
-        "Start: 41 N, 10 W; End: 51.5 N, 9.75 E; -10,9.75; 41,51.5", "-10 41 9.75 51.5");
-    box("exponent, unsigned", "drop", "txtLon1", "1.5E1", "15 W 15 0 0.00",
-        "Start: 41 N, 15 W; End: 51.5 N, 9.75 E; -15,9.75; 41,51.5", "-15 41 9.75 51.5");
-    box("exponent, end point", "Ctrl+V", "txtLon2", "-9.5e1", "95 W 95 0 0.00",
-        "Start: 41 N, 5.25 W; End: 51.5 N, 95 W; -95,-5.25; 41,51.5", "-5.25 41 -95 51.5");
-    box("exponent beyond the limit", "Ctrl+V", "txtLat2", "9.5e1", "51.5 N 51 30 0.00", asChosen, "-5.25 41 9.75 51.5",
-        "The pasted text is out of range for the end latitude.");
-    box("signed degrees", "Ctrl+V", "txtLatD1", "-48", "48.000000 S 48 0 0.00",
-        "Start: 48 S, 5.25 W; End: 51.5 N, 9.75 E; -5.25,9.75; -48,51.5", "-5.25 -48 9.75 51.5");
-    box("degrees in exponent form", "drop", "txtLonD1", "1.5e2", "150.250000 W 150 15 0.00",
-        "Start: 41 N, 150.25 W; End: 51.5 N, 9.75 E; -150.25,9.75; 41,51.5", "-150.25 41 9.75 51.5");
-    box("degrees beyond the limit", "Ctrl+V", "txtLatD1", "95", "41.0 N 41 0 0.00", asChosen, "-5.25 41 9.75 51.5",
-        "The pasted text is out of range for the degrees of the start latitude.");
-    box("minutes of 60", "Ctrl+V", "txtLatM2", "60", "51.5 N 51 30 0.00", asChosen, "-5.25 41 9.75 51.5",
-        "The pasted text is out of range for the minutes of the end latitude.");
-    box("zero-width space and byte order mark", "Ctrl+V", "txtLat1", "\u200B48.5\uFEFF", "48.5 N 48 30 0.00",
-        "Start: 48.5 N, 5.25 W; End: 51.5 N, 9.75 E; -5.25,9.75; 48.5,51.5", "-5.25 48.5 9.75 51.5");
-    box("direction marks", "drop", "txtLon2", "\u200E-9.5\u200F", "9.5 W 9 30 0.00",
-        "Start: 41 N, 5.25 W; End: 51.5 N, 9.5 W; -9.5,-5.25; 41,51.5", "-5.25 41 -9.5 51.5");
-    box("no-break spaces", "Ctrl+V", "txtLat2", "\u00A012\u202F", "12 N 12 0 0.00",
-        "Start: 41 N, 5.25 W; End: 12 N, 9.75 E; -5.25,9.75; 12,41", "-5.25 41 9.75 12");
-    QTest::newRow("fractional index") << "Ctrl+V" << 1 << "TextIndexiStart"
-                                      << "2.5"
-                                      << "1"
-                                      << "I from 1 to 90; J from 1 to 80; 1,90; 1,80"
-                                      << "1 1 90 80"
-                                      << "The pasted text is not a whole number for the start index I.";
+    // France, domain 7: 41 N 5.25 W to 51.5 N 9.75 E, I 1-90, J 1-80. How
+    // each text reads is the reader's table; here the value reaches the
+    // fields, the request and the map alike, or a refusal leaves all three.
+    const auto row = [](const char *tag, const PasteRow &r) { QTest::newRow(tag) << r; };
+    row("exponent, signed", {"Ctrl+V", 0, "txtLon1", "-1e1", "10 W 10 0 0.00",
+                             "Start: 41 N, 10 W; End: 51.5 N, 9.75 E; -10,9.75; 41,51.5", "-10 41 9.75 51.5"});
+    row("exponent, end point", {"Ctrl+V", 0, "txtLon2", "-9.5e1", "95 W 95 0 0.00",
+                                "Start: 41 N, 5.25 W; End: 51.5 N, 95 W; -95,-5.25; 41,51.5", "-5.25 41 -95 51.5"});
+    row("signed degrees", {"Ctrl+V", 0, "txtLatD1", "-48", "48.000000 S 48 0 0.00",
+                           "Start: 48 S, 5.25 W; End: 51.5 N, 9.75 E; -5.25,9.75; -48,51.5", "-5.25 -48 9.75 51.5"});
+    row("degrees in exponent form",
+        {"drop", 0, "txtLonD1", "1.5e2", "150.250000 W 150 15 0.00",
+         "Start: 41 N, 150.25 W; End: 51.5 N, 9.75 E; -150.25,9.75; 41,51.5", "-150.25 41 9.75 51.5"});
+    row("minutes of 60", {"Ctrl+V", 0, "txtLatM2", "60", "51.5 N 51 30 0.00",
+                          "Start: 41 N, 5.25 W; End: 51.5 N, 9.75 E; -5.25,9.75; 41,51.5", "-5.25 41 9.75 51.5",
+                          "The pasted text is out of range for the minutes of the end latitude."});
+    row("no-break spaces", {"Ctrl+V", 0, "txtLat2", "\u00A012\u202F", "12 N 12 0 0.00",
+                            "Start: 41 N, 5.25 W; End: 12 N, 9.75 E; -5.25,9.75; 12,41", "-5.25 41 9.75 12"});
+    row("fractional index", {"Ctrl+V", 1, "TextIndexiStart", "2.5", "1", "I from 1 to 90; J from 1 to 80; 1,90; 1,80",
+                             "1 1 90 80", "The pasted text is not a whole number for the start index I."});
 }
 
 void TestPasteWindow::pastedNumbersAgreeEverywhere()
 {
-    QFETCH(QString, gesture);
-    QFETCH(int, method);
-    QFETCH(QString, field);
-    QFETCH(QString, text);
+    QFETCH(PasteRow, row);
+    const QString field = QLatin1String(row.field);
 
-    if (method != 0)
-        pickMethod(method);
+    if (row.method != 0)
+        pickMethod(row.method);
     // A coordinate's fields share its corner's digit and its kind.
     QStringList names{field};
     if (field.startsWith(QLatin1String("txtL"))) {
@@ -205,11 +201,11 @@ void TestPasteWindow::pastedNumbersAgreeEverywhere()
         names = QStringList{"txt" + kind + corner, "cbo" + kind + "LL" + corner, "txt" + kind + "D" + corner,
                             "txt" + kind + "M" + corner, "txt" + kind + "S" + corner};
     }
-    paste(gesture, edit(field), text);
-    QTEST(controls().texts(names).join(u' '), "values");
-    QTEST(QToolTip::isVisible() ? QToolTip::text() : QString(), "hint");
-    QTEST(subdomain(), "drawn");
-    QTEST(requestValues(), "request");
+    paste(QLatin1String(row.gesture), edit(field), QString::fromUtf8(row.text));
+    QCOMPARE(controls().texts(names).join(u' '), QLatin1String(row.values));
+    QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), QLatin1String(row.hint));
+    QCOMPARE(subdomain(), QLatin1String(row.drawn));
+    QCOMPARE(requestValues(), QLatin1String(row.request));
     QCOMPARE(messages.texts(), QStringList());
 }
 

@@ -55,6 +55,34 @@ const Entries Typical[] = {
 
 enum class Action { None, Cancel, CloseWindow };
 
+// One run of "Show tiles in domain" and what it leaves.
+struct RunRow
+{
+    int method;
+    Entries changes;   // to the method's typical entries
+    QString engine;    // "crash": the stand-in, stopping after 300 bytes of its list
+    QByteArray replay; // the list file the engine leaves (none when null), or a kind of file
+    QString obstacle;  // a folder where the run writes a file, or a limit of the file system
+    QByteArray controlFile;
+    int runs;
+    QString message; // "title: text"; %1 the working folder, %2 the application folder
+    QString details; // a part of the detailed text
+    QStringList tiles;
+};
+
+// A run of the stand-in engine made slow, and what the user does meanwhile.
+struct LongRow
+{
+    int delayMs;           // before the engine writes its list file
+    QByteArray crashAfter; // bytes of the list written in place before the delay
+    int childDelayMs;      // a child of the engine writes the list file after this (0: none)
+    bool ignoreTerm;       // the engine and its child ignore SIGTERM
+    Action action;         // taken once the progress window shows, or at 300 ms
+    bool progress;         // whether the progress window shows
+    QStringList messages;
+    int tiles;
+};
+
 // The engine processes of an application folder still alive (Linux; elsewhere none are seen).
 QStringList enginesRunning(const QString &appFolder)
 {
@@ -91,6 +119,9 @@ struct PaintCounter : QObject
 };
 
 } // namespace
+
+Q_DECLARE_METATYPE(RunRow)
+Q_DECLARE_METATYPE(LongRow)
 
 // "Show tiles in domain" on the real window, from an application folder whose
 // path holds a blank: with a test engine that replays a prepared list file and
@@ -176,22 +207,12 @@ QStringList TestTileRun::shown() const
 
 void TestTileRun::showTiles_data()
 {
-    QTest::addColumn<int>("method");
-    QTest::addColumn<Entries>("changes");   // to the method's typical entries
-    QTest::addColumn<QString>("engine");    // "crash": the stand-in, stopping after 300 bytes of its list
-    QTest::addColumn<QByteArray>("replay"); // the list file the engine leaves (none when null), or a kind of file
-    QTest::addColumn<QString>("obstacle");  // a folder where the run writes a file, or a limit of the file system
-    QTest::addColumn<QByteArray>("controlFile");
-    QTest::addColumn<int>("runs");
-    QTest::addColumn<QString>("message"); // "title: text"; %1 the working folder, %2 the application folder
-    QTest::addColumn<QString>("details"); // a part of the detailed text
-    QTest::addColumn<QStringList>("tiles");
+    QTest::addColumn<RunRow>("row");
 
     const QByteArray table = crlf({Header, "1    5     a"});
     const QByteArray box = expectedFile("2", "-80,-70", "30,40");
     const auto written = [&](const char *name, int method, const Entries &changes, const QByteArray &file) {
-        QTest::newRow(name) << method << changes << "replay" << table << "" << file << 1 << ""
-                            << "" << QStringList{"Tile number: 5"};
+        QTest::newRow(name) << RunRow{method, changes, "replay", table, "", file, 1, "", "", {"Tile number: 5"}};
     };
     const auto failed = [&](const char *name, const QString &engine, const QByteArray &replay, const char *obstacle,
                             const QString &message, const QString &details = {},
@@ -201,9 +222,9 @@ void TestTileRun::showTiles_data()
         const QByteArray file = QByteArray(obstacle) == "quorvantix.inp" ? QByteArray()
                                 : QByteArray(obstacle).contains(' ')     ? OldControlFile
                                                                          : box;
-        QTest::newRow(name) << 1 << Entries() << engine << replay << obstacle << file
-                            << int(engine == "replay" && !*obstacle) << QDir::toNativeSeparators(message) << details
-                            << tiles;
+        const int runs = engine == "replay" && !*obstacle;
+        const QString shown = QDir::toNativeSeparators(message);
+        QTest::newRow(name) << RunRow{1, {}, engine, replay, obstacle, file, runs, shown, details, tiles};
     };
 
     written("indices", 2, {}, expectedFile("1", "10,40", "5,25"));
@@ -245,53 +266,46 @@ void TestTileRun::showTiles_data()
 // message, and the tiles with their count and the order text after success.
 void TestTileRun::showTiles()
 {
-    QFETCH(int, method);
-    QFETCH(Entries, changes);
-    QFETCH(QString, engine);
-    QFETCH(QByteArray, replay);
-    QFETCH(QString, obstacle);
-    QFETCH(QByteArray, controlFile);
-    QFETCH(int, runs);
-    QFETCH(QString, message);
-    QFETCH(QString, details);
-    QFETCH(QStringList, tiles);
+    QFETCH(RunRow, row);
+    QString message = row.message;
     const QString work = m_work->path();
     const QString replayFile = m_shown->appFolder.filePath("replay.lst");
 #ifdef Q_OS_UNIX
-    if (replay == "fifo") {
+    if (row.replay == "fifo") {
         QCOMPARE(::mkfifo(QFile::encodeName(replayFile).constData(), 0600), 0);
-    } else if (replay == "big") {
+    } else if (row.replay == "big") {
         QFile big(m_shown->appFolder.filePath("big.lst"));
         QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(qint64(256) * 1024 * 1024 + 1));
         QVERIFY(QFile::link(big.fileName(), replayFile));
     } else
 #else
-    if (replay == "fifo" || replay == "big" || obstacle.contains(u' '))
+    if (row.replay == "fifo" || row.replay == "big" || row.obstacle.contains(u' '))
         QSKIP("needs named pipes, symbolic links and Linux file system limits");
 #endif
-        if (!replay.isNull())
-        TestFolders::writeFile(replayFile, replay);
+        if (!row.replay.isNull())
+        TestFolders::writeFile(replayFile, row.replay);
 #ifdef Q_OS_LINUX
-    if (obstacle == "full disk" && ::mount("tmpfs", QFile::encodeName(work).constData(), "tmpfs", 0, "size=64k") != 0)
+    if (row.obstacle == "full disk"
+        && ::mount("tmpfs", QFile::encodeName(work).constData(), "tmpfs", 0, "size=64k") != 0)
         QSKIP("a small file system cannot be mounted here (needs root)");
     const auto unmount = qScopeGuard([&] {
-        if (obstacle == "full disk")
+        if (row.obstacle == "full disk")
             ::umount2(QFile::encodeName(work).constData(), MNT_DETACH);
     });
 #endif
     TestFolders::writeFile(work + "/quorvantix.inp", OldControlFile);
     TestFolders::writeFile(work + "/quorvantix.lst", crlf({Header, "1    99     earlier"}));
-    if (obstacle == "full disk") {
+    if (row.obstacle == "full disk") {
         QFile filler(work + "/filler");
         QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
         while (filler.write(QByteArray(4096, 'x')) > 0) { }
-    } else if (obstacle.startsWith("quorvantix")) {
-        QVERIFY(QFile::remove(work + '/' + obstacle) && QDir(work).mkpath(obstacle + "/inside"));
+    } else if (row.obstacle.startsWith("quorvantix")) {
+        QVERIFY(QFile::remove(work + '/' + row.obstacle) && QDir(work).mkpath(row.obstacle + "/inside"));
     }
-    qputenv("QUORVANTIX_ENGINE_TEST_CRASH_AFTER", engine == "crash" ? "300" : "");
+    qputenv("QUORVANTIX_ENGINE_TEST_CRASH_AFTER", row.engine == "crash" ? "300" : "");
     const auto unset = qScopeGuard([] { qunsetenv("QUORVANTIX_ENGINE_TEST_CRASH_AFTER"); });
-    open(engine == "crash" ? "stand-in" : engine);
-    enter(method, changes);
+    open(row.engine == "crash" ? "stand-in" : row.engine);
+    enter(row.method, row.changes);
     const ui::Controls c = m_shown->controls();
     c.listWidget("TilesListBox")->addItem("Tile number: 99");
     c.setText("TilesCountLabel", "7");
@@ -300,24 +314,26 @@ void TestTileRun::showTiles()
 
     {
 #ifdef Q_OS_UNIX
-        const std::optional<FileSizeLimit> limit = obstacle == "file size limit" ? std::make_optional<FileSizeLimit>(64)
-                                                                                 : std::nullopt;
+        const std::optional<FileSizeLimit> limit = row.obstacle == "file size limit"
+                                                       ? std::make_optional<FileSizeLimit>(64)
+                                                       : std::nullopt;
 #endif
         clickShow();
     }
 
-    QCOMPARE(TestFolders::readFile(work + "/quorvantix.inp"), controlFile);
-    QCOMPARE(engineLog(), QStringList(runs, work + QStringLiteral("|0")));
-    QCOMPARE(TestFolders::readFile(m_shown->appFolder.filePath("replay-seen.inp")), runs ? controlFile : QByteArray());
+    QCOMPARE(TestFolders::readFile(work + "/quorvantix.inp"), row.controlFile);
+    QCOMPARE(engineLog(), QStringList(row.runs, work + QStringLiteral("|0")));
+    QCOMPARE(TestFolders::readFile(m_shown->appFolder.filePath("replay-seen.inp")),
+             row.runs ? row.controlFile : QByteArray());
     message.replace("%1", QDir::toNativeSeparators(work));
     message.replace("%2", QDir::toNativeSeparators(m_shown->appFolder.path()));
     QCOMPARE(shown(), message.isEmpty() ? QStringList() : QStringList{message});
     for (const RecordingMessages::Shown &box : std::as_const(m_shown->messages.shown)) {
         QCOMPARE(box.icon, ui::MessageIcon::Critical);
-        QVERIFY2(box.details.contains(details), qPrintable(box.details));
+        QVERIFY2(box.details.contains(row.details), qPrintable(box.details));
     }
-    QCOMPARE(c.items("TilesListBox"), tiles);
-    QCOMPARE(c.text("TilesCountLabel"), message.isEmpty() ? QString::number(tiles.size()) : QStringLiteral("7"));
+    QCOMPARE(c.items("TilesListBox"), row.tiles);
+    QCOMPARE(c.text("TilesCountLabel"), message.isEmpty() ? QString::number(row.tiles.size()) : QStringLiteral("7"));
     QCOMPARE(c.text("WarningLabel"), message.isEmpty() ? OrderText : QStringLiteral("earlier order text"));
     QCOMPARE(c.widget("ShowFileButton")->isEnabled(), message.isEmpty());
     const QList<RecordingPointer::Change> &pointer = m_shown->pointer.changes;
@@ -367,29 +383,21 @@ void TestTileRun::focusChoosesNoDomain()
 
 void TestTileRun::longRun_data()
 {
-    QTest::addColumn<int>("delayMs");           // before the engine writes its list file
-    QTest::addColumn<QByteArray>("crashAfter"); // bytes of the list written in place before the delay
-    QTest::addColumn<int>("childDelayMs");      // a child of the engine writes the list file after this (0: none)
-    QTest::addColumn<bool>("ignoreTerm");       // the engine and its child ignore SIGTERM
-    QTest::addColumn<Action>("action");         // taken once the progress window shows, or at 300 ms
-    QTest::addColumn<bool>("progress");         // whether the progress window shows
-    QTest::addColumn<QStringList>("messages");
-    QTest::addColumn<int>("tiles");
+    QTest::addColumn<LongRow>("row");
 
     const QStringList cancelled(
         "Quorvantix GUI: The run of the Quorvantix executable was cancelled; no tiles are shown.");
-    QTest::newRow("quick run") << 0 << QByteArray() << 0 << false << Action::None << false << QStringList() << 4;
-    QTest::newRow("slow run") << 1800 << QByteArray() << 0 << false << Action::None << true << QStringList() << 4;
+    QTest::newRow("quick run") << LongRow{0, {}, 0, false, Action::None, false, {}, 4};
+    QTest::newRow("slow run") << LongRow{1800, {}, 0, false, Action::None, true, {}, 4};
     QTest::newRow("cancelled with half a list written")
-        << 30000 << QByteArray("300") << 0 << false << Action::Cancel << true << cancelled << 0;
-    QTest::newRow("window closed") << 30000 << QByteArray() << 0 << false << Action::CloseWindow << false
-                                   << QStringList() << 0;
+        << LongRow{30000, "300", 0, false, Action::Cancel, true, cancelled, 0};
+    QTest::newRow("window closed") << LongRow{30000, {}, 0, false, Action::CloseWindow, false, {}, 0};
     for (const bool ignoreTerm : {false, true}) {
         const QByteArray deaf = ignoreTerm ? ", SIGTERM ignored" : "";
         QTest::newRow("cancelled, a child writes the list later" + deaf)
-            << 30000 << QByteArray() << 3500 << ignoreTerm << Action::Cancel << true << cancelled << 0;
+            << LongRow{30000, {}, 3500, ignoreTerm, Action::Cancel, true, cancelled, 0};
         QTest::newRow("window closed, a child writes the list later" + deaf)
-            << 30000 << QByteArray() << 3500 << ignoreTerm << Action::CloseWindow << false << QStringList() << 0;
+            << LongRow{30000, {}, 3500, ignoreTerm, Action::CloseWindow, false, {}, 0};
     }
 }
 
@@ -401,16 +409,11 @@ void TestTileRun::longRun_data()
 // was stopped, not even once the child's time to write it has passed.
 void TestTileRun::longRun()
 {
-    QFETCH(int, delayMs);
-    QFETCH(QByteArray, crashAfter);
-    QFETCH(int, childDelayMs);
-    QFETCH(bool, ignoreTerm);
-    QFETCH(Action, action);
-    QFETCH(int, tiles);
-    qputenv("QUORVANTIX_ENGINE_TEST_DELAY_MS", QByteArray::number(delayMs));
-    qputenv("QUORVANTIX_ENGINE_TEST_CRASH_AFTER", crashAfter);
-    qputenv("QUORVANTIX_ENGINE_TEST_CHILD_MS", childDelayMs ? QByteArray::number(childDelayMs) : QByteArray());
-    qputenv("QUORVANTIX_ENGINE_TEST_IGNORE_TERM", ignoreTerm ? "1" : "");
+    QFETCH(LongRow, row);
+    qputenv("QUORVANTIX_ENGINE_TEST_DELAY_MS", QByteArray::number(row.delayMs));
+    qputenv("QUORVANTIX_ENGINE_TEST_CRASH_AFTER", row.crashAfter);
+    qputenv("QUORVANTIX_ENGINE_TEST_CHILD_MS", row.childDelayMs ? QByteArray::number(row.childDelayMs) : QByteArray());
+    qputenv("QUORVANTIX_ENGINE_TEST_IGNORE_TERM", row.ignoreTerm ? "1" : "");
     const auto unset = qScopeGuard([] {
         for (const char *name : {"QUORVANTIX_ENGINE_TEST_DELAY_MS", "QUORVANTIX_ENGINE_TEST_CRASH_AFTER",
                                  "QUORVANTIX_ENGINE_TEST_CHILD_MS", "QUORVANTIX_ENGINE_TEST_IGNORE_TERM"})
@@ -425,7 +428,7 @@ void TestTileRun::longRun()
     // What happens while the engine runs, every 100 ms; the engine's
     // processes are seen on Linux only.
 #ifdef Q_OS_LINUX
-    const qsizetype treeSize = childDelayMs ? 2 : 1;
+    const qsizetype treeSize = row.childDelayMs ? 2 : 1;
 #else
     const qsizetype treeSize = 0;
 #endif
@@ -447,14 +450,15 @@ void TestTileRun::longRun()
             QTest::keyClick(field, Qt::Key_9);
         auto *dialog = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
         progressSeen = progressSeen || (dialog && dialog->objectName() == QLatin1String("EngineRunProgress"));
-        if (action == Action::Cancel && dialog)
+        if (row.action == Action::Cancel && dialog)
             QTest::mouseClick(ui::Controls(dialog).only<QPushButton>(), Qt::LeftButton);
-        if (action == Action::CloseWindow && ticks >= 3 && engines.size() >= treeSize && m_shown->window->isVisible())
+        if (row.action == Action::CloseWindow && ticks >= 3 && engines.size() >= treeSize
+            && m_shown->window->isVisible())
             m_shown->window->close();
     });
     clock.start();
     watch.start(100);
-    if (action == Action::CloseWindow) {
+    if (row.action == Action::CloseWindow) {
         // As in the program: the run starts from the application's event
         // loop, which ends once the window is closed and the run is over.
         QTimer::singleShot(0, this, [&] { clickShow(); });
@@ -469,20 +473,20 @@ void TestTileRun::longRun()
     if (ticks > 0)
         longestGap = std::max(longestGap, clock.elapsed() - lastTick);
 
-    QTEST(progressSeen, "progress");
-    QTEST(shown(), "messages");
-    QCOMPARE(m_shown->controls().listWidget("TilesListBox")->count(), tiles);
+    QCOMPARE(progressSeen, row.progress);
+    QCOMPARE(shown(), row.messages);
+    QCOMPARE(m_shown->controls().listWidget("TilesListBox")->count(), row.tiles);
     QCOMPARE(field->text(), QStringLiteral("10"));
     QCOMPARE(enginesRunning(m_shown->appFolder.path()), QStringList());
     for (const QString &pid : std::as_const(engines))
         QVERIFY2(!processRunning(pid), qPrintable(pid));
     QVERIFY2(longestGap < EngineProcess::StopGraceMs / 2, qPrintable(QString::number(longestGap)));
-    if (childDelayMs > 0)
-        QTest::qWait(int(std::max<qint64>(0, childDelayMs + 1000 - clock.elapsed())));
-    QCOMPARE(QFileInfo::exists(m_work->filePath("quorvantix.lst")), tiles > 0);
+    if (row.childDelayMs > 0)
+        QTest::qWait(int(std::max<qint64>(0, row.childDelayMs + 1000 - clock.elapsed())));
+    QCOMPARE(QFileInfo::exists(m_work->filePath("quorvantix.lst")), row.tiles > 0);
     QCOMPARE(m_shown->pointer.current, ui::MousePointer::Shape::Default);
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-    if (delayMs > 0) {
+    if (row.delayMs > 0) {
         QVERIFY(ticks >= 3);
         QVERIFY(painted.paints > 0);
         QVERIFY(engines.size() >= treeSize);

@@ -46,7 +46,26 @@ QByteArray newerWithout(const QByteArray &after, const QByteArray &before)
     return text.remove(from, to - from);
 }
 
+// One check for an update: how the server answers, what the user says, and
+// what it leaves.
+struct UpdateRow
+{
+    QString serve; // how the server answers: "reply", "500", "silent", "cut, close"...
+    QByteArray body;
+    bool local; // a catalogue in use
+    bool yes;   // the answer to the question
+    // The progress bar's maximum (0: busy), Cancel clicked once it shows; -1:
+    // no progress dialog shows, -2: not looked at.
+    int bar;
+    QStringList messages;
+    QString details;    // of the last message
+    QByteArray written; // the catalogue afterwards; null: the one in use, unchanged
+    QString configDate;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(UpdateRow)
 
 // The catalogue update through the control's link, against a loopback server.
 class TestUpdateCheck : public QObject
@@ -98,35 +117,24 @@ QStringList TestUpdateCheck::domainsOfFrance()
 
 void TestUpdateCheck::update_data()
 {
-    QTest::addColumn<QString>("serve"); // how the server answers: "reply", "500", "silent", "cut, close"...
-    QTest::addColumn<QByteArray>("body");
-    QTest::addColumn<bool>("local"); // a catalogue in use
-    QTest::addColumn<bool>("yes");   // the answer to the question
-    // The progress bar's maximum (0: busy), Cancel clicked once it shows; -1:
-    // no progress dialog shows, -2: not looked at.
-    QTest::addColumn<int>("bar");
-    QTest::addColumn<QStringList>("messages");
-    QTest::addColumn<QString>("details");    // of the last message
-    QTest::addColumn<QByteArray>("written"); // the catalogue afterwards; null: the one in use, unchanged
-    QTest::addColumn<QString>("configDate");
+    QTest::addColumn<UpdateRow>("row");
 
     const QByteArray newer = dated("20110420");
     const QString april19 = QStringLiteral("19 April 2011");
     const auto replaced = [&](const char *name, const QByteArray &body, bool local, const QString &date) {
         // The text ends with CR LF, so one empty line follows.
-        QTest::newRow(name) << "reply" << body << local << true << -1 << QStringList{Question, NowUpToDate} << ""
-                            << dated(date.toLatin1()) + "\r\n"
-                            << (date == "20110420" ? "20 April 2011" : "1 January 2099");
+        const QString shown = date == "20110420" ? "20 April 2011" : "1 January 2099";
+        QTest::newRow(name) << UpdateRow{
+            "reply", body, local, true, -1, {Question, NowUpToDate}, "", dated(date.toLatin1()) + "\r\n", shown};
     };
     const auto kept = [&](const char *name, const char *serve, const QByteArray &body, const QStringList &messages,
                           const QString &details = {}, int bar = -1) {
-        QTest::newRow(name) << serve << body << true << true << bar << messages << details << QByteArray() << april19;
+        QTest::newRow(name) << UpdateRow{serve, body, true, true, bar, messages, details, {}, april19};
     };
     replaced("newer, Yes", newer, true, "20110420");
     replaced("blanks around lines", "  " + QByteArray(newer).replace("\r\n", " \r\n  "), true, "20110420");
     replaced("no local catalogue", dated("20990101"), false, "20990101");
-    QTest::newRow("newer, No") << "reply" << newer << true << false << -1 << QStringList{Question} << "" << QByteArray()
-                               << april19;
+    QTest::newRow("newer, No") << UpdateRow{"reply", newer, true, false, -1, {Question}, "", {}, april19};
     kept("same date", "reply", dated("20110419"), {UpToDate});
     kept("older", "reply", dated("20110418"), {UpToDate});
 
@@ -147,9 +155,8 @@ void TestUpdateCheck::update_data()
     kept("slow, size unknown, cancelled", "slow, unsized", {}, {from + "Download cancelled by the user"}, {}, 0);
     kept("endless", "endless", {}, {failed + "Stopped: the download passed the limit of 64 MB"}, {}, -2);
     // The server compresses the body; the network library unpacks it.
-    QTest::newRow("compressed") << "compressed" << newer << true << true << -1 << QStringList{Question, NowUpToDate}
-                                << "" << newer + "\r\n"
-                                << "20 April 2011";
+    QTest::newRow("compressed") << UpdateRow{
+        "compressed", newer, true, true, -1, {Question, NowUpToDate}, "", newer + "\r\n", "20 April 2011"};
     kept("compressed, unpacks past the limit", "compressed", QByteArray(80 * 1024 * 1024, ' '),
          {failed + "Stopped: the compressed download could not be unpacked within the limit of 64 MB"});
 
@@ -191,50 +198,43 @@ void TestUpdateCheck::update_data()
 // later update.
 void TestUpdateCheck::update()
 {
-    QFETCH(QString, serve);
-    QFETCH(QByteArray, body);
-    QFETCH(bool, local);
-    QFETCH(bool, yes);
-    QFETCH(int, bar);
-    QFETCH(QStringList, messages);
-    QFETCH(QString, details);
-    QFETCH(QByteArray, written);
+    QFETCH(UpdateRow, row);
 
-    QVERIFY(m_shown.open(local ? sample() : QByteArray()));
+    QVERIFY(m_shown.open(row.local ? sample() : QByteArray()));
     const ui::Controls c = m_shown.controls();
-    QCOMPARE(c.items(QStringLiteral("CountriesListBox")).isEmpty(), !local);
+    QCOMPARE(c.items(QStringLiteral("CountriesListBox")).isEmpty(), !row.local);
     const QStringList countries = c.items(QStringLiteral("CountriesListBox"));
-    const QStringList offered = local ? domainsOfFrance() : QStringList();
+    const QStringList offered = row.local ? domainsOfFrance() : QStringList();
     auto *control = qobject_cast<DownloadsControl *>(c.widget(QStringLiteral("DownloadsControl1")));
     QVERIFY(control);
-    control->setBaseAddress(serve == "refused" ? m_refusing : m_server.baseAddress());
+    control->setBaseAddress(row.serve == "refused" ? m_refusing : m_server.baseAddress());
     // Far longer than a quick read, far shorter than a slow one (34 s): only
     // a Cancel that aborts the request ends that in time. The endless body
     // must meet its bound, not the time-out, even on a loaded machine.
-    control->setTimeout(serve == "silent" ? 300ms : serve == "endless" ? 30s : 5s);
+    control->setTimeout(row.serve == "silent" ? 300ms : row.serve == "endless" ? 30s : 5s);
     m_shown.messages.clear();
-    m_shown.messages.answers = {yes ? ui::MessageAnswer::Yes : ui::MessageAnswer::No};
+    m_shown.messages.answers = {row.yes ? ui::MessageAnswer::Yes : ui::MessageAnswer::No};
     // The hourglass stays while the downloaded catalogue is compared.
     m_shown.messages.onShow = [this](const RecordingMessages::Shown &shown) {
         if (shown.text == Question || shown.text.contains(QStringLiteral("up to date")))
             QCOMPARE(m_shown.pointer.current, ui::MousePointer::Shape::Hourglass);
     };
-    if (serve == "silent")
+    if (row.serve == "silent")
         m_server.neverAnswer();
-    else if (serve.startsWith("cut"))
-        m_server.cutHalfway(body,
-                            serve == "cut, close" ? LoopbackHttpServer::Cut::Close : LoopbackHttpServer::Cut::Reset);
-    else if (serve.startsWith("redirect"))
-        m_server.redirect(serve == "redirect loop" ? m_server.baseAddress() + "/quorvantix/tiles_cfg.txt"
-                                                   : LoopbackHttpServer::refusingAddress());
-    else if (serve.startsWith("slow"))
-        m_server.trickle(dated("20110420"), serve == "slow, sized");
-    else if (serve == "endless")
+    else if (row.serve.startsWith("cut"))
+        m_server.cutHalfway(row.body, row.serve == "cut, close" ? LoopbackHttpServer::Cut::Close
+                                                                : LoopbackHttpServer::Cut::Reset);
+    else if (row.serve.startsWith("redirect"))
+        m_server.redirect(row.serve == "redirect loop" ? m_server.baseAddress() + "/quorvantix/tiles_cfg.txt"
+                                                       : LoopbackHttpServer::refusingAddress());
+    else if (row.serve.startsWith("slow"))
+        m_server.trickle(dated("20110420"), row.serve == "slow, sized");
+    else if (row.serve == "endless")
         m_server.endless();
-    else if (serve == "compressed")
-        m_server.respondCompressed(body);
+    else if (row.serve == "compressed")
+        m_server.respondCompressed(row.body);
     else
-        m_server.respond(body, serve == "500" ? "500 Internal Server Error" : "200 OK");
+        m_server.respond(row.body, row.serve == "500" ? "500 Internal Server Error" : "200 OK");
 
     // The progress dialog, modal while it shows, is cancelled when the row asks to.
     int barMaximum = -1;
@@ -244,19 +244,19 @@ void TestUpdateCheck::update()
         if (!dialog || barMaximum >= 0)
             return;
         barMaximum = ui::Controls(dialog).only<QProgressBar>()->maximum();
-        if (bar >= 0)
+        if (row.bar >= 0)
             QTest::mouseClick(ui::Controls(dialog).only<QPushButton>(), Qt::LeftButton);
     });
     watch.start(100);
     {
 #ifdef Q_OS_UNIX
-        const std::optional<FileSizeLimit> limit = serve == "disk full" ? std::make_optional<FileSizeLimit>(1024)
-                                                                        : std::nullopt;
+        const std::optional<FileSizeLimit> limit = row.serve == "disk full" ? std::make_optional<FileSizeLimit>(1024)
+                                                                            : std::nullopt;
 #endif
         clickLabel();
     }
 
-    QCOMPARE(m_shown.messages.texts(), messages);
+    QCOMPARE(m_shown.messages.texts(), row.messages);
     for (const RecordingMessages::Shown &shown : std::as_const(m_shown.messages.shown)) {
         const bool question = shown.text == Question;
         const bool fine = shown.text == UpToDate || shown.text == NowUpToDate;
@@ -266,20 +266,21 @@ void TestUpdateCheck::update()
                              : fine   ? ui::MessageIcon::Information
                                       : ui::MessageIcon::Critical);
     }
-    QCOMPARE(m_shown.messages.shown.last().details, details);
-    if (bar != -2)
-        QCOMPARE(barMaximum, bar);
+    QCOMPARE(m_shown.messages.shown.last().details, row.details);
+    if (row.bar != -2)
+        QCOMPARE(barMaximum, row.bar);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    QCOMPARE(TestFolders::readFile(m_shown.appFolder.filePath("tiles.cfg")), written.isNull() ? sample() : written);
-    QTEST(c.text(QStringLiteral("ConfigDate")), "configDate");
+    QCOMPARE(TestFolders::readFile(m_shown.appFolder.filePath("tiles.cfg")),
+             row.written.isNull() ? sample() : row.written);
+    QCOMPARE(c.text(QStringLiteral("ConfigDate")), row.configDate);
     // The same countries and domains, whether the catalogue was read again or not.
-    if (local) {
+    if (row.local) {
         QCOMPARE(c.items(QStringLiteral("CountriesListBox")), countries);
         QCOMPARE(domainsOfFrance(), offered);
     } else {
         QVERIFY(!domainsOfFrance().isEmpty());
     }
-    if (!written.isNull())
+    if (!row.written.isNull())
         return;
     QCOMPARE(QDir(m_shown.appFolder.path()).entryList(QDir::Files), QStringList{"tiles.cfg"});
 
