@@ -4,9 +4,9 @@
 #include "app/centerform.h"
 #include "app/makerlogo.h"
 #include "common/makerinfo.h"
-#include "core/basmodule.h"
-#include "core/shellroutines.h"
+#include "state/basmodule.h"
 #include "ui/linklook.h"
+#include "ui/shellroutines.h"
 
 #include <QDate>
 #include <QDialogButtonBox>

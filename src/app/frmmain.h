@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/mainstate.h"
 #include "core/mainwindowform.h"
 #include "core/windowcontext.h"
+#include "state/mainstate.h"
 #include "ui/services.h"
 
 #include <QCoreApplication>

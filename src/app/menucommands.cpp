@@ -3,8 +3,8 @@
 
 #include "app/frmabout.h"
 #include "core/mainwindowform.h"
-#include "core/shellroutines.h"
 #include "core/windowcontext.h"
+#include "ui/shellroutines.h"
 
 #include <QAction>
 #include <QDir>

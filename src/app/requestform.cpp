@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/requestform.h"
 
-#include "core/mainstate.h"
 #include "core/mainwindowform.h"
 #include "domain/domainentries.h"
+#include "state/mainstate.h"
 #include "ui/picklist.h"
 #include "ui/userpick.h"
 

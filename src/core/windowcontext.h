@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/mainstate.h"
+#include "state/mainstate.h"
 #include "ui/services.h"
 
 struct MainWindowForm;

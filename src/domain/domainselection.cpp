@@ -2,11 +2,11 @@
 #include "domain/domainselection.h"
 
 #include "common/numbertext.h"
-#include "core/mainstate.h"
 #include "domain/domainentries.h"
 #include "domain/methodrefresh.h"
 #include "entry/coordinateentry.h"
 #include "entry/indexrangepanel.h"
+#include "state/mainstate.h"
 #include "ui/picklist.h"
 
 #include <QComboBox>

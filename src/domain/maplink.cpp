@@ -2,8 +2,8 @@
 #include "domain/maplink.h"
 
 #include "common/makerinfo.h"
-#include "core/mainstate.h"
-#include "core/shellroutines.h"
+#include "state/mainstate.h"
+#include "ui/shellroutines.h"
 
 #include <QPushButton>
 

@@ -2,10 +2,10 @@
 #include "domain/methodrefresh.h"
 
 #include "common/numbertext.h"
-#include "core/mainstate.h"
 #include "entry/centrepanel.h"
 #include "entry/coordinateentry.h"
 #include "entry/indexrangepanel.h"
+#include "state/mainstate.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,12 +2,12 @@
 #include "entry/indexrangepanel.h"
 
 #include "common/fieldvalue.h"
-#include "core/mainstate.h"
 #include "entry/entryeventfilter.h"
 #include "entry/entrypaste.h"
 #include "entry/entrywidgets.h"
 #include "entry/indexrange.h"
 #include "entry/keyfilters.h"
+#include "state/mainstate.h"
 #include "ui/messages.h"
 
 #include <QGridLayout>

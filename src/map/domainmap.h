@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/coordinatemethod.h"
 #include "map/mapscene.h"
 #include "map/mapview.h"
+#include "state/coordinatemethod.h"
 
 #include <QPixmap>
 #include <QWidget>

@@ -3,12 +3,12 @@
 
 #include "catalogue/cataloguetables.h"
 #include "common/numbertext.h"
-#include "core/mainstate.h"
 #include "domain/domainentries.h"
 #include "entry/centrepanel.h"
 #include "entry/coordinateentry.h"
 #include "entry/indexrangepanel.h"
 #include "map/domainmap.h"
+#include "state/mainstate.h"
 #include "ui/picklist.h"
 #include "ui/userpick.h"
 

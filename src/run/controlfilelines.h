@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/coordinatemethod.h"
+#include "state/coordinatemethod.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/coordinatemethod.h"
 #include "run/controlfilelines.h"
+#include "state/coordinatemethod.h"
 
 #include <QByteArray>
 #include <QString>

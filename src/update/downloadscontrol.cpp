@@ -2,7 +2,7 @@
 #include "update/downloadscontrol.h"
 
 #include "common/makerinfo.h"
-#include "core/mainstate.h"
+#include "state/mainstate.h"
 #include "ui/linklook.h"
 #include "ui/messages.h"
 #include "ui/mousepointer.h"

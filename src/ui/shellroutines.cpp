@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/shellroutines.h"
+#include "ui/shellroutines.h"
 
 #include "ui/shell.h"
 

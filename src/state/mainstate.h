@@ -2,7 +2,7 @@
 #pragma once
 
 #include "catalogue/cataloguetables.h"
-#include "core/coordinatemethod.h"
+#include "state/coordinatemethod.h"
 
 #include <QDate>
 #include <QString>
