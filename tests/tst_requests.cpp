@@ -1,12 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "map/areaexport.h"
 #include "run/controlfilereader.h"
 #include "run/controlfilewriter.h"
 #include "run/recentrequests.h"
 #include "run/requesttext.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+Q_DECLARE_METATYPE(IndexRange)
 
 class TestRequests final : public QObject
 {
@@ -20,7 +26,83 @@ private slots:
     void requestInWords_data();
     void requestInWords();
     void recentRequestsKeepTheLastTen();
+    void areaExport_data();
+    void areaExport();
 };
+
+void TestRequests::areaExport_data()
+{
+    QTest::addColumn<QString>("limits");   // the domain's, as its catalogue line gives them
+    QTest::addColumn<QRectF>("subdomain"); // west, south, width, height; empty for none
+    QTest::addColumn<IndexRange>("tile");  // the cells of tile 9; none when all zero
+    QTest::addColumn<QString>("features"); // kind, then each piece: west east south north
+
+    // Four cells a degree on both axes, from 165 E over the 180th meridian to 170 W.
+    const QString across = QStringLiteral("1 1 101 41 0 0 165 -170 -25 -15");
+    QTest::newRow("box and tile west of 180")
+        << across << QRectF(166, -20, 3, 3) << IndexRange{1, 20, 1, 20}
+        << "domain 165 180 -25 -15 + -180 -170 -25 -15; sub-domain 166 169 -20 -17; "
+           "tile 9 165 169.875 -25 -20.125";
+    QTest::newRow("box and tile across 180")
+        << across << QRectF(175, -20, 10, 3) << IndexRange{61, 80, 1, 4}
+        << "domain 165 180 -25 -15 + -180 -170 -25 -15; sub-domain 175 180 -20 -17 + -180 -175 -20 -17; "
+           "tile 9 179.875 180 -25 -24.125 + -180 -175.125 -25 -24.125";
+    QTest::newRow("France alone") << QStringLiteral("1 1 90 80 0 0 -5.25 9.75 41 51.5") << QRectF() << IndexRange()
+                                  << "domain -5.25 9.75 41 51.5";
+    QTest::newRow("once round the globe from 180")
+        << QStringLiteral("1 1 361 41 0 0 180 -180 -25 -15") << QRectF(-10, -20, 15, 3) << IndexRange()
+        << "domain -180 180 -25 -15; sub-domain -10 5 -20 -17";
+}
+
+// The GeoJSON of a run read back: a FeatureCollection whose rings are
+// closed, counterclockwise, longitude first, cut at the 180th meridian.
+void TestRequests::areaExport()
+{
+    QFETCH(QString, limits);
+    QFETCH(QRectF, subdomain);
+    QFETCH(IndexRange, tile);
+    QFETCH(QString, features);
+    const std::optional<DomainGrid> grid = DomainGrid::fromLimits(limits.split(u' '));
+    QVERIFY(grid);
+    const QPolygonF outline = subdomain.isEmpty() ? QPolygonF() : QPolygonF(subdomain);
+    const QList<TileCells> tiles = tile == IndexRange() ? QList<TileCells>()
+                                                        : QList<TileCells>{{QStringLiteral("9"), tile, tile}};
+
+    QJsonParseError error;
+    const QJsonDocument read = QJsonDocument::fromJson(AreaGeoJson({"7", *grid}, outline, tiles), &error);
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(read["type"].toString(), QStringLiteral("FeatureCollection"));
+    QStringList seen;
+    for (const QJsonValue &feature : read["features"].toArray()) {
+        const QJsonObject geometry = feature["geometry"].toObject();
+        const bool multi = geometry["type"].toString() == QStringLiteral("MultiPolygon");
+        QJsonArray polygons;
+        if (multi)
+            polygons = geometry["coordinates"].toArray();
+        else
+            polygons.append(geometry["coordinates"]);
+        QStringList pieces;
+        for (const QJsonValue &polygon : polygons) {
+            const QJsonArray ring = polygon.toArray().first().toArray();
+            QVERIFY(ring.size() >= 4 && ring.first() == ring.last());
+            double west = 999, east = -999, south = 999, north = -999, area = 0;
+            for (qsizetype k = 0; k + 1 < ring.size(); ++k) {
+                const double lon = ring[k][0].toDouble(), lat = ring[k][1].toDouble();
+                west = std::min(west, lon), east = std::max(east, lon);
+                south = std::min(south, lat), north = std::max(north, lat);
+                area += lon * ring[k + 1][1].toDouble() - ring[k + 1][0].toDouble() * lat;
+            }
+            QVERIFY2(area > 0, "outer rings run counterclockwise");
+            pieces << QStringLiteral("%1 %2 %3 %4").arg(west).arg(east).arg(south).arg(north);
+        }
+        // One piece is a Polygon, two a MultiPolygon.
+        QCOMPARE(multi, pieces.size() > 1);
+        const QString kind = feature["properties"]["kind"].toString();
+        const QString number = feature["properties"]["tile"].toString();
+        seen << (number.isEmpty() ? kind : kind + ' ' + number) + ' ' + pieces.join(QStringLiteral(" + "));
+    }
+    QCOMPARE(seen.join(QStringLiteral("; ")), features);
+}
 
 void TestRequests::controlFileChecks_data()
 {

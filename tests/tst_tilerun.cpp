@@ -6,6 +6,7 @@
 #include "support/filesizelimit.h"
 #include "support/shownwindow.h"
 
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -551,6 +552,10 @@ void TestTileRun::mapAndEngineAgree()
     QCOMPARE(map->scene().tiles.size(), tiles.size());
     for (qsizetype k = 0; k < tiles.size(); ++k)
         QCOMPARE(map->scene().tiles.at(k).number, tiles.at(k));
+    // Edit, Copy tiles: every tile of the run, one a line.
+    QGuiApplication::clipboard()->setText(QStringLiteral("earlier"));
+    m_shown->controls().action(QStringLiteral("mnuCopyTiles"))->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), tiles.join(u'\n'));
 
     // The selected cells as the map draws them hold the region it draws,
     // widened by no more than a cell on each side.

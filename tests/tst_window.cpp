@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QSet>
 
 // The window as it opens, with a catalogue or without, its tab order, the
 // menu commands, the About box and View output file, with the shell's
@@ -25,6 +26,9 @@ private slots:
     void tabMovesInTheWindowsOrder_data();
     void tabMovesInTheWindowsOrder();
     void helpOpensTheDocumentOnceItExists();
+    void entryFieldsAreNamedAndExplained();
+    void keysRunTheirCommands_data();
+    void keysRunTheirCommands();
     void aboutBoxIsModalCentredAndLinksToTheMainPage();
     void viewOutputFileOfTheWorkingFolder();
     void exitEndsTheProcess();
@@ -127,6 +131,62 @@ void TestWindow::helpOpensTheDocumentOnceItExists()
     // The build renders the guide into its application folder.
     const QByteArray built = TestFolders::readFile(TestFolders::buildAppFolder() + "/Quorvantix help.pdf");
     QVERIFY(built.startsWith("%PDF-") && built.trimmed().endsWith("%%EOF"));
+}
+
+void TestWindow::entryFieldsAreNamedAndExplained()
+{
+    // The fields and lists of all three methods, hidden ones included.
+    const QStringList fields{"txtLat1",         "cboLatLL1",     "txtLatD1",        "txtLatM1",      "txtLatS1",
+                             "txtLon1",         "cboLonLL1",     "txtLonD1",        "txtLonM1",      "txtLonS1",
+                             "txtLat2",         "cboLatLL2",     "txtLatD2",        "txtLatM2",      "txtLatS2",
+                             "txtLon2",         "cboLonLL2",     "txtLonD2",        "txtLonM2",      "txtLonS2",
+                             "TextIndexiStart", "TextIndexiEnd", "TextIndexjStart", "TextIndexjEnd", "txtEMRLAT01",
+                             "cboEMRLAT01",     "txtEMRLON01",   "cboEMRLON01",     "txtRadius1"};
+    QSet<QString> names;
+    for (const QString &field : fields) {
+        const QWidget *widget = m_shown.controls().widget(field);
+        QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(field));
+        QVERIFY2(!widget->toolTip().isEmpty(), qPrintable(field));
+        names << widget->accessibleName();
+    }
+    QCOMPARE(names.size(), fields.size());
+    QCOMPARE(m_shown.controls().widget("txtLonM2")->accessibleName(), QStringLiteral("End longitude, minutes"));
+    QCOMPARE(m_shown.controls().widget("cboEMRLAT01")->accessibleName(), QStringLiteral("Centre latitude hemisphere"));
+}
+
+void TestWindow::keysRunTheirCommands_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QStringList>("messages"); // a click on "Show tiles in domain" without a domain
+    QTest::addColumn<bool>("help");
+    const QStringList shown{"No domain has been selected"};
+    QTest::newRow("Ctrl+Return in a coordinate")
+        << int(Qt::Key_Return) << int(Qt::ControlModifier) << "txtLat1" << shown << false;
+    QTest::newRow("Ctrl+Return in the tile list")
+        << int(Qt::Key_Return) << int(Qt::ControlModifier) << "TilesListBox" << shown << false;
+    QTest::newRow("Return alone moves on") << int(Qt::Key_Return) << 0 << "txtLat1" << QStringList() << false;
+    QTest::newRow("F1 in a coordinate") << int(Qt::Key_F1) << 0 << "txtLon2" << QStringList() << true;
+}
+
+void TestWindow::keysRunTheirCommands()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, focus);
+    QFETCH(QStringList, messages);
+    QFETCH(bool, help);
+    const QString document = m_shown.appFolder.filePath(QStringLiteral("Quorvantix help.pdf"));
+    TestFolders::writeFile(document, "%PDF-1.4\n");
+    m_shown.controls().widget("cmdShow")->setEnabled(true); // as once a domain was chosen
+    QWidget *field = m_shown.controls().widget(focus);
+    field->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), field);
+    QTest::keyClick(field, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(m_shown.messages.texts(), messages);
+    QCOMPARE(m_shown.shell.documents, help ? QStringList{document} : QStringList());
+    m_shown.messages.clear();
 }
 
 void TestWindow::aboutBoxIsModalCentredAndLinksToTheMainPage()

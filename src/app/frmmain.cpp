@@ -5,6 +5,7 @@
 #include "app/menucommands.h"
 #include "app/requestcommands.h"
 #include "app/requestform.h"
+#include "app/resultcommands.h"
 #include "catalogue/cataloguetext.h"
 #include "catalogue/configreader.h"
 #include "domain/domainselection.h"
@@ -48,6 +49,7 @@ frmMain::frmMain(ui::Services services, const QString &appFolder, QWidget *paren
         });
     m_menuCommands = std::make_unique<MenuCommands>(m_context, this);
     m_requestCommands = std::make_unique<RequestCommands>(m_context, this);
+    m_resultCommands = std::make_unique<ResultCommands>(m_context, this);
     // After the handlers above, so the map shows what they did.
     const MainWindowForm &f = m_form;
     m_mapFeed = std::make_unique<DomainMapFeed>(*f.DomainMap,
@@ -59,6 +61,7 @@ frmMain::frmMain(ui::Services services, const QString &appFolder, QWidget *paren
     connect(m_tileRun.get(), &TileRun::tilesShown, this, [this](const QList<ListFileRow> &rows) {
         m_requestCommands->RememberRequest();
         m_mapFeed->takeTiles(rows);
+        m_resultCommands->takeRun(rows, m_form.DomainMap->scene());
     });
 
     Form_Load();

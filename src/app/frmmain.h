@@ -18,6 +18,7 @@ class MapLink;
 class MenuCommands;
 class MethodRefresh;
 class RequestCommands;
+class ResultCommands;
 class TileRun;
 
 // The program's one window. It owns the catalogue tables and the selected
@@ -54,5 +55,6 @@ private:
     std::unique_ptr<TileRun> m_tileRun;
     std::unique_ptr<MenuCommands> m_menuCommands;
     std::unique_ptr<RequestCommands> m_requestCommands;
+    std::unique_ptr<ResultCommands> m_resultCommands;
     std::unique_ptr<DomainMapFeed> m_mapFeed;
 };

@@ -335,6 +335,7 @@ void MainWindowForm::setupUi(QMainWindow *window, QWidget *downloadsControl)
     splitter->setSizes({central->minimumSizeHint().width(), DomainMap->sizeHint().width()});
 
     setTabOrder(form);
+    setupNamesAndKeys(window);
 }
 
 QList<QWidget *> MainWindowForm::entryWidgets() const

@@ -37,10 +37,12 @@ public:
     QMenu *mnuFile;
     QAction *mnuOpenRequest;
     QAction *mnuSaveRequestAs;
+    QAction *mnuExportArea;
     QMenu *mnuRecentRequests;
     QAction *mnuClose;
     QMenu *mnuEdit;
     QAction *mnuCopyRequest;
+    QAction *mnuCopyTiles;
     QMenu *mnuHelp;
     QAction *mnuManual;
     QAction *mnuAbout;
@@ -162,6 +164,11 @@ public:
     // The update control "DownloadsControl1" is made by the caller (it has
     // behaviour of its own) and placed here.
     void setupUi(QMainWindow *window, QWidget *downloadsControl);
+    // The accessible names and tooltips of the entry fields and hemisphere
+    // lists, the keys of the main command and the help, and the menu entries
+    // that take the last run's result away. Run by setupUi, once the
+    // controls exist.
+    void setupNamesAndKeys(QMainWindow *window);
 
     // The fields and hemisphere lists that describe a sub-domain, for the
     // parts that name them as a request or a paste does.
