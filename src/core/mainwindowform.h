@@ -14,6 +14,7 @@ class QListWidget;
 class QMainWindow;
 class QMenu;
 class QPushButton;
+class QScrollArea;
 class QSplitter;
 class QWidget;
 class DomainMap;
@@ -45,8 +46,10 @@ public:
     QAction *mnuManual;
     QAction *mnuAbout;
 
-    // The form's controls on the left, the map of the domain on the right.
+    // The form's controls on the left, in a column that scrolls, the map of
+    // the domain on the right.
     QSplitter *MapSplitter;
+    QScrollArea *FormScrollArea;
     QWidget *centralWidget;
     ::DomainMap *DomainMap;
 
@@ -162,6 +165,10 @@ public:
     // The update control "DownloadsControl1" is made by the caller (it has
     // behaviour of its own) and placed here.
     void setupUi(QMainWindow *window, QWidget *downloadsControl);
+
+    // Makes the form's column as wide as its controls need, after their
+    // contents (the method list's items) have changed.
+    void fitFormColumn();
 
     // The fields and hemisphere lists that describe a sub-domain, for the
     // parts that name them as a request or a paste does.
