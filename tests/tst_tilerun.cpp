@@ -10,6 +10,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSet>
+#include <QSettings>
 #include <QStandardPaths>
 
 #ifdef Q_OS_UNIX
@@ -132,6 +133,9 @@ class TestTileRun : public QObject
     Q_OBJECT
 
 private slots:
+    // The window keeps its size and the requests that ran in the user's
+    // settings: here in a folder of the test's own.
+    void initTestCase() { QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path()); }
     void init();
     void cleanup();
     void showTiles_data();
@@ -159,6 +163,7 @@ private:
             .split(u'\n', Qt::SkipEmptyParts);
     }
 
+    QTemporaryDir m_settings;
     std::unique_ptr<ShownWindow> m_shown;
     std::unique_ptr<QTemporaryDir> m_work;
 };
