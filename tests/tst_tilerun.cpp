@@ -11,6 +11,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSet>
+#include <QSettings>
 #include <QStandardPaths>
 
 #ifdef Q_OS_UNIX
@@ -133,6 +134,9 @@ class TestTileRun : public QObject
     Q_OBJECT
 
 private slots:
+    // The window keeps its size and the requests that ran in the user's
+    // settings: here in a folder of the test's own.
+    void initTestCase() { QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path()); }
     void init();
     void cleanup();
     void showTiles_data();
@@ -160,6 +164,7 @@ private:
             .split(u'\n', Qt::SkipEmptyParts);
     }
 
+    QTemporaryDir m_settings;
     std::unique_ptr<ShownWindow> m_shown;
     std::unique_ptr<QTemporaryDir> m_work;
 };

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "run/recentrequests.h"
 #include "support/shownwindow.h"
 #include "ui/qtmessages.h"
 #include "ui/qtmousepointer.h"
@@ -10,9 +11,12 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSet>
+#include <QSettings>
+#include <QSplitter>
 
-// The window as it opens, with a catalogue or without, its tab order, the
-// menu commands, the About box and View output file, with the shell's
+// The window as it opens, with a catalogue or without, its layout on small
+// and common screens and the size it remembers, its tab order, the menu
+// commands, the About box and View output file, with the shell's
 // requests recorded instead of made.
 class TestWindow : public QObject
 {
@@ -23,6 +27,9 @@ private slots:
     void cleanup();
     void opensOnTheSampleCatalogue();
     void opensWithoutACatalogue();
+    void fitsTheScreen_data();
+    void fitsTheScreen();
+    void remembersItsSizeAndTheSplitter();
     void tabMovesInTheWindowsOrder_data();
     void tabMovesInTheWindowsOrder();
     void helpOpensTheDocumentOnceItExists();
@@ -89,6 +96,63 @@ void TestWindow::opensWithoutACatalogue()
 
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+}
+
+void TestWindow::fitsTheScreen_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("mapPercent");
+    // A 1024 x 768 screen leaves about 1000 x 700 to a window.
+    QTest::newRow("small screen") << QSize(1000, 700) << 45;
+    QTest::newRow("1280 x 800") << QSize(1280, 800) << 50;
+}
+
+void TestWindow::fitsTheScreen()
+{
+    QFETCH(QSize, size);
+    QFETCH(int, mapPercent);
+    frmMain *window = m_shown.window.get();
+    const ui::Controls c = m_shown.controls();
+    const QSize least = window->minimumSize().expandedTo(window->minimumSizeHint());
+    QVERIFY2(least.width() <= 1000 && least.height() <= 700,
+             qPrintable(QStringLiteral("%1 x %2").arg(least.width()).arg(least.height())));
+    window->resize(size);
+    QTRY_COMPARE(window->size(), size);
+
+    // The map is the main area.
+    const int map = c.widget("DomainMap")->width();
+    QVERIFY2(map * 100 >= mapPercent * size.width(), qPrintable(QString::number(map)));
+    // The method list is as wide as its longest entry needs, and not cut by
+    // the form's edge.
+    QComboBox *choice = c.comboBox("cboChoice1");
+    const QString longest = QStringLiteral("Center (Latitude/Longitude) with radius:");
+    QVERIFY(choice->findText(longest) >= 0);
+    QVERIFY(choice->sizeHint().width() > choice->fontMetrics().horizontalAdvance(longest));
+    QVERIFY(choice->width() >= choice->sizeHint().width());
+    QCOMPARE(choice->visibleRegion().boundingRect().width(), choice->width());
+    // The form scrolls to the control the focus reaches.
+    m_shown.edit("txtLonS2")->setFocus();
+    QTest::keyClick(m_shown.edit("txtLonS2"), Qt::Key_Tab);
+    QWidget *tiles = c.widget("TilesListBox");
+    QTRY_COMPARE(QApplication::focusWidget(), tiles);
+    QTRY_COMPARE(tiles->visibleRegion().boundingRect().size(), tiles->size());
+}
+
+void TestWindow::remembersItsSizeAndTheSplitter()
+{
+    // A size the screen has room for (a larger one is cut to the screen).
+    const QSize size = m_shown.window->screen()->availableSize() - QSize(10, 10);
+    auto *splitter = m_shown.controls().get<QSplitter>("MapSplitter");
+    m_shown.window->resize(size);
+    QTRY_COMPARE(m_shown.window->size(), size);
+    splitter->setSizes({splitter->widget(0)->minimumWidth() + 40, 1});
+    const QList<int> parts = splitter->sizes();
+    m_shown.window->close();
+
+    QVERIFY(m_shown.open());
+    QCOMPARE(m_shown.window->size(), size);
+    QCOMPARE(m_shown.controls().get<QSplitter>("MapSplitter")->sizes(), parts);
+    QVERIFY(QFile::remove(RecentRequests::settingsPath()));
 }
 
 void TestWindow::tabMovesInTheWindowsOrder_data()
@@ -258,6 +322,9 @@ void TestWindow::exitEndsTheProcess()
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The window keeps its size in the user's settings: here in a folder of its own.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     if (argc > 1 && qstrcmp(argv[1], "--exit-child") == 0) {
         ui::QtMessages messages;
         ui::QtMousePointer pointer;

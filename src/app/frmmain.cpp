@@ -14,11 +14,13 @@
 #include "entry/indexrangepanel.h"
 #include "map/domainmap.h"
 #include "map/domainmapfeed.h"
+#include "run/recentrequests.h"
 #include "run/tilerun.h"
 #include "ui/messages.h"
 #include "ui/picklist.h"
 #include "update/downloadscontrol.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -26,6 +28,51 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QSplitter>
+
+namespace {
+
+// The window's size and how its splitter shares it, kept between sessions
+// in the program's settings.
+const QString SizeKey = QStringLiteral("Window/size");
+const QString MaximizedKey = QStringLiteral("Window/maximized");
+const QString SplitterKey = QStringLiteral("Window/splitter");
+
+// Gives the window its remembered size, cut to the room its screen offers,
+// and the splitter its remembered parts. Without settings, or with nothing
+// remembered in them, the window takes most of the screen's room and the
+// splitter keeps its parts.
+void restoreLayout(const QSettings *settings, QWidget *window, QSplitter *splitter)
+{
+    const QSize room = window->screen()->availableSize();
+    QSize size(room.width() * 9 / 10, room.height() * 9 / 10);
+    if (settings) {
+        const QSize remembered = settings->value(SizeKey).toSize();
+        if (remembered.isValid() && !remembered.isEmpty())
+            size = remembered.boundedTo(room);
+        // A splitter state that does not read leaves the parts as they are.
+        splitter->restoreState(settings->value(SplitterKey).toByteArray());
+        if (settings->value(MaximizedKey).toBool())
+            window->setWindowState(window->windowState() | Qt::WindowMaximized);
+    }
+    // The window never gets smaller than its controls need.
+    window->resize(size.expandedTo(window->minimumSizeHint()));
+}
+
+// Remembers the window's size (its normal size when maximized) and the
+// splitter's parts.
+void saveLayout(QSettings &settings, const QWidget *window, const QSplitter *splitter)
+{
+    const bool maximized = window->isMaximized();
+    settings.setValue(SizeKey, maximized ? window->normalGeometry().size() : window->size());
+    settings.setValue(MaximizedKey, maximized);
+    settings.setValue(SplitterKey, splitter->saveState());
+    settings.sync();
+}
+
+} // namespace
 
 frmMain::frmMain(ui::Services services, const QString &appFolder, QWidget *parent)
     : QMainWindow(parent)
@@ -87,16 +134,26 @@ frmMain::~frmMain() = default;
 
 void frmMain::Form_Load()
 {
-    adjustSize();
+    // The size of the last session, if the settings read; the start-up
+    // says nothing about settings that do not, the recent requests do.
+    restoreLayout(RecentRequests::openSettings().get(), this, m_form.MapSplitter);
     CenterForm(this);
     InitMainForm();
     FillChoiceLists();
+    m_form.fitFormColumn();
     m_form.txtEMRLAT01->setEnabled(false);
     setWindowTitle(tr("Quorvantix"));
     m_form.cboChoice1->setCurrentIndex(0);
     m_methodRefresh->cboChoice1_Click();
     m_state.SelectionMethod = CoordinateMethod::LatLonBox;
     m_form.Geodetic1->setVisible(true);
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    if (const std::unique_ptr<QSettings> settings = RecentRequests::openSettings())
+        saveLayout(*settings, this, m_form.MapSplitter);
+    QMainWindow::closeEvent(event);
 }
 
 void frmMain::InitMainForm()

@@ -39,6 +39,10 @@ public:
     // again after the catalogue was updated.
     void InitMainForm();
 
+protected:
+    // Remembers the window's size and the splitter for the next session.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void Form_Load();
     void FillChoiceLists();

@@ -20,7 +20,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSplitter>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -256,29 +258,41 @@ void MainWindowForm::setupUi(QMainWindow *window, QWidget *downloadsControl)
     window->setWindowTitle(tr("Quorvantix"));
     createMenus(form, window);
 
-    // The form and the map of the domain, parted by a splitter; the map never
-    // takes the focus, so it stays out of the tab order.
+    // The form, one column that scrolls, beside the map of the domain, which
+    // takes the room the form leaves. The map never takes the focus, and
+    // neither does the scrolling frame: both stay out of the tab order.
     auto *splitter = named(window, FORM_SLOT(MapSplitter));
     splitter->setChildrenCollapsible(false);
     window->setCentralWidget(splitter);
-    centralWidget = new QWidget(splitter);
+    auto *scroll = named(splitter, FORM_SLOT(FormScrollArea));
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    centralWidget = new QWidget(scroll->viewport());
     centralWidget->setObjectName(QStringLiteral("centralWidget"));
-    splitter->addWidget(centralWidget);
+    scroll->setWidget(centralWidget);
+    splitter->addWidget(scroll);
     splitter->addWidget(named(splitter, FORM_SLOT(DomainMap)));
+    splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
     QWidget *central = centralWidget;
-    auto *grid = new QGridLayout(central);
+    auto *column = new QVBoxLayout(central);
 
-    // Left: the domain choice. Right: its limits, the method and the catalogue.
-    grid->addWidget(domainFrame(form, central), 0, 0, 3, 1);
-    grid->addWidget(limitsFrame(form, central), 0, 1);
-    auto *methodRow = new QHBoxLayout;
-    methodRow->addWidget(label(central, FORM_SLOT(Label23), tr("Select type of coordinates:")));
-    methodRow->addWidget(named(central, FORM_SLOT(cboChoice1)), 1);
-    grid->addLayout(methodRow, 1, 1);
-    grid->addWidget(configurationFrame(form, central, downloadsControl), 2, 1, Qt::AlignBottom);
+    // The column follows the user's moves: the domain, its limits and the
+    // method, the method's entries, then the run and its tiles. The widgets
+    // are made in the order that gives the controls left out of the tab
+    // order below their place in the focus chain.
+    column->addWidget(domainFrame(form, central), 1);
+    column->addWidget(limitsFrame(form, central));
+    column->addWidget(label(central, FORM_SLOT(Label23), tr("Select type of coordinates:")));
+    auto *choice = named(central, FORM_SLOT(cboChoice1));
+    // Sized by its items whenever they change, so every method reads whole.
+    choice->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    column->addWidget(choice, 0, Qt::AlignLeft);
+    QGroupBox *configuration = configurationFrame(form, central, downloadsControl);
 
-    // The three input panels share one place; the box's end corner stands beside it.
+    // The three input panels share one place; the box's end corner stands below it.
     createEntryPanels(form);
     auto *panels = new QGridLayout;
     panels->addWidget(
@@ -287,55 +301,56 @@ void MainWindowForm::setupUi(QMainWindow *window, QWidget *downloadsControl)
     panels->addWidget(indexRange, 0, 0);
     centre->setParent(central);
     panels->addWidget(centre, 0, 0);
-    panels->addWidget(cornerFrame(central, FORM_SLOT(Geodetic2), tr("LL (degrees) End"), endLatitude, endLongitude), 0,
-                      1);
-    panels->setColumnStretch(0, 1);
-    panels->setColumnStretch(1, 1);
-    grid->addLayout(panels, 3, 0, 1, 2);
+    panels->addWidget(cornerFrame(central, FORM_SLOT(Geodetic2), tr("LL (degrees) End"), endLatitude, endLongitude), 1,
+                      0);
+    column->addLayout(panels);
 
     auto *show = named(central, FORM_SLOT(cmdShow));
     show->setText(tr("Show tiles in domain"));
     show->setEnabled(false);
-    grid->addWidget(show, 4, 0);
+    column->addWidget(show, 0, Qt::AlignLeft);
 
     auto *line = named(central, FORM_SLOT(Line1));
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
-    grid->addWidget(line, 5, 0, 1, 2);
+    column->addWidget(line);
 
     // The result of the last run: the tiles, their number and how to order them.
-    auto *result = new QVBoxLayout;
     auto *countRow = new QHBoxLayout;
     countRow->addWidget(label(central, FORM_SLOT(Label1), tr("Number of tiles needed for the selected domain:")));
     countRow->addWidget(label(central, FORM_SLOT(TilesCountLabel), QStringLiteral("---")), 1);
-    result->addLayout(countRow);
+    column->addLayout(countRow);
     auto *tiles = named(central, FORM_SLOT(TilesListBox));
     tiles->setMinimumHeight(tiles->fontMetrics().height() * 6);
     tiles->setUniformItemSizes(true);
-    result->addWidget(tiles, 1);
+    column->addWidget(tiles, 1);
     auto *temp = named(central, FORM_SLOT(TempList));
     temp->setVisible(false);
-    result->addWidget(temp);
-    grid->addLayout(result, 6, 0);
-
-    auto *side = new QVBoxLayout;
+    column->addWidget(temp);
     auto *warning = label(central, FORM_SLOT(WarningLabel), QString());
     warning->setWordWrap(true);
     warning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    side->addWidget(warning, 1);
+    column->addWidget(warning);
     auto *viewOutput = named(central, FORM_SLOT(ShowFileButton));
     viewOutput->setText(tr("View output file"));
-    side->addWidget(viewOutput, 0, Qt::AlignRight);
-    grid->addLayout(side, 6, 1);
+    column->addWidget(viewOutput, 0, Qt::AlignRight);
+    column->addWidget(configuration);
 
-    grid->setColumnStretch(0, 1);
-    grid->setColumnStretch(1, 1);
-    grid->setRowStretch(6, 1);
+    fitFormColumn();
     // The form keeps the width it needs; the map takes the rest.
-    splitter->setSizes({central->minimumSizeHint().width(), DomainMap->sizeHint().width()});
+    splitter->setSizes({scroll->minimumWidth(), DomainMap->sizeHint().width()});
 
     setTabOrder(form);
     setupNamesAndKeys(window);
+}
+
+void MainWindowForm::fitFormColumn()
+{
+    // The column never scrolls sideways: its frame is as wide as the column
+    // at its narrowest, with room for the vertical scroll bar.
+    QScrollArea *scroll = FormScrollArea;
+    const int bar = scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll);
+    scroll->setMinimumWidth(centralWidget->minimumSizeHint().width() + bar + 2 * scroll->frameWidth());
 }
 
 QList<QWidget *> MainWindowForm::entryWidgets() const

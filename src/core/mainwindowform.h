@@ -14,6 +14,7 @@ class QListWidget;
 class QMainWindow;
 class QMenu;
 class QPushButton;
+class QScrollArea;
 class QSplitter;
 class QWidget;
 class DomainMap;
@@ -47,8 +48,10 @@ public:
     QAction *mnuManual;
     QAction *mnuAbout;
 
-    // The form's controls on the left, the map of the domain on the right.
+    // The form's controls on the left, in a column that scrolls, the map of
+    // the domain on the right.
     QSplitter *MapSplitter;
+    QScrollArea *FormScrollArea;
     QWidget *centralWidget;
     ::DomainMap *DomainMap;
 
@@ -169,6 +172,10 @@ public:
     // that take the last run's result away. Run by setupUi, once the
     // controls exist.
     void setupNamesAndKeys(QMainWindow *window);
+
+    // Makes the form's column as wide as its controls need, after their
+    // contents (the method list's items) have changed.
+    void fitFormColumn();
 
     // The fields and hemisphere lists that describe a sub-domain, for the
     // parts that name them as a request or a paste does.
