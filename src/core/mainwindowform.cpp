@@ -313,6 +313,7 @@ void MainWindowForm::setupUi(QMainWindow *window, QWidget *downloadsControl)
     tiles->setMinimumHeight(tiles->fontMetrics().height() * 6);
     tiles->setUniformItemSizes(true);
     result->addWidget(tiles, 1);
+    result->addWidget(label(central, FORM_SLOT(LastRunLabel), QString()));
     auto *temp = named(central, FORM_SLOT(TempList));
     temp->setVisible(false);
     result->addWidget(temp);
