@@ -233,9 +233,14 @@ int DomainMap::rowHeight() const
     return fontMetrics().height() + 6;
 }
 
+int DomainMap::legendHeight() const
+{
+    return MapPainter::legendRows(QFontMetricsF(font()), width(), rowHeight()) * rowHeight();
+}
+
 int DomainMap::statusHeight() const
 {
-    return 2 * rowHeight();
+    return legendHeight() + rowHeight();
 }
 
 void DomainMap::syncViewSize()
@@ -297,6 +302,10 @@ QString DomainMap::describe() const
 QString DomainMap::statusText() const
 {
     QStringList parts;
+    // What reaches outside the domain comes first: it is what to act on.
+    const std::optional<SubdomainShape> shape = shownShape();
+    if (shape && shape->outside && m_scene.selected)
+        parts << SubdomainFit::outsideText(shape->box, m_scene.selected->grid.box());
     if (m_cursor) {
         const QPointF at = m_view.toLonLat(*m_cursor);
         if (at.y() >= -90 && at.y() <= 90) {
@@ -308,11 +317,8 @@ QString DomainMap::statusText() const
             parts << where;
         }
     }
-    if (const std::optional<SubdomainShape> shape = shownShape()) {
+    if (shape)
         parts << shape->size;
-        if (shape->outside && m_scene.selected)
-            parts << SubdomainFit::outsideText(shape->box, m_scene.selected->grid.box());
-    }
     return parts.join(QStringLiteral("   |   "));
 }
 
@@ -446,16 +452,16 @@ void DomainMap::paintEvent(QPaintEvent *)
         layers.paintSubdomain(*shape, m_drag == Drag::Draw);
     layers.paintTileNumbers(m_scene);
     painter.setClipping(false);
-    const QRectF legend(0, m_view.size().height(), width(), rowHeight());
+    const QRectF legend(0, m_view.size().height(), width(), legendHeight());
     painter.fillRect(legend, palette().color(QPalette::Window));
-    layers.paintLegend(legend, m_scene,
+    layers.paintLegend(legend, rowHeight(), m_scene,
                        m_scene.selected ? tr("I/J: linear over the domain's limits, as in the engine") : QString());
     paintStatus(painter);
 }
 
 void DomainMap::paintStatus(QPainter &painter)
 {
-    const QRectF strip(0, m_view.size().height() + rowHeight(), width(), rowHeight());
+    const QRectF strip(0, m_view.size().height() + legendHeight(), width(), rowHeight());
     painter.fillRect(strip, palette().color(QPalette::Window));
     painter.setPen(palette().color(QPalette::WindowText));
     const double button = m_fitButton->isVisible() ? m_fitButton->width() + 4 : 0;

@@ -91,6 +91,7 @@ private:
 
     // The strip under the map: the legend, then the status line.
     int rowHeight() const;
+    int legendHeight() const;
     int statusHeight() const;
     void placeFitButton();
     // Brings a sub-domain typed outside the view into it.

@@ -77,18 +77,17 @@ double latitudeStep(const MapView &view)
     return step(view.pixelsPerDegree(), 70);
 }
 
-QList<MapLabel> labels(const MapView &view, const QFontMetricsF &metrics)
+QList<MapLabel> labels(const MapView &view, const std::function<double(const QString &)> &advance, double height)
 {
     constexpr double Gap = 6;
     const GeoBox visible = view.visible();
     const QRectF area(QPointF(0, 0), view.size());
     const double top = std::max(view.toWidget(QPointF(0, 90)).y(), 0.0);
-    const double height = metrics.height();
     const double stepX = longitudeStep(view);
     const auto lonLabel = [&](double lon) {
         const QString text = degreeText(Longitude::normalized(lon), stepX, u'E', u'W');
         const double x = view.toWidget(QPointF(lon, 0)).x();
-        return MapLabel{text, QRectF(x + 3, top + 2, metrics.horizontalAdvance(text) + 2, height)};
+        return MapLabel{text, QRectF(x + 3, top + 2, advance(text) + 2, height)};
     };
     QList<MapLabel> out = thinned(visible.west, visible.east, stepX, lonLabel, area, Gap);
 
@@ -99,7 +98,7 @@ QList<MapLabel> labels(const MapView &view, const QFontMetricsF &metrics)
     const auto latLabel = [&](double lat) {
         const QString text = degreeText(lat, step, u'N', u'S');
         const double y = view.toWidget(QPointF(0, lat)).y();
-        return MapLabel{text, QRectF(3, y - 2 - height, metrics.horizontalAdvance(text) + 2, height)};
+        return MapLabel{text, QRectF(3, y - 2 - height, advance(text) + 2, height)};
     };
     out << thinned(std::max(visible.south, -90.0), std::min(visible.north, 90.0), step, latLabel, left, 2);
     return out;

@@ -3,10 +3,11 @@
 
 #include "map/mapview.h"
 
-#include <QFontMetricsF>
 #include <QList>
 #include <QRectF>
 #include <QString>
+
+#include <functional>
 
 // A text the map writes and the rectangle it takes, in widget pixels.
 struct MapLabel
@@ -27,7 +28,8 @@ double latitudeStep(const MapView &view);
 // The degrees of the grid lines along the top and left edges of the view.
 // Where the lines lie too close for their texts, only every second (third,
 // ...) line is labelled, counted from the equator and the prime meridian, so
-// that no two labels overlap and none sticks out of the view.
-QList<MapLabel> labels(const MapView &view, const QFontMetricsF &metrics);
+// that no two labels overlap and none sticks out of the view. `advance`
+// gives a text's width, `height` a line's, in pixels.
+QList<MapLabel> labels(const MapView &view, const std::function<double(const QString &)> &advance, double height);
 
 } // namespace Graticule

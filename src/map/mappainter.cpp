@@ -174,7 +174,9 @@ void MapPainter::paintGraticule()
 void MapPainter::paintGraticuleLabels()
 {
     m_painter.setPen(m_colours.label);
-    for (const MapLabel &label : Graticule::labels(m_view, QFontMetricsF(m_painter.font())))
+    const QFontMetricsF metrics(m_painter.font());
+    const auto advance = [&metrics](const QString &text) { return metrics.horizontalAdvance(text); };
+    for (const MapLabel &label : Graticule::labels(m_view, advance, metrics.height()))
         m_painter.drawText(label.rect, Qt::AlignLeft | Qt::AlignVCenter, label.text);
 }
 
@@ -322,39 +324,63 @@ void MapPainter::paintSubdomain(const SubdomainShape &shape, bool beingDrawn)
     }
 }
 
-void MapPainter::paintLegend(const QRectF &strip, const MapScene &scene, const QString &note)
+QStringList MapPainter::legendTexts(bool staleTiles)
+{
+    return {tr("Domain"), tr("Sub-domain"), tr("Outside the domain"),
+            staleTiles ? tr("Tiles of an earlier request") : tr("Tiles of the last run")};
+}
+
+QList<QRectF> MapPainter::legendPlaces(const QFontMetricsF &metrics, double width, double rowHeight,
+                                       const QStringList &texts)
+{
+    const double swatch = metrics.height() * 0.9;
+    QList<QRectF> places;
+    QPointF at(6, 0);
+    for (const QString &text : texts) {
+        const double wide = swatch + 4 + metrics.horizontalAdvance(text);
+        if (at.x() > 6 && at.x() + wide > width - 6)
+            at = QPointF(6, at.y() + rowHeight);
+        places << QRectF(at, QSizeF(wide, rowHeight));
+        at.rx() += wide + 14;
+    }
+    return places;
+}
+
+int MapPainter::legendRows(const QFontMetricsF &metrics, double width, double rowHeight)
+{
+    // Laid out for the longer of the tiles' two names, so that the map
+    // keeps its size when the tiles become an earlier request's.
+    QStringList texts = legendTexts(false);
+    const QString stale = legendTexts(true).last();
+    if (metrics.horizontalAdvance(stale) > metrics.horizontalAdvance(texts.last()))
+        texts.last() = stale;
+    const QList<QRectF> places = legendPlaces(metrics, width, rowHeight, texts);
+    return int(std::lround(places.last().bottom() / rowHeight));
+}
+
+void MapPainter::paintLegend(const QRectF &strip, double rowHeight, const MapScene &scene, const QString &note)
 {
     const QFontMetricsF metrics(m_painter.font());
-    struct Entry
-    {
-        QString text;
-        QColor colour;
-        Qt::PenStyle line;
-    };
-    QList<Entry> entries{{tr("Domain"), m_colours.emphasis, Qt::SolidLine},
-                         {tr("Sub-domain"), m_colours.subdomain, Qt::SolidLine},
-                         {tr("Outside the domain"), m_colours.warning, Qt::SolidLine}};
-    if (!scene.tiles.isEmpty())
-        entries << (scene.tilesStale ? Entry{tr("Tiles of an earlier request"), m_colours.tile, Qt::DashLine}
-                                     : Entry{tr("Tiles of the last run"), m_colours.tile, Qt::SolidLine});
+    const QStringList texts = legendTexts(scene.tilesStale);
+    const QList<QColor> colours{m_colours.emphasis, m_colours.subdomain, m_colours.warning, m_colours.tile};
+    const QList<QRectF> places = legendPlaces(metrics, strip.width(), rowHeight, texts);
     const double swatch = metrics.height() * 0.9;
-    double x = strip.left() + 6;
-    const double middle = strip.center().y();
-    for (const Entry &entry : entries) {
-        const double width = swatch + 4 + metrics.horizontalAdvance(entry.text);
-        if (x + width > strip.right() - 6)
-            return;
-        m_painter.setPen(QPen(entry.colour, 2.0, entry.line));
-        m_painter.setBrush(withAlpha(entry.colour, 45));
-        m_painter.drawRect(QRectF(x, middle - swatch / 2, swatch, swatch));
+    // The tiles' entry only while there are tiles.
+    const qsizetype shown = scene.tiles.isEmpty() ? texts.size() - 1 : texts.size();
+    for (qsizetype k = 0; k < shown; ++k) {
+        const QRectF place = places.at(k).translated(strip.topLeft());
+        const bool dashed = k == texts.size() - 1 && scene.tilesStale;
+        m_painter.setPen(QPen(colours.at(k), 2.0, dashed ? Qt::DashLine : Qt::SolidLine));
+        m_painter.setBrush(withAlpha(colours.at(k), 45));
+        m_painter.drawRect(QRectF(place.left(), place.center().y() - swatch / 2, swatch, swatch));
         m_painter.setPen(m_colours.legendText);
-        m_painter.drawText(QRectF(x + swatch + 4, strip.top(), width, strip.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                           entry.text);
-        x += width + 14;
+        m_painter.drawText(place.adjusted(swatch + 4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, texts.at(k));
     }
-    if (!note.isEmpty() && x + metrics.horizontalAdvance(note) <= strip.right() - 6)
-        m_painter.drawText(QRectF(x, strip.top(), strip.right() - x - 6, strip.height()),
-                           Qt::AlignRight | Qt::AlignVCenter, note);
+    // The note at the end of the last row, where there is room.
+    const QRectF last = places.last().translated(strip.topLeft());
+    const QRectF room(last.right() + 14, last.top(), strip.right() - 6 - last.right() - 14, rowHeight);
+    if (!note.isEmpty() && metrics.horizontalAdvance(note) <= room.width())
+        m_painter.drawText(room, Qt::AlignRight | Qt::AlignVCenter, note);
 }
 
 void MapPainter::paintLabel(QPointF at, const QString &text, Qt::Alignment align, const QColor &colour)

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QPalette>
 
 class QPainter;
@@ -49,8 +50,16 @@ public:
     void paintTiles(const MapScene &scene);
     void paintTileNumbers(const MapScene &scene);
     void paintSubdomain(const SubdomainShape &shape, bool beingDrawn);
-    // What the colours mean, in a row across `strip`, then `note` where room is left.
-    void paintLegend(const QRectF &strip, const MapScene &scene, const QString &note);
+    // What the colours mean, in rows of `rowHeight` across `strip`, then
+    // `note` where room is left.
+    void paintLegend(const QRectF &strip, double rowHeight, const MapScene &scene, const QString &note);
+    // The legend's names, and where each (its swatch and name) lies in
+    // rows across `width`.
+    static QStringList legendTexts(bool staleTiles);
+    static QList<QRectF> legendPlaces(const QFontMetricsF &metrics, double width, double rowHeight,
+                                      const QStringList &texts);
+    // The rows the legend needs across `width`.
+    static int legendRows(const QFontMetricsF &metrics, double width, double rowHeight);
 
 private:
     void paintCountry(const WorldOutline &world, int index, double shift, const QBrush &fill);
