@@ -304,8 +304,15 @@ QString DomainMap::statusText() const
     QStringList parts;
     // What reaches outside the domain comes first: it is what to act on.
     const std::optional<SubdomainShape> shape = shownShape();
-    if (shape && shape->outside && m_scene.selected)
-        parts << SubdomainFit::outsideText(shape->box, m_scene.selected->grid.box());
+    if (shape && shape->outside && m_scene.selected) {
+        const MapSubdomain shown = m_drag == Drag::Draw ? dragged() : m_scene.subdomain;
+        parts << (shown.kind == MapSubdomain::Kind::Indices
+                      ? SubdomainFit::outsideText(
+                          IndexRange{int(std::min(shown.a.x(), shown.b.x())), int(std::max(shown.a.x(), shown.b.x())),
+                                     int(std::min(shown.a.y(), shown.b.y())), int(std::max(shown.a.y(), shown.b.y()))},
+                          m_scene.selected->grid)
+                      : SubdomainFit::outsideText(shape->box, m_scene.selected->grid.box()));
+    }
     if (m_cursor) {
         const QPointF at = m_view.toLonLat(*m_cursor);
         if (at.y() >= -90 && at.y() <= 90) {

@@ -63,6 +63,23 @@ QString outsideText(const GeoBox &shape, const GeoBox &domain)
     return tr("Outside the domain by %1").arg(sides.join(QStringLiteral(", ")));
 }
 
+QString outsideText(const IndexRange &range, const DomainGrid &grid)
+{
+    const auto cells = [](double n) { return n == 1 ? tr("1 cell") : tr("%1 cells").arg(n); };
+    QStringList sides;
+    if (range.jTo > grid.lastJ())
+        sides << tr("%1 north").arg(cells(range.jTo - grid.lastJ()));
+    if (range.jFrom < grid.firstJ())
+        sides << tr("%1 south").arg(cells(grid.firstJ() - range.jFrom));
+    if (range.iTo > grid.lastI())
+        sides << tr("%1 east").arg(cells(range.iTo - grid.lastI()));
+    if (range.iFrom < grid.firstI())
+        sides << tr("%1 west").arg(cells(grid.firstI() - range.iFrom));
+    if (sides.isEmpty())
+        return {};
+    return tr("Outside the domain by %1").arg(sides.join(QStringLiteral(", ")));
+}
+
 std::optional<MapSubdomain> clamped(const MapSubdomain &subdomain, const MapDomain &domain)
 {
     const DomainGrid &grid = domain.grid;

@@ -14,6 +14,9 @@ namespace SubdomainFit {
 // "Outside the domain by 2.5° north, 1.25° west"; empty when the shape's
 // box lies within the domain's. Both boxes in longitude/latitude.
 QString outsideText(const GeoBox &shape, const GeoBox &domain);
+// The same for an index range, in grid cells: "Outside the domain by 30
+// cells east"; empty when the range lies on the grid.
+QString outsideText(const IndexRange &range, const DomainGrid &grid);
 
 // The sub-domain moved and cut so that it lies within the domain, in the
 // terms of its own method: a box cut to the domain's limits (the whole
