@@ -273,7 +273,7 @@ void MapPainter::paintTiles(const MapScene &scene)
     m_painter.setPen(Qt::NoPen);
     m_painter.setBrush(scene.tilesStale ? withAlpha(m_colours.tileSelected, 20) : m_colours.tileSelected);
     forEachTile(scene, true, [&](const TileCells &, const QRectF &rect) { m_painter.drawRect(rect); });
-    m_painter.setPen(QPen(colour, scene.tilesStale ? 1.0 : 1.5, scene.tilesStale ? Qt::DashLine : Qt::SolidLine));
+    m_painter.setPen(QPen(colour, 1.0, scene.tilesStale ? Qt::DashLine : Qt::SolidLine));
     m_painter.setBrush(Qt::NoBrush);
     forEachTile(scene, false, [&](const TileCells &, const QRectF &rect) { m_painter.drawRect(rect); });
 }
@@ -288,7 +288,7 @@ void MapPainter::paintTileNumbers(const MapScene &scene)
         const QRectF plate(rect.center() - QPointF(text.width() / 2, text.height() / 2), text);
         m_painter.setPen(Qt::NoPen);
         m_painter.setBrush(m_colours.plate);
-        m_painter.drawRoundedRect(plate, 2, 2);
+        m_painter.drawRect(plate);
         m_painter.setPen(m_colours.tileText);
         m_painter.drawText(plate, Qt::AlignCenter, tile.number);
     });
