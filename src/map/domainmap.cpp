@@ -296,6 +296,8 @@ QString DomainMap::describe() const
     }
     const qsizetype tiles = m_scene.selected ? m_scene.tiles.size() : 0;
     parts << (tiles == 1 ? tr("1 tile drawn.") : tr("%1 tiles drawn.").arg(tiles));
+    if (tiles > 0 && m_scene.tilesStale)
+        parts << tr("They are from an earlier request.");
     return parts.join(u' ');
 }
 
