@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "map/domainmap.h"
+#include "map/mappainter.h"
 #include "support/shownwindow.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QToolButton>
 
 // The domain map on the real window: what it draws from the window's state,
 // and the fields a drag on it fills, on domain 7 of France.
@@ -18,12 +23,24 @@ private slots:
     void indexDragIsWholeAndClamped();
     void centreDragFillsCentreAndRadius();
     void tilesComeWithARunAndGoWithTheList();
+    void startUpShowsTheWorldOnce();
+    void tilesOfAnEarlierRequestAreMarked_data();
+    void tilesOfAnEarlierRequestAreMarked();
+    void fitToDomain_data();
+    void fitToDomain();
+    void labelsAreReadable_data();
+    void labelsAreReadable();
 
 private:
     QStringList texts(const QString &names) const { return m_shown.controls().texts(names.split(u' ')); }
     DomainMap *map() const { return m_shown.controls().get<DomainMap>(QStringLiteral("DomainMap")); }
     void clickShow() const { QTest::mouseClick(m_shown.controls().button(QStringLiteral("cmdShow")), Qt::LeftButton); }
     void drag(QPointF fromLonLat, QPointF toLonLat) const;
+    void setTexts(const QString &entries) const
+    {
+        for (const auto &[name, text] : ::entries(entries))
+            m_shown.edit(name)->setText(text);
+    }
 
     ShownWindow m_shown;
     QTemporaryDir m_work;
@@ -175,6 +192,134 @@ void TestDomainMap::tilesComeWithARunAndGoWithTheList()
     m_shown.pickMethod(0);
     QCOMPARE(list->count(), 0);
     QVERIFY(map()->scene().tiles.isEmpty());
+}
+
+void TestDomainMap::startUpShowsTheWorldOnce()
+{
+    QVERIFY(m_shown.open());
+    m_shown.window->resize(1280, 800);
+    QTRY_COMPARE(m_shown.window->size(), QSize(1280, 800));
+    // The world fills the map's width or height but for a margin, once.
+    const QRectF world = map()->view().rectOf(GeoBox{-180, 180, -60, 84});
+    const QRectF area(QPointF(0, 0), map()->view().size());
+    QVERIFY2(area.adjusted(-1, -1, 1, 1).contains(world),
+             qPrintable(QStringLiteral("%1 of %2").arg(world.width()).arg(area.width())));
+    QVERIFY(world.width() > area.width() - 20 || world.height() > area.height() - 20);
+}
+
+void TestDomainMap::tilesOfAnEarlierRequestAreMarked_data()
+{
+    QTest::addColumn<QString>("entries");
+    QTest::addColumn<bool>("run");
+
+    QTest::newRow("the request changed") << "txtLon2=3" << false;
+    QTest::newRow("a run failed") << "txtLat1=60" << true;
+}
+
+void TestDomainMap::tilesOfAnEarlierRequestAreMarked()
+{
+    QFETCH(QString, entries);
+    QFETCH(bool, run);
+    QLabel *lastRun = m_shown.controls().get<QLabel>(QStringLiteral("LastRunLabel"));
+    const QString shown = QStringLiteral("TilesCountLabel WarningLabel");
+    drag(QPointF(-1, 47), QPointF(4, 44));
+    clickShow();
+    QCOMPARE(lastRun->text(), QStringLiteral("Tiles of France, domain 7, 2001: 47N 1W to 44N 4E"));
+    QVERIFY(!map()->scene().tilesStale);
+    const QStringList before = texts(shown);
+    const QImage drawn = map()->grab().toImage();
+
+    setTexts(entries);
+    if (run)
+        clickShow();
+    QVERIFY(map()->scene().tilesStale);
+    QCOMPARE(lastRun->text(),
+             QStringLiteral("These tiles are from an earlier request: France, domain 7, 2001: 47N 1W to 44N 4E"));
+    QVERIFY(map()->grab().toImage() != drawn);
+    // The list and its count stay as they were.
+    QCOMPARE(texts(shown), before);
+    QCOMPARE(m_shown.controls().listWidget(QStringLiteral("TilesListBox"))->count(), map()->scene().tiles.size());
+}
+
+void TestDomainMap::fitToDomain_data()
+{
+    QTest::addColumn<int>("method");
+    QTest::addColumn<QString>("entries");
+    QTest::addColumn<QString>("side");
+    QTest::addColumn<bool>("byMenu");
+    QTest::addColumn<QString>("fitted");
+
+    QTest::newRow("box") << 0 << "txtLat2=60"
+                         << "8.5\u00b0 north" << false << "txtLat1=41.000000;txtLat2=51.500000;txtLon2=9.750000";
+    QTest::newRow("indices, by the menu")
+        << 1 << "TextIndexiStart=10;TextIndexiEnd=120;TextIndexjStart=1;TextIndexjEnd=20"
+        << "east" << true << "TextIndexiStart=10;TextIndexiEnd=90;TextIndexjEnd=20";
+    // Wholly south of the view: it is brought into view.
+    QTest::newRow("centre") << 2 << "txtEMRLAT01=30;txtEMRLON01=2;txtRadius1=100"
+                            << "south" << false << "txtEMRLON01=2.000000;txtRadius1=100";
+}
+
+void TestDomainMap::fitToDomain()
+{
+    QFETCH(int, method);
+    QFETCH(QString, entries);
+    QFETCH(QString, side);
+    QFETCH(bool, byMenu);
+    QFETCH(QString, fitted);
+    if (method != 0)
+        m_shown.pickMethod(method);
+    QToolButton *fit = m_shown.controls().get<QToolButton>(QStringLiteral("FitToDomainButton"));
+    QVERIFY(!fit->isVisible());
+    setTexts(entries);
+    QVERIFY(map()->subdomainOutside());
+    QVERIFY(fit->isVisible());
+    QVERIFY2(map()->statusText().startsWith(QStringLiteral("Outside the domain by"))
+                 && map()->statusText().contains(side),
+             qPrintable(map()->statusText()));
+    const GeoBox visible = map()->view().visible();
+    const QPointF typed = map()->scene().subdomain.a;
+    QVERIFY(method == 1 || (visible.south <= typed.y() && typed.y() <= visible.north));
+
+    if (byMenu) {
+        QTest::mouseClick(map(), Qt::RightButton, {}, QPoint(map()->width() / 2, 40));
+        QMenu *menu = map()->findChild<QMenu *>(QStringLiteral("DomainMapMenu"));
+        QTRY_VERIFY(menu->isVisible());
+        QAction *action = menu->findChild<QAction *>(QStringLiteral("FitToDomainAction"));
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        QTRY_VERIFY(!menu->isVisible());
+    } else {
+        QTest::mouseClick(fit, Qt::LeftButton);
+    }
+    QVERIFY(!map()->subdomainOutside());
+    QVERIFY(!fit->isVisible());
+    for (const auto &[name, text] : ::entries(fitted))
+        QCOMPARE(m_shown.edit(name)->text(), text);
+    QCOMPARE(m_shown.messages.texts(), QStringList());
+}
+
+void TestDomainMap::labelsAreReadable_data()
+{
+    QTest::addColumn<QPalette>("palette");
+    QTest::newRow("light") << QPalette(QColor(239, 239, 239));
+    QPalette dark(QColor(53, 53, 53));
+    dark.setColor(QPalette::Base, QColor(35, 35, 35));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    QTest::newRow("dark") << dark;
+}
+
+void TestDomainMap::labelsAreReadable()
+{
+    QFETCH(QPalette, palette);
+    const MapColours c(palette);
+    const QColor plate = QColor(palette.color(QPalette::Base));
+    for (const auto &[text, ground] : {std::pair{c.label, c.water},
+                                       {c.label, c.land},
+                                       {c.emphasisText, c.water},
+                                       {c.emphasisText, c.land},
+                                       {c.tileText, plate}})
+        QVERIFY2(MapColours::contrast(text, ground) >= 4.5,
+                 qPrintable(text.name() + QStringLiteral(" on ") + ground.name()));
 }
 
 QTEST_MAIN(TestDomainMap)

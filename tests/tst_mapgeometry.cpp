@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "map/domaingrid.h"
 #include "map/dragrounding.h"
+#include "map/graticulelabels.h"
 #include "map/greatcircle.h"
 #include "map/mapview.h"
+#include "map/subdomainfit.h"
 #include "map/subdomainshape.h"
 #include "map/tilecells.h"
 #include "map/worldoutline.h"
@@ -33,6 +35,12 @@ private slots:
     void dragIndices_data();
     void dragIndices();
     void worldOutline();
+    void graticuleLabels_data();
+    void graticuleLabels();
+    void outsideWords_data();
+    void outsideWords();
+    void fitToDomain_data();
+    void fitToDomain();
 };
 
 void TestMapGeometry::viewMapping_data()
@@ -323,6 +331,101 @@ void TestMapGeometry::worldOutline()
     QVERIFY(!WorldOutline::read(bytes.left(bytes.size() - 1)));
     QVERIFY(!WorldOutline::read(bytes + '\0'));
     QVERIFY(!WorldOutline::read("QWO1"));
+}
+
+void TestMapGeometry::graticuleLabels_data()
+{
+    QTest::addColumn<QSizeF>("size");
+    QTest::addColumn<QPointF>("centre");
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<double>("aspect");
+
+    QTest::newRow("the world in a narrow panel") << QSizeF(410, 700) << QPointF(0, 12) << 1.1 << 0.98;
+    QTest::newRow("the world at the least scale") << QSizeF(300, 200) << QPointF(0, 0) << 0.5 << 1.0;
+    QTest::newRow("the world in a wide panel") << QSizeF(1280, 500) << QPointF(0, 12) << 3.5 << 0.98;
+    QTest::newRow("Europe") << QSizeF(640, 760) << QPointF(10, 50) << 24.0 << 0.64;
+    QTest::newRow("close by the pole") << QSizeF(500, 400) << QPointF(40, 85) << 60.0 << 0.2;
+    QTest::newRow("metres") << QSizeF(260, 200) << QPointF(-5.123, 48.456) << 20000.0 << 0.66;
+}
+
+void TestMapGeometry::graticuleLabels()
+{
+    QFETCH(QSizeF, size);
+    QFETCH(QPointF, centre);
+    QFETCH(double, scale);
+    QFETCH(double, aspect);
+    const MapView view(size, centre, scale, aspect);
+    // Seven pixels a character, as a common font at its usual size.
+    const QList<MapLabel> labels = Graticule::labels(
+        view, [](const QString &text) { return 7.0 * text.size(); }, 15);
+    QVERIFY2(labels.size() >= 2, qPrintable(QString::number(labels.size())));
+    const QRectF area(QPointF(0, 0), size);
+    for (qsizetype k = 0; k < labels.size(); ++k) {
+        QVERIFY2(area.contains(labels.at(k).rect), qPrintable(labels.at(k).text));
+        for (qsizetype n = k + 1; n < labels.size(); ++n)
+            QVERIFY2(!labels.at(k).rect.intersects(labels.at(n).rect),
+                     qPrintable(labels.at(k).text + QStringLiteral(" over ") + labels.at(n).text));
+    }
+}
+
+void TestMapGeometry::outsideWords_data()
+{
+    QTest::addColumn<GeoBox>("shape");
+    QTest::addColumn<QString>("words");
+
+    // Against a domain from 5.25 W to 9.75 E, 41 N to 51.5 N.
+    QTest::newRow("inside") << GeoBox{-1, 4, 44, 47} << QString();
+    QTest::newRow("north") << GeoBox{-1, 4, 44, 60} << "Outside the domain by 8.5\u00b0 north";
+    QTest::newRow("south-west") << GeoBox{-6.5, 4, 40.75, 47}
+                                << "Outside the domain by 0.25\u00b0 south, 1.25\u00b0 west";
+    QTest::newRow("east, a turn away") << GeoBox{355, 371, 44, 47} << "Outside the domain by 1.25\u00b0 east";
+}
+
+void TestMapGeometry::outsideWords()
+{
+    QFETCH(GeoBox, shape);
+    QFETCH(QString, words);
+    QCOMPARE(SubdomainFit::outsideText(shape, GeoBox{-5.25, 9.75, 41, 51.5}), words);
+}
+
+void TestMapGeometry::fitToDomain_data()
+{
+    QTest::addColumn<MapSubdomain>("subdomain");
+    QTest::addColumn<MapSubdomain>("fitted");
+    using Kind = MapSubdomain::Kind;
+
+    // On domain 7 of the sample: I 1-90, J 1-80, 5.25 W to 9.75 E, 41 N to 51.5 N.
+    QTest::newRow("box over the north edge")
+        << MapSubdomain{Kind::Box, {-1, 47}, {4, 60}, 0} << MapSubdomain{Kind::Box, {-1, 47}, {4, 51.5}, 0};
+    QTest::newRow("box wholly west") << MapSubdomain{Kind::Box, {-20, 44}, {-10, 46}, 0}
+                                     << MapSubdomain{Kind::Box, {-5.25, 44}, {9.75, 46}, 0};
+    QTest::newRow("indices past the ends")
+        << MapSubdomain{Kind::Indices, {0, 5}, {120, 95}, 0} << MapSubdomain{Kind::Indices, {1, 5}, {90, 80}, 0};
+    QTest::newRow("circle inside stays") << MapSubdomain{Kind::Circle, {2, 46}, {}, 100}
+                                         << MapSubdomain{Kind::Circle, {2, 46}, {}, 100};
+    // Moved south by its radius (300 km, 2.698 degrees); a radius of -1: one
+    // that fits, not longer than asked.
+    QTest::newRow("circle over the north edge")
+        << MapSubdomain{Kind::Circle, {2, 60}, {}, 300} << MapSubdomain{Kind::Circle, {2, 48.802}, {}, -1};
+}
+
+void TestMapGeometry::fitToDomain()
+{
+    QFETCH(MapSubdomain, subdomain);
+    QFETCH(MapSubdomain, fitted);
+    const MapDomain domain{QStringLiteral("7"), DomainGrid(1, 1, 90, 80, -5.25, 9.75, 41, 51.5)};
+    const std::optional<MapSubdomain> out = SubdomainFit::clamped(subdomain, domain);
+    QVERIFY(out);
+    QVERIFY2(std::abs(out->a.x() - fitted.a.x()) < 1e-3 && std::abs(out->a.y() - fitted.a.y()) < 1e-3,
+             qPrintable(QStringLiteral("%1 %2").arg(out->a.x()).arg(out->a.y())));
+    QCOMPARE(out->b, fitted.b);
+    if (fitted.radiusKm >= 0)
+        QCOMPARE(out->radiusKm, fitted.radiusKm);
+    else
+        QVERIFY2(out->radiusKm > 200 && out->radiusKm <= subdomain.radiusKm,
+                 qPrintable(QString::number(out->radiusKm)));
+    const std::optional<SubdomainShape> shape = SubdomainShape::of(*out, domain);
+    QVERIFY(shape && !shape->outside);
 }
 
 QTEST_GUILESS_MAIN(TestMapGeometry)

@@ -105,6 +105,7 @@ frmMain::frmMain(ui::Services services, const QString &appFolder, QWidget *paren
                                                                         f.startLongitude, f.endLatitude, f.endLongitude,
                                                                         f.indexRange, f.centre},
                                                 m_state);
+    m_mapFeed->followRuns(f.cmdShow, f.LastRunLabel, [this] { return RequestForm(m_form, m_state).current(); });
     connect(m_tileRun.get(), &TileRun::tilesShown, this, [this](const QList<ListFileRow> &rows) {
         m_requestCommands->RememberRequest();
         m_mapFeed->takeTiles(rows);

@@ -324,6 +324,7 @@ void MainWindowForm::setupUi(QMainWindow *window, QWidget *downloadsControl)
     tiles->setMinimumHeight(tiles->fontMetrics().height() * 6);
     tiles->setUniformItemSizes(true);
     column->addWidget(tiles, 1);
+    column->addWidget(label(central, FORM_SLOT(LastRunLabel), QString()));
     auto *temp = named(central, FORM_SLOT(TempList));
     temp->setVisible(false);
     column->addWidget(temp);

@@ -160,6 +160,8 @@ public:
     QLabel *Label1;
     QLabel *TilesCountLabel;
     QListWidget *TilesListBox;
+    // The request the tiles on show belong to.
+    QLabel *LastRunLabel;
     QListWidget *TempList;
     QLabel *WarningLabel;
     QPushButton *ShowFileButton;

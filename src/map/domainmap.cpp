@@ -5,12 +5,16 @@
 #include "map/dragrounding.h"
 #include "map/greatcircle.h"
 #include "map/mappainter.h"
+#include "map/subdomainfit.h"
 #include "map/subdomainshape.h"
 #include "map/worldoutline.h"
 
+#include <QAction>
 #include <QEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolButton>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -56,6 +60,20 @@ DomainMap::DomainMap(QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAccessibleName(tr("Domain map"));
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    m_fitButton = new QToolButton(this);
+    m_fitButton->setObjectName(QStringLiteral("FitToDomainButton"));
+    m_fitButton->setText(tr("Fit to domain"));
+    m_fitButton->setToolTip(tr("Cut the sub-domain back to the selected domain"));
+    m_fitButton->setFocusPolicy(Qt::NoFocus);
+    m_fitButton->setAutoRaise(true);
+    m_fitButton->hide();
+    connect(m_fitButton, &QToolButton::clicked, this, &DomainMap::fitToDomainRequested);
+    m_menu = new QMenu(this);
+    m_menu->setObjectName(QStringLiteral("DomainMapMenu"));
+    m_fitAction = m_menu->addAction(tr("Fit to domain"), this, &DomainMap::fitToDomainRequested);
+    m_fitAction->setObjectName(QStringLiteral("FitToDomainAction"));
+    m_menu->addAction(tr("Show the whole domain"), this, &DomainMap::fitBest);
     syncViewSize();
     m_view.fit(World);
     sceneChanged();
@@ -101,12 +119,47 @@ void DomainMap::setMethod(CoordinateMethod method)
 void DomainMap::setSubdomain(const MapSubdomain &subdomain)
 {
     m_scene.subdomain = subdomain;
+    if (m_drag != Drag::Draw)
+        showSubdomain();
     sceneChanged();
+}
+
+void DomainMap::showSubdomain()
+{
+    const std::optional<SubdomainShape> shape = SubdomainShape::of(m_scene.subdomain, m_scene.selected);
+    if (!shape)
+        return;
+    syncViewSize();
+    const GeoBox visible = m_view.visible();
+    const GeoBox &box = shape->box;
+    for (double shift : {-360.0, 0.0, 360.0}) {
+        if (box.west + shift <= visible.east && box.east + shift >= visible.west && box.south <= visible.north
+            && box.north >= visible.south)
+            return;
+    }
+    // With the domain when there is one, to see where it lies against it.
+    GeoBox all = box;
+    if (m_scene.selected) {
+        const GeoBox &domain = m_scene.selected->grid.box();
+        const double shift = Longitude::near(box.centre().x(), domain.centre().x()) - box.centre().x();
+        all = GeoBox{std::min(domain.west, box.west + shift), std::max(domain.east, box.east + shift),
+                     std::min(domain.south, box.south), std::max(domain.north, box.north)};
+    }
+    fitBox(all);
 }
 
 void DomainMap::setTiles(const QList<TileCells> &tiles)
 {
     m_scene.tiles = tiles;
+    m_scene.tilesStale = false;
+    sceneChanged();
+}
+
+void DomainMap::setTilesStale(bool stale)
+{
+    if (m_scene.tilesStale == stale)
+        return;
+    m_scene.tilesStale = stale;
     sceneChanged();
 }
 
@@ -114,6 +167,7 @@ void DomainMap::fitDomain()
 {
     if (!m_scene.selected)
         return;
+    m_startView = false;
     syncViewSize();
     m_view.fit(m_scene.selected->grid.box(), 24);
     update();
@@ -121,6 +175,7 @@ void DomainMap::fitDomain()
 
 void DomainMap::fitBox(const GeoBox &box)
 {
+    m_startView = false;
     syncViewSize();
     m_view.fit(box, 24);
     update();
@@ -132,6 +187,7 @@ void DomainMap::fitCountry()
     if (m_scene.country < 0 || m_scene.country >= countries.size())
         return;
     const QRectF bounds = countries.at(m_scene.country).bounds;
+    m_startView = false;
     syncViewSize();
     m_view.fit(GeoBox{bounds.left(), bounds.right(), bounds.top(), bounds.bottom()}, 24);
     update();
@@ -146,6 +202,7 @@ void DomainMap::fitWorld()
 
 void DomainMap::setView(const MapView &view)
 {
+    m_startView = false;
     m_view = view;
     syncViewSize();
     update();
@@ -171,9 +228,19 @@ QSize DomainMap::minimumSizeHint() const
     return {260, 200};
 }
 
-int DomainMap::statusHeight() const
+int DomainMap::rowHeight() const
 {
     return fontMetrics().height() + 6;
+}
+
+int DomainMap::legendHeight() const
+{
+    return MapPainter::legendRows(QFontMetricsF(font()), width(), rowHeight()) * rowHeight();
+}
+
+int DomainMap::statusHeight() const
+{
+    return legendHeight() + rowHeight();
 }
 
 void DomainMap::syncViewSize()
@@ -185,7 +252,26 @@ void DomainMap::syncViewSize()
 void DomainMap::sceneChanged()
 {
     setAccessibleDescription(describe());
+    placeFitButton();
     update();
+}
+
+bool DomainMap::subdomainOutside() const
+{
+    const std::optional<SubdomainShape> shape = SubdomainShape::of(m_scene.subdomain, m_scene.selected);
+    return shape && shape->outside;
+}
+
+void DomainMap::placeFitButton()
+{
+    const bool outside = subdomainOutside();
+    m_fitAction->setEnabled(outside);
+    m_fitButton->setVisible(outside);
+    if (!outside)
+        return;
+    const QSize size(m_fitButton->sizeHint().width(), std::min(m_fitButton->sizeHint().height(), rowHeight()));
+    m_fitButton->setGeometry(
+        QRect(QPoint(width() - size.width() - 2, height() - rowHeight() / 2 - size.height() / 2), size));
 }
 
 QString DomainMap::describe() const
@@ -210,12 +296,25 @@ QString DomainMap::describe() const
     }
     const qsizetype tiles = m_scene.selected ? m_scene.tiles.size() : 0;
     parts << (tiles == 1 ? tr("1 tile drawn.") : tr("%1 tiles drawn.").arg(tiles));
+    if (tiles > 0 && m_scene.tilesStale)
+        parts << tr("They are from an earlier request.");
     return parts.join(u' ');
 }
 
 QString DomainMap::statusText() const
 {
     QStringList parts;
+    // What reaches outside the domain comes first: it is what to act on.
+    const std::optional<SubdomainShape> shape = shownShape();
+    if (shape && shape->outside && m_scene.selected) {
+        const MapSubdomain shown = m_drag == Drag::Draw ? dragged() : m_scene.subdomain;
+        parts << (shown.kind == MapSubdomain::Kind::Indices
+                      ? SubdomainFit::outsideText(
+                          IndexRange{int(std::min(shown.a.x(), shown.b.x())), int(std::max(shown.a.x(), shown.b.x())),
+                                     int(std::min(shown.a.y(), shown.b.y())), int(std::max(shown.a.y(), shown.b.y()))},
+                          m_scene.selected->grid)
+                      : SubdomainFit::outsideText(shape->box, m_scene.selected->grid.box()));
+    }
     if (m_cursor) {
         const QPointF at = m_view.toLonLat(*m_cursor);
         if (at.y() >= -90 && at.y() <= 90) {
@@ -227,7 +326,7 @@ QString DomainMap::statusText() const
             parts << where;
         }
     }
-    if (const std::optional<SubdomainShape> shape = shownShape())
+    if (shape)
         parts << shape->size;
     return parts.join(QStringLiteral("   |   "));
 }
@@ -360,18 +459,22 @@ void DomainMap::paintEvent(QPaintEvent *)
     layers.paintTiles(m_scene);
     if (const std::optional<SubdomainShape> shape = shownShape())
         layers.paintSubdomain(*shape, m_drag == Drag::Draw);
-    if (m_scene.selected)
-        layers.paintLegend(tr("I/J: linear over the domain's limits, as in the engine"));
+    layers.paintTileNumbers(m_scene);
     painter.setClipping(false);
+    const QRectF legend(0, m_view.size().height(), width(), legendHeight());
+    painter.fillRect(legend, palette().color(QPalette::Window));
+    layers.paintLegend(legend, rowHeight(), m_scene,
+                       m_scene.selected ? tr("I/J: linear over the domain's limits, as in the engine") : QString());
     paintStatus(painter);
 }
 
 void DomainMap::paintStatus(QPainter &painter)
 {
-    const QRectF strip(0, m_view.size().height(), width(), statusHeight());
+    const QRectF strip(0, m_view.size().height() + legendHeight(), width(), rowHeight());
     painter.fillRect(strip, palette().color(QPalette::Window));
     painter.setPen(palette().color(QPalette::WindowText));
-    const QRectF text = strip.adjusted(6, 0, -6, 0);
+    const double button = m_fitButton->isVisible() ? m_fitButton->width() + 4 : 0;
+    const QRectF text = strip.adjusted(6, 0, -6 - button, 0);
     painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
                      fontMetrics().elidedText(statusText(), Qt::ElideRight, int(text.width())));
 }
@@ -379,6 +482,9 @@ void DomainMap::paintStatus(QPainter &painter)
 void DomainMap::resizeEvent(QResizeEvent *)
 {
     syncViewSize();
+    if (m_startView)
+        fitWorld();
+    placeFitButton();
 }
 
 void DomainMap::changeEvent(QEvent *event)
@@ -395,6 +501,7 @@ void DomainMap::wheelEvent(QWheelEvent *event)
     if (steps == 0)
         return;
     m_view.zoomAbout(event->position(), std::pow(1.25, steps));
+    m_startView = false;
     m_cursor = event->position();
     update();
     event->accept();
@@ -419,8 +526,10 @@ void DomainMap::mousePressEvent(QMouseEvent *event)
 void DomainMap::mouseMoveEvent(QMouseEvent *event)
 {
     m_cursor = event->position();
-    if (m_drag == Drag::Pan)
+    if (m_drag == Drag::Pan) {
         m_view.panBy(event->position() - m_dragAt);
+        m_startView = false;
+    }
     m_dragAt = event->position();
     update();
 }
@@ -432,8 +541,11 @@ void DomainMap::mouseReleaseEvent(QMouseEvent *event)
     const Drag drag = std::exchange(m_drag, Drag::None);
     m_dragAt = event->position();
     update();
-    // A click is not a drag.
-    if (drag != Drag::Draw || (m_dragAt - m_pressAt).manhattanLength() < 4)
+    // A click is not a drag; a right click opens the menu.
+    const bool click = (m_dragAt - m_pressAt).manhattanLength() < 4;
+    if (drag == Drag::Pan && click && event->button() == Qt::RightButton)
+        m_menu->popup(event->globalPosition().toPoint());
+    if (drag != Drag::Draw || click)
         return;
     const MapSubdomain drawn = dragged();
     switch (drawn.kind) {

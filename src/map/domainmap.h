@@ -10,6 +10,9 @@
 
 #include <optional>
 
+class QAction;
+class QMenu;
+class QToolButton;
 struct SubdomainShape;
 
 // A live map of the world, the domains of the picked country, the selected
@@ -37,6 +40,8 @@ public:
     void setMethod(CoordinateMethod method);
     void setSubdomain(const MapSubdomain &subdomain);
     void setTiles(const QList<TileCells> &tiles);
+    // Whether the tiles belong to an earlier request than the one entered.
+    void setTilesStale(bool stale);
 
     void fitDomain();
     void fitBox(const GeoBox &box);
@@ -52,6 +57,8 @@ public:
     QPointF toLonLat(QPointF widget) const { return m_view.toLonLat(widget); }
     // The text of the status line under the map.
     QString statusText() const;
+    // Whether the sub-domain shown reaches outside the selected domain.
+    bool subdomainOutside() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -65,6 +72,8 @@ signals:
     void indicesDrawn(const IndexRange &range);
     // A centre (x longitude, y latitude) and a radius in km.
     void circleDrawn(QPointF centreLonLat, double radiusKm);
+    // "Fit to domain" was chosen: the sub-domain is to be cut back to the domain.
+    void fitToDomainRequested();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -80,7 +89,13 @@ protected:
 private:
     enum class Drag { None, Draw, Pan };
 
+    // The strip under the map: the legend, then the status line.
+    int rowHeight() const;
+    int legendHeight() const;
     int statusHeight() const;
+    void placeFitButton();
+    // Brings a sub-domain typed outside the view into it.
+    void showSubdomain();
     void syncViewSize();
     void sceneChanged();
     void fitBest();
@@ -99,6 +114,13 @@ private:
     QString m_countryName;
     MapView m_view;
     CoordinateMethod m_method = CoordinateMethod::LatLonBox;
+
+    // Until the user moves the view or a fit is asked for, the world is
+    // fitted to the map whatever its size.
+    bool m_startView = true;
+    QToolButton *m_fitButton = nullptr;
+    QMenu *m_menu = nullptr;
+    QAction *m_fitAction = nullptr;
 
     Drag m_drag = Drag::None;
     QPointF m_pressAt;

@@ -8,12 +8,16 @@
 #include "entry/coordinateentry.h"
 #include "entry/indexrangepanel.h"
 #include "map/domainmap.h"
+#include "map/subdomainfit.h"
+#include "run/requesttext.h"
 #include "state/mainstate.h"
 #include "ui/picklist.h"
 #include "ui/userpick.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSet>
@@ -69,8 +73,11 @@ DomainMapFeed::DomainMapFeed(DomainMap &map, const Controls &controls, const Mai
     // The map's tiles are those of the list: they come with a run
     // (takeTiles) and go when the list is emptied.
     const auto emptied = [this] {
-        if (m_form.TilesListBox->count() == 0)
+        if (m_form.TilesListBox->count() == 0) {
             m_map.setTiles({});
+            m_tilesRequest.reset();
+            markTiles();
+        }
     };
     connect(m_form.TilesListBox->model(), &QAbstractItemModel::modelReset, this, emptied);
     connect(m_form.TilesListBox->model(), &QAbstractItemModel::rowsRemoved, this, emptied);
@@ -78,6 +85,7 @@ DomainMapFeed::DomainMapFeed(DomainMap &map, const Controls &controls, const Mai
     connect(&m_map, &DomainMap::boxDrawn, this, &DomainMapFeed::writeBox);
     connect(&m_map, &DomainMap::indicesDrawn, this, &DomainMapFeed::writeIndices);
     connect(&m_map, &DomainMap::circleDrawn, this, &DomainMapFeed::writeCircle);
+    connect(&m_map, &DomainMap::fitToDomainRequested, this, &DomainMapFeed::fitToDomain);
     sync();
 }
 
@@ -132,6 +140,7 @@ void DomainMapFeed::syncDomains()
     if (m_state.selectedDomain())
         domain = domainOf(m_state.SelectedDomain, m_state.DomainLimits);
     m_map.setSelectedDomain(domain);
+    markTiles();
 }
 
 void DomainMapFeed::syncSubdomain()
@@ -154,11 +163,72 @@ void DomainMapFeed::syncSubdomain()
             subdomain = {MapSubdomain::Kind::Circle, QPointF(*v.longitude, *v.latitude), QPointF(), *v.radius};
     }
     m_map.setSubdomain(subdomain);
+    markTiles();
 }
 
 void DomainMapFeed::takeTiles(const QList<ListFileRow> &rows)
 {
     m_map.setTiles(TileCellsOf(rows));
+    m_tookTiles = true;
+    m_failedSince = false;
+    if (m_request)
+        m_tilesRequest = m_request();
+    markTiles();
+}
+
+void DomainMapFeed::followRuns(QAbstractButton *cmdShow, QLabel *lastRun, std::function<TileRequest()> request)
+{
+    m_lastRun = lastRun;
+    m_lastRun->setWordWrap(true);
+    m_request = std::move(request);
+    // Connected after the run's own handling: by now the run is over, and
+    // its tiles came (takeTiles) or the run failed.
+    connect(cmdShow, &QAbstractButton::clicked, this, [this] {
+        if (!std::exchange(m_tookTiles, false))
+            m_failedSince = true;
+        markTiles();
+    });
+    markTiles();
+}
+
+void DomainMapFeed::markTiles()
+{
+    if (!m_request)
+        return;
+    const bool drawn = m_tilesRequest && m_form.TilesListBox->count() > 0;
+    const bool stale = drawn && (m_failedSince || m_request() != *m_tilesRequest);
+    m_map.setTilesStale(stale);
+    if (!m_lastRun)
+        return;
+    const QString text =
+        !drawn  ? QString()
+        : stale ? tr("These tiles are from an earlier request: %1").arg(RequestText::shortName(*m_tilesRequest))
+                : tr("Tiles of %1").arg(RequestText::shortName(*m_tilesRequest));
+    m_lastRun->setText(text);
+    m_lastRun->setVisible(drawn);
+}
+
+void DomainMapFeed::fitToDomain()
+{
+    const std::optional<MapDomain> &domain = m_map.scene().selected;
+    if (!domain)
+        return;
+    const std::optional<MapSubdomain> fitted = SubdomainFit::clamped(m_map.scene().subdomain, *domain);
+    if (!fitted)
+        return;
+    switch (fitted->kind) {
+    case MapSubdomain::Kind::Box:
+        writeBox(fitted->a, fitted->b);
+        break;
+    case MapSubdomain::Kind::Indices:
+        writeIndices(IndexRange{int(fitted->a.x()), int(fitted->b.x()), int(fitted->a.y()), int(fitted->b.y())});
+        break;
+    case MapSubdomain::Kind::Circle:
+        writeCircle(fitted->a, fitted->radiusKm);
+        break;
+    case MapSubdomain::Kind::None:
+        break;
+    }
 }
 
 void DomainMapFeed::writeBox(QPointF startLonLat, QPointF endLonLat)

@@ -2,12 +2,18 @@
 #pragma once
 
 #include "map/tilecells.h"
+#include "run/tilerequest.h"
 
 #include <QObject>
 #include <QPointF>
 
+#include <functional>
+#include <optional>
+
 class CentrePanel;
 class CoordinateEntry;
+class QAbstractButton;
+class QLabel;
 class DomainMap;
 class IndexRangePanel;
 class QComboBox;
@@ -54,6 +60,15 @@ public:
     // map's tiles as it leaves the list.
     void takeTiles(const QList<ListFileRow> &rows);
 
+    // Follows the runs of `cmdShow`: `lastRun` names the request the map's
+    // tiles belong to, and the tiles are marked as an earlier request's once
+    // the request entered differs from it or a later run fails. `request`
+    // gives the request entered now.
+    void followRuns(QAbstractButton *cmdShow, QLabel *lastRun, std::function<TileRequest()> request);
+    // Cuts the sub-domain back to the selected domain, writing the fields
+    // as a drag does.
+    void fitToDomain();
+
     void writeBox(QPointF startLonLat, QPointF endLonLat);
     void writeIndices(const IndexRange &range);
     void writeCircle(QPointF centreLonLat, double radiusKm);
@@ -67,9 +82,17 @@ private:
     // changes come before.
     void domainsChanged();
     void emphasiseCurrent();
+    void markTiles();
 
     DomainMap &m_map;
     const Controls m_form;
     const MainState &m_state;
     bool m_domainsPending = false;
+
+    QLabel *m_lastRun = nullptr;
+    std::function<TileRequest()> m_request;
+    // The request of the tiles drawn, and whether a run failed after theirs.
+    std::optional<TileRequest> m_tilesRequest;
+    bool m_failedSince = false;
+    bool m_tookTiles = false;
 };

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "map/mappainter.h"
 
+#include "map/graticulelabels.h"
 #include "map/subdomainshape.h"
 #include "map/worldoutline.h"
 
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -24,25 +26,21 @@ QColor withAlpha(QColor colour, int alpha)
     return colour;
 }
 
-// A step of 1, 2, 5, 10, 15 or 30 degrees (or a tenth...) that keeps grid
-// lines at least `pixels` apart.
-double graticuleStep(double pixelsPerDegree, double pixels)
+double luminance(const QColor &colour)
 {
-    static const double steps[] = {0.01, 0.02, 0.05, 0.1, 0.2, 0.5, 1, 2, 5, 10, 15, 30};
-    for (double step : steps) {
-        if (step * pixelsPerDegree >= pixels)
-            return step;
-    }
-    return 30;
+    const auto channel = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) + 0.0722 * channel(colour.blueF());
 }
 
-QString degreeText(double value, double step, QChar positive, QChar negative)
+// `text` mixed towards `soft` as far as it stays readable on every one of `grounds`.
+QColor readable(const QColor &text, const QColor &soft, std::initializer_list<QColor> grounds)
 {
-    const int decimals = step >= 1 ? 0 : step >= 0.1 ? 1 : 2;
-    const double magnitude = std::abs(value);
-    QString text = QString::number(magnitude, 'f', decimals) + QChar(0x00B0);
-    if (magnitude > step / 100 && magnitude < 180 - step / 100)
-        text += value > 0 ? positive : negative;
+    for (double share : {0.35, 0.25, 0.15, 0.05}) {
+        const QColor candidate = mixed(text, soft, share);
+        if (std::all_of(grounds.begin(), grounds.end(),
+                        [&](const QColor &g) { return MapColours::contrast(candidate, g) >= 4.5; }))
+            return candidate;
+    }
     return text;
 }
 
@@ -57,14 +55,29 @@ MapColours::MapColours(const QPalette &palette)
     land = mixed(base, text, dark ? 0.16 : 0.09);
     border = mixed(base, text, 0.45);
     graticule = withAlpha(mixed(base, text, 0.5), 90);
-    label = palette.color(QPalette::PlaceholderText);
     countryTint = withAlpha(palette.color(QPalette::Highlight), 80);
+    const QColor tinted = mixed(land, countryTint, countryTint.alphaF());
+    label = readable(text, base, {water, land, tinted});
     domain = mixed(base, text, 0.55);
     emphasis = palette.color(QPalette::Highlight);
+    emphasisText = readable(emphasis, emphasis, {water, land, tinted});
+    if (contrast(emphasisText, tinted) < 4.5)
+        emphasisText = label;
     subdomain = palette.color(QPalette::Link);
     warning = dark ? QColor(255, 110, 100) : QColor(200, 30, 30);
-    tile = mixed(base, text, 0.7);
-    tileSelected = withAlpha(palette.color(QPalette::Link), 40);
+    // The tiles in a colour of their own, apart from the domains' and the sub-domain's.
+    tile = dark ? QColor(255, 170, 60) : QColor(190, 90, 0);
+    tileSelected = withAlpha(tile, 45);
+    plate = withAlpha(base, 225);
+    tileText = readable(text, tile, {base});
+    legendText = palette.color(QPalette::WindowText);
+}
+
+double MapColours::contrast(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 MapPainter::MapPainter(QPainter &painter, const MapView &view, const MapColours &colours)
@@ -138,8 +151,8 @@ void MapPainter::paintCountry(const WorldOutline &world, int index, double shift
 void MapPainter::paintGraticule()
 {
     const GeoBox visible = m_view.visible();
-    const double step = graticuleStep(m_view.pixelsPerDegree(), 70);
-    const double stepX = graticuleStep(m_view.pixelsPerDegree() * m_view.aspect(), 90);
+    const double step = Graticule::latitudeStep(m_view);
+    const double stepX = Graticule::longitudeStep(m_view);
     const QSizeF size = m_view.size();
     QPen line(m_colours.graticule, 1.0, Qt::DotLine);
     line.setCosmetic(true);
@@ -160,20 +173,11 @@ void MapPainter::paintGraticule()
 
 void MapPainter::paintGraticuleLabels()
 {
-    const GeoBox visible = m_view.visible();
-    const double step = graticuleStep(m_view.pixelsPerDegree(), 70);
-    const double stepX = graticuleStep(m_view.pixelsPerDegree() * m_view.aspect(), 90);
-    const double top = std::max(m_view.toWidget(QPointF(0, 90)).y(), 0.0);
-    for (double lon = std::ceil(visible.west / stepX) * stepX; lon <= visible.east; lon += stepX) {
-        const double x = m_view.toWidget(QPointF(lon, 0)).x();
-        paintLabel({x + 3, top + 2}, degreeText(Longitude::normalized(lon), stepX, u'E', u'W'),
-                   Qt::AlignLeft | Qt::AlignTop, m_colours.label);
-    }
-    for (double lat = std::max(std::ceil(visible.south / step) * step, -90.0); lat <= std::min(visible.north, 90.0);
-         lat += step) {
-        const double y = m_view.toWidget(QPointF(0, lat)).y();
-        paintLabel({3, y - 2}, degreeText(lat, step, u'N', u'S'), Qt::AlignLeft | Qt::AlignBottom, m_colours.label);
-    }
+    m_painter.setPen(m_colours.label);
+    const QFontMetricsF metrics(m_painter.font());
+    const auto advance = [&metrics](const QString &text) { return metrics.horizontalAdvance(text); };
+    for (const MapLabel &label : Graticule::labels(m_view, advance, metrics.height()))
+        m_painter.drawText(label.rect, Qt::AlignLeft | Qt::AlignVCenter, label.text);
 }
 
 QList<double> MapPainter::shiftsInView(const GeoBox &box) const
@@ -190,13 +194,34 @@ QList<double> MapPainter::shiftsInView(const GeoBox &box) const
 void MapPainter::paintDomains(const MapScene &scene)
 {
     const QString selected = scene.selected ? scene.selected->number : QString();
+    const QFontMetricsF metrics(m_painter.font());
+    const QRectF area(QPointF(0, 0), m_view.size());
+    // The domains but the emphasised ones faded, so that those stand out.
+    const QColor faded = withAlpha(m_colours.domain, 120);
+    QList<QRectF> numbered;
+    constexpr int MostNumbers = 150;
     for (const MapDomain &domain : scene.domains) {
         const bool emphasised = domain.number == scene.emphasised || domain.number == selected;
-        m_painter.setPen(QPen(emphasised ? m_colours.emphasis : m_colours.domain, emphasised ? 2.0 : 1.0));
-        m_painter.setBrush(withAlpha(emphasised ? m_colours.emphasis : m_colours.domain, emphasised ? 40 : 14));
+        m_painter.setPen(QPen(emphasised ? m_colours.emphasis : faded, emphasised ? 2.0 : 1.0));
+        m_painter.setBrush(withAlpha(emphasised ? m_colours.emphasis : m_colours.domain, emphasised ? 40 : 10));
         const GeoBox &box = domain.grid.box();
-        for (double shift : shiftsInView(box))
-            m_painter.drawRect(m_view.rectOf(GeoBox{box.west + shift, box.east + shift, box.south, box.north}));
+        for (double shift : shiftsInView(box)) {
+            const QRectF rect = m_view.rectOf(GeoBox{box.west + shift, box.east + shift, box.south, box.north});
+            m_painter.drawRect(rect);
+            // Numbered where the rectangle holds its number and no other number is there.
+            if (domain.number == selected || numbered.size() >= MostNumbers)
+                continue;
+            const QRectF label(rect.bottomRight()
+                                   - QPointF(metrics.horizontalAdvance(domain.number) + 6, metrics.height() + 3),
+                               QSizeF(metrics.horizontalAdvance(domain.number) + 2, metrics.height()));
+            if (rect.width() < label.width() * 2 || rect.height() < label.height() * 2 || !area.contains(label)
+                || std::any_of(numbered.cbegin(), numbered.cend(),
+                               [&](const QRectF &r) { return r.intersects(label); }))
+                continue;
+            numbered << label;
+            m_painter.setPen(emphasised ? m_colours.emphasisText : m_colours.label);
+            m_painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter, domain.number);
+        }
     }
     if (!scene.selected)
         return;
@@ -215,46 +240,58 @@ void MapPainter::paintDomains(const MapScene &scene)
     m_painter.setBrush(Qt::NoBrush);
     m_painter.drawRect(rect);
     paintLabel(rect.topLeft() + QPointF(4, 3), tr("Domain ") + scene.selected->number, Qt::AlignLeft | Qt::AlignTop,
-               m_colours.emphasis);
+               m_colours.emphasisText);
     if (shown.crossesAntimeridian()) {
         const double x = m_view.toWidget(QPointF((shown.east > 180 ? 180.0 : -180.0) + nearest, 0)).x();
         m_painter.setPen(QPen(m_colours.emphasis, 1.0, Qt::DashLine));
         m_painter.drawLine(QPointF(x, rect.top()), QPointF(x, rect.bottom()));
         // The degree sign as UTF-8 bytes, the encoding tr() reads its source in.
         paintLabel({x + 4, rect.bottom() - 3}, tr("crosses 180\xc2\xb0"), Qt::AlignLeft | Qt::AlignBottom,
-                   m_colours.emphasis);
+                   m_colours.emphasisText);
+    }
+}
+
+template<typename Each>
+void MapPainter::forEachTile(const MapScene &scene, bool selected, const Each &each) const
+{
+    if (!scene.selected || scene.tiles.isEmpty())
+        return;
+    const DomainGrid &grid = scene.selected->grid;
+    for (double shift : shiftsInView(grid.box())) {
+        for (const TileCells &tile : scene.tiles) {
+            const IndexRange &r = selected ? tile.selected : tile.onTile;
+            const GeoBox cells = grid.cellsBox(r.iFrom, r.iTo, r.jFrom, r.jTo);
+            each(tile, m_view.rectOf(GeoBox{cells.west + shift, cells.east + shift, cells.south, cells.north}));
+        }
     }
 }
 
 void MapPainter::paintTiles(const MapScene &scene)
 {
-    if (!scene.selected || scene.tiles.isEmpty())
-        return;
-    const DomainGrid &grid = scene.selected->grid;
+    // The tiles of an earlier request faded and dashed.
+    const QColor colour = scene.tilesStale ? withAlpha(m_colours.tile, 150) : m_colours.tile;
+    m_painter.setPen(Qt::NoPen);
+    m_painter.setBrush(scene.tilesStale ? withAlpha(m_colours.tileSelected, 20) : m_colours.tileSelected);
+    forEachTile(scene, true, [&](const TileCells &, const QRectF &rect) { m_painter.drawRect(rect); });
+    m_painter.setPen(QPen(colour, 1.0, scene.tilesStale ? Qt::DashLine : Qt::SolidLine));
+    m_painter.setBrush(Qt::NoBrush);
+    forEachTile(scene, false, [&](const TileCells &, const QRectF &rect) { m_painter.drawRect(rect); });
+}
+
+void MapPainter::paintTileNumbers(const MapScene &scene)
+{
     const QFontMetricsF metrics(m_painter.font());
-    const auto moved = [](const GeoBox &box, double shift) {
-        return GeoBox{box.west + shift, box.east + shift, box.south, box.north};
-    };
-    const QList<double> shifts = shiftsInView(grid.box());
-    for (double shift : shifts) {
-        for (const TileCells &tile : scene.tiles) {
-            const IndexRange &s = tile.selected;
-            m_painter.setPen(Qt::NoPen);
-            m_painter.setBrush(m_colours.tileSelected);
-            m_painter.drawRect(m_view.rectOf(moved(grid.cellsBox(s.iFrom, s.iTo, s.jFrom, s.jTo), shift)));
-        }
-        for (const TileCells &tile : scene.tiles) {
-            const IndexRange &r = tile.onTile;
-            const QRectF rect = m_view.rectOf(moved(grid.cellsBox(r.iFrom, r.iTo, r.jFrom, r.jTo), shift));
-            m_painter.setPen(QPen(m_colours.tile, 1.0));
-            m_painter.setBrush(Qt::NoBrush);
-            m_painter.drawRect(rect);
-            if (metrics.horizontalAdvance(tile.number) + 4 < rect.width() && metrics.height() + 2 < rect.height()) {
-                m_painter.setPen(m_colours.tile);
-                m_painter.drawText(rect, Qt::AlignCenter, tile.number);
-            }
-        }
-    }
+    forEachTile(scene, false, [&](const TileCells &tile, const QRectF &rect) {
+        const QSizeF text(metrics.horizontalAdvance(tile.number) + 6, metrics.height() + 2);
+        if (text.width() + 2 >= rect.width() || text.height() + 2 >= rect.height())
+            return;
+        const QRectF plate(rect.center() - QPointF(text.width() / 2, text.height() / 2), text);
+        m_painter.setPen(Qt::NoPen);
+        m_painter.setBrush(m_colours.plate);
+        m_painter.drawRect(plate);
+        m_painter.setPen(m_colours.tileText);
+        m_painter.drawText(plate, Qt::AlignCenter, tile.number);
+    });
 }
 
 void MapPainter::paintSubdomain(const SubdomainShape &shape, bool beingDrawn)
@@ -287,19 +324,63 @@ void MapPainter::paintSubdomain(const SubdomainShape &shape, bool beingDrawn)
     }
 }
 
-void MapPainter::paintLegend(const QString &text)
+QStringList MapPainter::legendTexts(bool staleTiles)
+{
+    return {tr("Domain"), tr("Sub-domain"), tr("Outside the domain"),
+            staleTiles ? tr("Tiles of an earlier request") : tr("Tiles of the last run")};
+}
+
+QList<QRectF> MapPainter::legendPlaces(const QFontMetricsF &metrics, double width, double rowHeight,
+                                       const QStringList &texts)
+{
+    const double swatch = metrics.height() * 0.9;
+    QList<QRectF> places;
+    QPointF at(6, 0);
+    for (const QString &text : texts) {
+        const double wide = swatch + 4 + metrics.horizontalAdvance(text);
+        if (at.x() > 6 && at.x() + wide > width - 6)
+            at = QPointF(6, at.y() + rowHeight);
+        places << QRectF(at, QSizeF(wide, rowHeight));
+        at.rx() += wide + 14;
+    }
+    return places;
+}
+
+int MapPainter::legendRows(const QFontMetricsF &metrics, double width, double rowHeight)
+{
+    // Laid out for the longer of the tiles' two names, so that the map
+    // keeps its size when the tiles become an earlier request's.
+    QStringList texts = legendTexts(false);
+    const QString stale = legendTexts(true).last();
+    if (metrics.horizontalAdvance(stale) > metrics.horizontalAdvance(texts.last()))
+        texts.last() = stale;
+    const QList<QRectF> places = legendPlaces(metrics, width, rowHeight, texts);
+    return int(std::lround(places.last().bottom() / rowHeight));
+}
+
+void MapPainter::paintLegend(const QRectF &strip, double rowHeight, const MapScene &scene, const QString &note)
 {
     const QFontMetricsF metrics(m_painter.font());
-    if (metrics.horizontalAdvance(text) + 24 > m_view.size().width())
-        return;
-    const QRectF box(QPointF(m_view.size().width() - metrics.horizontalAdvance(text) - 16,
-                             m_view.size().height() - metrics.height() - 10),
-                     QSizeF(metrics.horizontalAdvance(text) + 10, metrics.height() + 4));
-    m_painter.setPen(Qt::NoPen);
-    m_painter.setBrush(withAlpha(m_colours.water, 210));
-    m_painter.drawRoundedRect(box, 3, 3);
-    m_painter.setPen(m_colours.label);
-    m_painter.drawText(box, Qt::AlignCenter, text);
+    const QStringList texts = legendTexts(scene.tilesStale);
+    const QList<QColor> colours{m_colours.emphasis, m_colours.subdomain, m_colours.warning, m_colours.tile};
+    const QList<QRectF> places = legendPlaces(metrics, strip.width(), rowHeight, texts);
+    const double swatch = metrics.height() * 0.9;
+    // The tiles' entry only while there are tiles.
+    const qsizetype shown = scene.tiles.isEmpty() ? texts.size() - 1 : texts.size();
+    for (qsizetype k = 0; k < shown; ++k) {
+        const QRectF place = places.at(k).translated(strip.topLeft());
+        const bool dashed = k == texts.size() - 1 && scene.tilesStale;
+        m_painter.setPen(QPen(colours.at(k), 2.0, dashed ? Qt::DashLine : Qt::SolidLine));
+        m_painter.setBrush(withAlpha(colours.at(k), 45));
+        m_painter.drawRect(QRectF(place.left(), place.center().y() - swatch / 2, swatch, swatch));
+        m_painter.setPen(m_colours.legendText);
+        m_painter.drawText(place.adjusted(swatch + 4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, texts.at(k));
+    }
+    // The note at the end of the last row, where there is room.
+    const QRectF last = places.last().translated(strip.topLeft());
+    const QRectF room(last.right() + 14, last.top(), strip.right() - 6 - last.right() - 14, rowHeight);
+    if (!note.isEmpty() && metrics.horizontalAdvance(note) <= room.width())
+        m_painter.drawText(room, Qt::AlignRight | Qt::AlignVCenter, note);
 }
 
 void MapPainter::paintLabel(QPointF at, const QString &text, Qt::Alignment align, const QColor &colour)

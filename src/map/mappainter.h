@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QPalette>
 
 class QPainter;
@@ -19,6 +20,15 @@ struct MapColours
 
     QColor water, land, border, graticule, label, countryTint;
     QColor domain, emphasis, subdomain, warning, tile, tileSelected;
+    // Texts: on the map (the label colour above), the emphasised domain's,
+    // a tile number's and the plate behind it.
+    QColor emphasisText, tileText, plate;
+    // The legend's text, on the window's colour under the map.
+    QColor legendText;
+
+    // The contrast ratio of two colours, 1 to 21 (as the web's guidelines
+    // reckon it).
+    static double contrast(const QColor &a, const QColor &b);
 };
 
 // Paints the layers of the map for one view: the world (water, land,
@@ -35,10 +45,21 @@ public:
     void paintGraticule();
     void paintGraticuleLabels();
     void paintDomains(const MapScene &scene);
+    // The cells of the tiles, and their numbers: the numbers go on top of
+    // everything else.
     void paintTiles(const MapScene &scene);
+    void paintTileNumbers(const MapScene &scene);
     void paintSubdomain(const SubdomainShape &shape, bool beingDrawn);
-    // A short note in the bottom right corner.
-    void paintLegend(const QString &text);
+    // What the colours mean, in rows of `rowHeight` across `strip`, then
+    // `note` where room is left.
+    void paintLegend(const QRectF &strip, double rowHeight, const MapScene &scene, const QString &note);
+    // The legend's names, and where each (its swatch and name) lies in
+    // rows across `width`.
+    static QStringList legendTexts(bool staleTiles);
+    static QList<QRectF> legendPlaces(const QFontMetricsF &metrics, double width, double rowHeight,
+                                      const QStringList &texts);
+    // The rows the legend needs across `width`.
+    static int legendRows(const QFontMetricsF &metrics, double width, double rowHeight);
 
 private:
     void paintCountry(const WorldOutline &world, int index, double shift, const QBrush &fill);
@@ -46,6 +67,9 @@ private:
     // The turns (-360, 0, 360) by which a longitude/latitude box is moved to
     // be in view: the map repeats east and west of the 180th meridian.
     QList<double> shiftsInView(const GeoBox &box) const;
+    // The rectangles of the tiles' cells on the map, for each copy in view.
+    template<typename Each>
+    void forEachTile(const MapScene &scene, bool selected, const Each &each) const;
 
     QPainter &m_painter;
     MapView m_view;

@@ -44,6 +44,8 @@ struct MapScene
     // The selected domain, whose grid the sub-domain and the tiles use.
     std::optional<MapDomain> selected;
     MapSubdomain subdomain;
-    // The tiles of the last run.
+    // The tiles of the last run, and whether the request has changed (or a
+    // run failed) since: then they belong to an earlier request.
     QList<TileCells> tiles;
+    bool tilesStale = false;
 };
