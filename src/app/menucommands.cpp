@@ -5,6 +5,7 @@
 #include "core/mainwindowform.h"
 #include "core/shellroutines.h"
 #include "core/windowcontext.h"
+#include "ui/shell.h"
 
 #include <QAction>
 #include <QDir>
