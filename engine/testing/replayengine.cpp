@@ -1,17 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A test engine for the front-end's tests. Copied into an application folder
 // as Quorvantix.exe, it records each run in replay.log beside itself (working
-// folder and argument count), keeps the control file it found as
-// replay-seen.inp there, and copies replay.lst from its folder into the
-// working folder as quorvantix.lst. Without replay.lst it writes no list file;
+// folder, written with "/", and argument count), keeps the control file it
+// found as replay-seen.inp there, and copies replay.lst from its folder into
+// the working folder as quorvantix.lst. Without replay.lst it writes no list file;
 // a replay.lst that is a link or a named pipe gives a list file of its kind.
+// On Windows it also keeps, in replay-start.txt, the program as its command
+// line names it and whether a console window was made for it.
 
 #include "../programfolder.h"
 
 #include <filesystem>
 #include <fstream>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #endif
 
@@ -23,8 +27,15 @@ int main(int argc, char **argv)
     std::error_code error;
     {
         std::ofstream log(folder / "replay.log", std::ios::binary | std::ios::app);
-        log << fs::current_path(error).string() << '|' << (argc - 1) << '\n';
+        log << fs::current_path(error).generic_string() << '|' << (argc - 1) << '\n';
     }
+#ifdef _WIN32
+    {
+        std::ofstream start(folder / "replay-start.txt", std::ios::binary | std::ios::trunc);
+        start << (argc > 0 ? argv[0] : "") << '\n'
+              << (GetConsoleWindow() ? "console window" : "no console window") << '\n';
+    }
+#endif
     if (fs::exists("quorvantix.inp", error))
         fs::copy_file("quorvantix.inp", folder / "replay-seen.inp", fs::copy_options::overwrite_existing, error);
     const fs::path replay = folder / "replay.lst";
