@@ -38,6 +38,7 @@ cmake -S . -B build-win -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$root/scripts/windows/mingw-w64.cmake" \
     -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_PREFIX_PATH="$qt" \
+    -DCMAKE_FIND_ROOT_PATH="$qt" \
     -DQT_HOST_PATH=/usr \
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DQUORVANTIX_TESTS=ON \

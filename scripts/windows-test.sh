@@ -52,11 +52,15 @@ passed=0 failed=0 skipped=0
 verdicts=()
 for suite in "${suites[@]}"; do
     log=build-win/test-logs/$suite.txt
+    rm -f "$log"
     wineserver -k 2>/dev/null || true
     wineserver -w 2>/dev/null || true
     echo "=== $suite"
     status=0
-    (cd build-win/tests && timeout 900 wine "./$suite.exe") >"$log" 2>&1 || status=$?
+    # The test log goes to a file: under Wine a console program's standard
+    # output does not reach a pipe or file reliably.
+    (cd build-win/tests && timeout 900 wine "./$suite.exe" -o "$(windows_path "$root/$log"),txt") \
+        >"build-win/test-logs/$suite.wine.txt" 2>&1 || status=$?
     wineserver -k 2>/dev/null || true
     grep -E '^(FAIL!|SKIP |XFAIL|QFATAL|QWARN|Totals:)' "$log" | sed 's/^/    /' || true
     totals=$(sed -n 's/^Totals: \([0-9]*\) passed, \([0-9]*\) failed, \([0-9]*\) skipped.*/\1 \2 \3/p' "$log" | tail -n 1)

@@ -21,6 +21,20 @@
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// Replaces the file. The copy is made afresh: with mingw, std::filesystem
+// leaves an existing file as it was even when told to overwrite it, and
+// reports no error.
+void replaceWith(const fs::path &from, const fs::path &to)
+{
+    std::error_code error;
+    fs::remove(to, error);
+    fs::copy_file(from, to, error);
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
     const fs::path folder = engine::programFolder(argc > 0 ? argv[0] : nullptr);
@@ -37,7 +51,7 @@ int main(int argc, char **argv)
     }
 #endif
     if (fs::exists("quorvantix.inp", error))
-        fs::copy_file("quorvantix.inp", folder / "replay-seen.inp", fs::copy_options::overwrite_existing, error);
+        replaceWith("quorvantix.inp", folder / "replay-seen.inp");
     const fs::path replay = folder / "replay.lst";
     if (fs::is_symlink(replay, error))
         fs::copy_symlink(replay, "quorvantix.lst", error);
@@ -46,6 +60,6 @@ int main(int argc, char **argv)
         mkfifo("quorvantix.lst", 0600);
 #endif
     else if (fs::exists(replay, error))
-        fs::copy_file(replay, "quorvantix.lst", fs::copy_options::overwrite_existing, error);
+        replaceWith(replay, "quorvantix.lst");
     return 0;
 }

@@ -10,7 +10,7 @@ SUDO=""
 
 packages=(build-essential cmake ninja-build ccache dpkg-dev zip unzip xvfb xauth x11-apps x11-utils xdotool imagemagick
           qt6-base-dev qt6-base-dev-tools fonts-dejavu-core
-          g++-mingw-w64-x86-64-posix wine64 wine)
+          g++-mingw-w64-x86-64-posix wine64 wine fonts-wine)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -10,9 +10,10 @@ set(CMAKE_C_COMPILER ${QUORVANTIX_MINGW_TRIPLE}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${QUORVANTIX_MINGW_TRIPLE}-g++-posix)
 set(CMAKE_RC_COMPILER ${QUORVANTIX_MINGW_TRIPLE}-windres)
 
-# Look for libraries and headers only among the Windows ones, and for
-# programs only on the host.
-set(CMAKE_FIND_ROOT_PATH /usr/${QUORVANTIX_MINGW_TRIPLE})
+# Look for libraries, headers and packages only among the Windows ones (the
+# compiler's and those of the folders given in CMAKE_FIND_ROOT_PATH, such as
+# Qt's), and for programs only on the host.
+list(APPEND CMAKE_FIND_ROOT_PATH /usr/${QUORVANTIX_MINGW_TRIPLE})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

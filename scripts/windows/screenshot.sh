@@ -22,11 +22,8 @@ wineserver -k 2>/dev/null || true
 
 cd "$work"
 wine explorer /desktop=Quorvantix,1300x940 "$root/build-win/bin/quorvantix-gui.exe" >/dev/null 2>&1 &
-for _ in $(seq 60); do
-    xdotool search --name '^Quorvantix GUI' >/dev/null 2>&1 && break
-    sleep 1
-done
-sleep 3
+# The window appears inside Wine's desktop, which is the one X window.
+sleep 25
 # The country list has the focus: choose France, then the domain list's
 # entry for domain 7 of 2001.
 xdotool type --delay 80 France
