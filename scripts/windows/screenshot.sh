@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Photographs the window of the Windows build running under Wine, in a Wine
 # desktop on a virtual X display (Wine draws the Windows frame), after picking
-# France and its domain 7 by the keyboard as a user would.
+# France and an entry of its domain list by the keyboard as a user would.
 #   screenshot.sh OUTPUT.png
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -24,12 +24,13 @@ cd "$work"
 wine explorer /desktop=Quorvantix,1300x940 "$root/build-win/bin/quorvantix-gui.exe" >/dev/null 2>&1 &
 # The window appears inside Wine's desktop, which is the one X window.
 sleep 25
-# The country list has the focus: choose France, then the domain list's
-# entry for domain 7 of 2001.
+# The country list has the focus: choose France, then the third entry of
+# its domain list.
 xdotool type --delay 80 France
 xdotool key Return
 sleep 1
 xdotool key Tab Down Down
 sleep 3
-import -window root -crop 1300x940+0+0 "$out"
+# The desktop around the window is one colour: trimmed away.
+import -window root -crop 1300x940+0+0 png:- | convert - -trim +repage "$out"
 echo "Wrote $out"
