@@ -64,6 +64,9 @@ const Entries Centre = entries("txtEMRLAT01=46.5;txtEMRLON01=2;txtRadius1=50");
 
 void TestRequestMenu::initTestCase()
 {
+    // The file dialogs are answered by typing into Qt's own; the system's
+    // (Windows has one) takes no typing from the test.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path());
     QVERIFY(QFile::copy(TestFolders::buildAppFolder() + "/Quorvantix.exe", appFolder.filePath("Quorvantix.exe")));
 }

@@ -21,6 +21,9 @@
 #ifdef Q_OS_LINUX
 #include <sys/mount.h>
 #endif
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
 
 using TestFolders::crlf;
 
@@ -143,6 +146,7 @@ private slots:
     void showTiles();
     void showWithoutDomain();
     void focusChoosesNoDomain();
+    void engineStartsByShortPathWithoutConsole();
     void longRun_data();
     void longRun();
     void mapAndEngineAgree_data();
@@ -385,6 +389,37 @@ void TestTileRun::focusChoosesNoDomain()
     QCOMPARE(written.value(3), "7       ! MM5 region ID (See list below)\r");
     QCOMPARE(written.value(4), "      ! Year of tiled data\r");
     QCOMPARE(engineLog().size(), 2);
+}
+
+// The engine is a console program: on Windows it is started by the short form
+// of its path, free of blanks, and without a console window of its own.
+void TestTileRun::engineStartsByShortPathWithoutConsole()
+{
+#ifndef Q_OS_WIN
+    QSKIP("The short path and the console window are Windows's.");
+#else
+    open("replay");
+    enter(1);
+    // The test has a console window for the run: a console program started
+    // from it would share that window, unless asked to have none. (Without
+    // one, Qt would ask for none by itself.)
+    FreeConsole();
+    QVERIFY(AllocConsole() && GetConsoleWindow());
+    clickShow();
+    FreeConsole();
+    AttachConsole(ATTACH_PARENT_PROCESS);
+
+    const QStringList start =
+        QString::fromLocal8Bit(TestFolders::readFile(m_shown->appFolder.filePath("replay-start.txt"))).split(u'\n');
+    const QString engine = m_shown->appFolder.filePath("Quorvantix.exe");
+    QVERIFY(engine.contains(u' '));
+    QVERIFY2(!start.value(0).isEmpty() && !start.value(0).contains(u' '), qPrintable(start.value(0)));
+    wchar_t longPath[4 * MAX_PATH];
+    const std::wstring shortPath = start.value(0).toStdWString();
+    const DWORD length = GetLongPathNameW(shortPath.c_str(), longPath, DWORD(std::size(longPath)));
+    QCOMPARE(QDir::fromNativeSeparators(QString::fromWCharArray(longPath, int(length))).toLower(), engine.toLower());
+    QCOMPARE(start.value(1), QStringLiteral("no console window"));
+#endif
 }
 
 void TestTileRun::longRun_data()

@@ -4,6 +4,8 @@
 #include "support/shownwindow.h"
 #include "update/downloadscontrol.h"
 
+#include <QBuffer>
+#include <QImage>
 #include <QLabel>
 #include <QNetworkProxy>
 #include <QProgressBar>
@@ -46,6 +48,25 @@ QByteArray newerWithout(const QByteArray &after, const QByteArray &before)
     return text.remove(from, to - from);
 }
 
+// A cursor file: an icon file of type 2 whose directory entry holds the hot
+// spot (x, y) where an icon's holds its colour planes and depth.
+QByteArray cursorFile(int x, int y)
+{
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(Qt::red);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "ICO"))
+        return {};
+    QByteArray bytes = buffer.data();
+    bytes[2] = 2;
+    bytes[10] = char(x);
+    bytes[11] = 0;
+    bytes[12] = char(y);
+    bytes[13] = 0;
+    return bytes;
+}
+
 // One check for an update: how the server answers, what the user says, and
 // what it leaves.
 struct UpdateRow
@@ -75,6 +96,8 @@ class TestUpdateCheck : public QObject
 private slots:
     void initTestCase();
     void cleanup() { m_shown.window.reset(); }
+    void linkCursor_data();
+    void linkCursor();
     void update_data();
     void update();
 
@@ -94,6 +117,49 @@ void TestUpdateCheck::initTestCase()
     QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
     QVERIFY(m_server.start());
     m_refusing = LoopbackHttpServer::refusingAddress();
+}
+
+void TestUpdateCheck::linkCursor_data()
+{
+    QTest::addColumn<QString>("file");   // the cursor file given to the control; "system": the one it has
+    QTest::addColumn<QPoint>("hotSpot"); // (-1, -1): the pointing hand; (-2, -2): any
+    // Windows keeps its link cursor in its cursor folder; elsewhere there is none.
+    const bool system = QFileInfo::exists(QStringLiteral("C:/Windows/Cursors/harrow.cur"));
+    QTest::newRow("cursor file") << "cursor.cur" << QPoint(3, 5);
+    QTest::newRow("no such file") << "missing.cur" << QPoint(-1, -1);
+    QTest::newRow("not a cursor") << "tiles.cfg" << QPoint(-1, -1);
+    QTest::newRow("the system's") << "system" << (system ? QPoint(-2, -2) : QPoint(-1, -1));
+}
+
+// Over the link the pointer is the cursor file's, hot spot included, when the
+// file reads as a cursor; the pointing hand otherwise.
+void TestUpdateCheck::linkCursor()
+{
+    QFETCH(QString, file);
+    QFETCH(QPoint, hotSpot);
+#ifndef Q_OS_WIN
+    if (file == "system")
+        QSKIP("Only Windows has a system cursor file for links.");
+#endif
+    QVERIFY(m_shown.open());
+    auto *control = m_shown.window->findChild<DownloadsControl *>();
+    auto *label = control->findChild<QLabel *>(QStringLiteral("Label1"));
+    QTemporaryDir folder;
+    TestFolders::writeFile(folder.filePath("cursor.cur"), cursorFile(3, 5));
+    TestFolders::writeFile(folder.filePath("tiles.cfg"), sample());
+    if (file != "system")
+        control->setCursorFile(folder.filePath(file));
+    QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+
+    QTest::mouseMove(label, QPoint(2, 2));
+    QTest::mouseMove(label, QPoint(4, 3));
+    if (hotSpot.x() == -1) {
+        QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+    } else {
+        QCOMPARE(label->cursor().shape(), Qt::BitmapCursor);
+        if (hotSpot.x() >= 0)
+            QCOMPARE(label->cursor().hotSpot(), hotSpot);
+    }
 }
 
 void TestUpdateCheck::clickLabel()

@@ -292,9 +292,6 @@ void TestWindow::aboutBoxIsModalCentredAndLinksToTheMainPage()
 
 void TestWindow::viewOutputFileOfTheWorkingFolder()
 {
-#ifdef Q_OS_WIN
-    QSKIP("On Windows the editor is started as a program.");
-#endif
     QTemporaryDir work;
     const QString saved = QDir::currentPath();
     QVERIFY(QDir::setCurrent(work.path()));
@@ -303,7 +300,14 @@ void TestWindow::viewOutputFileOfTheWorkingFolder()
     button->setEnabled(true); // as after a run
     QTest::mouseClick(button, Qt::LeftButton);
     QDir::setCurrent(saved);
+#ifdef Q_OS_WIN
+    // Notepad, asked to open the file by its name in the working folder.
+    QCOMPARE(m_shown.shell.documents, QStringList());
+    QCOMPARE(m_shown.shell.programs, QStringList{"C:\\Windows\\notepad.exe quorvantix.dat | " + work.path()});
+#else
     QCOMPARE(m_shown.shell.documents, QStringList{QDir(work.path()).filePath(QStringLiteral("quorvantix.dat"))});
+    QCOMPARE(m_shown.shell.programs, QStringList());
+#endif
 }
 
 void TestWindow::exitEndsTheProcess()

@@ -4,6 +4,7 @@
 #include "app/frmabout.h"
 #include "core/mainwindowform.h"
 #include "core/windowcontext.h"
+#include "ui/shell.h"
 #include "ui/shellroutines.h"
 
 #include <QAction>

@@ -75,8 +75,14 @@ class RecordingShell final : public ui::Shell
 public:
     bool openDocument(const QString &path) override { return (documents << path, true); }
     bool openUrl(const QString &address) override { return (urls << address, true); }
-    bool startDetached(const QString &, const QStringList &, const QString &) override { return true; }
+    // Each program started is kept as "program arguments... | working folder".
+    bool startDetached(const QString &program, const QStringList &arguments, const QString &workingFolder) override
+    {
+        return (programs << (QStringList(program) + arguments).join(u' ') + QStringLiteral(" | ") + workingFolder,
+                true);
+    }
 
     QStringList documents;
     QStringList urls;
+    QStringList programs;
 };
