@@ -283,8 +283,10 @@ void TestDomainMap::fitToDomain()
     if (byMenu) {
         QTest::mouseClick(map(), Qt::RightButton, {}, QPoint(map()->width() / 2, 40));
         QMenu *menu = map()->findChild<QMenu *>(QStringLiteral("DomainMapMenu"));
+        QVERIFY2(menu, "The map has no menu DomainMapMenu");
         QTRY_VERIFY(menu->isVisible());
         QAction *action = menu->findChild<QAction *>(QStringLiteral("FitToDomainAction"));
+        QVERIFY2(action, "The map's menu has no FitToDomainAction");
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
         QTRY_VERIFY(!menu->isVisible());
     } else {

@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QImage>
 #include <QLabel>
+#include <QScrollArea>
 #include <QNetworkProxy>
 #include <QProgressBar>
 #include <QProgressDialog>
@@ -142,8 +143,9 @@ void TestUpdateCheck::linkCursor()
         QSKIP("Only Windows has a system cursor file for links.");
 #endif
     QVERIFY(m_shown.open());
-    auto *control = m_shown.window->findChild<DownloadsControl *>();
-    auto *label = control->findChild<QLabel *>(QStringLiteral("Label1"));
+    auto *control = qobject_cast<DownloadsControl *>(m_shown.controls().widget(QStringLiteral("DownloadsControl1")));
+    QVERIFY(control);
+    auto *label = ui::Controls(control).get<QLabel>(QStringLiteral("Label1"));
     QTemporaryDir folder;
     TestFolders::writeFile(folder.filePath("cursor.cur"), cursorFile(3, 5));
     TestFolders::writeFile(folder.filePath("tiles.cfg"), sample());
@@ -151,6 +153,8 @@ void TestUpdateCheck::linkCursor()
         control->setCursorFile(folder.filePath(file));
     QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
 
+    // The pointer reaches the label where the form's column shows it.
+    m_shown.controls().get<QScrollArea>(QStringLiteral("FormScrollArea"))->ensureWidgetVisible(label);
     QTest::mouseMove(label, QPoint(2, 2));
     QTest::mouseMove(label, QPoint(4, 3));
     if (hotSpot.x() == -1) {
