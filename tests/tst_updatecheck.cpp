@@ -7,11 +7,11 @@
 #include <QBuffer>
 #include <QImage>
 #include <QLabel>
-#include <QScrollArea>
 #include <QNetworkProxy>
 #include <QProgressBar>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScrollArea>
 
 using namespace std::chrono_literals;
 
