@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Photographs the window as a user sees it, on a virtual X display of the
+# given size: at start-up, and after picking France, its third domain entry
+# and Ctrl+Return, where a window of 1280 x 800 shows them. Uses the build in build/ (scripts/run.sh
+# makes it) and a settings and working folder of its own.
+#   screenshots.sh WIDTHxHEIGHT OUTPUT-PREFIX
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+size=${1:-1280x800}
+prefix=$(realpath -m "${2:-docs/window-$size}")
+
+if [ "${3:-}" != --on-display ]; then
+    exec xvfb-run -a -s "-screen 0 ${size}x24" bash "$0" "$size" "$prefix" --on-display
+fi
+
+work=$(mktemp -d)
+trap 'kill "$gui" 2>/dev/null || true; rm -rf "$work"' EXIT
+export HOME=$work XDG_CONFIG_HOME=$work/config
+cd "$work"
+"$root/build/bin/quorvantix-gui" &
+gui=$!
+sleep 4
+import -window root "$prefix-start.png"
+# Pick France from the country list's popup and the third entry of its
+# domain list with the mouse, then run the engine for the domain's own limits.
+xdotool mousemove 283 127 click 1
+sleep 1
+xdotool type --delay 100 France
+xdotool key Return
+sleep 1
+xdotool mousemove 200 200 click 1
+sleep 1
+xdotool key ctrl+Return
+sleep 4
+import -window root "$prefix.png"
+echo "Wrote $prefix-start.png and $prefix.png"
