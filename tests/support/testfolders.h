@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFile>
+#include <QLibrary>
 #include <QStringList>
 
 // Paths and files the tests share.
@@ -39,6 +40,17 @@ inline QByteArray crlf(const QStringList &lines)
     for (const QString &line : lines)
         bytes += line.toLatin1() + "\r\n";
     return bytes;
+}
+
+// Whether the test runs a Windows build under Wine, whose ntdll names
+// itself; some timings there are Wine's, not the program's.
+inline bool runningUnderWine()
+{
+#ifdef Q_OS_WIN
+    return QLibrary::resolve(QStringLiteral("ntdll"), "wine_get_version") != nullptr;
+#else
+    return false;
+#endif
 }
 
 } // namespace TestFolders
