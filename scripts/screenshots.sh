@@ -5,6 +5,8 @@
 # and Ctrl+Return, where a window of 1280 x 800 shows them. Uses the build in build/ (scripts/run.sh
 # makes it) and a settings and working folder of its own.
 #   screenshots.sh WIDTHxHEIGHT OUTPUT-PREFIX
+# With THEME=dark the window takes a dark desktop's colours the way it does on
+# a GNOME desktop set to dark (needs the qt6-gtk-platformtheme package).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -18,6 +20,9 @@ fi
 work=$(mktemp -d)
 trap 'kill "$gui" 2>/dev/null || true; rm -rf "$work"' EXIT
 export HOME=$work XDG_CONFIG_HOME=$work/config
+if [ "${THEME:-}" = dark ]; then
+    export QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
+fi
 cd "$work"
 "$root/build/bin/quorvantix-gui" &
 gui=$!
