@@ -14,6 +14,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 using Texts = QStringList;
 
 namespace {
@@ -98,6 +102,7 @@ private slots:
     void reads_data();
     void reads();
     void readsTheTables();
+    void aNamedPipeIsRefusedWithoutWaiting();
     void linesMatchTheReference_data();
     void linesMatchTheReference();
     void countriesMatchTheReference_data();
@@ -207,6 +212,20 @@ void TestConfigReader::reads()
     QTEST(int(m_tables.DomainYears.size()), "domainYears");
     QCOMPARE(result.dateCaption, caption);
     QCOMPARE(result.date.value_or(QDate()).toString("d MMMM yyyy"), caption);
+}
+
+void TestConfigReader::aNamedPipeIsRefusedWithoutWaiting()
+{
+#ifdef Q_OS_UNIX
+    const QString path = m_folder.filePath("tiles.cfg");
+    QFile::remove(path);
+    QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    ConfigReader reader(m_tables);
+    const ConfigReadResult result = reader.ReadConfigFile(m_folder.path(), "tiles.cfg");
+    QCOMPARE(result.complaints, QList<CatalogueComplaint>({{CatalogueComplaint::Box::Plain, Format}}));
+#else
+    QSKIP("named pipes are a Unix thing");
+#endif
 }
 
 void TestConfigReader::readsTheTables()

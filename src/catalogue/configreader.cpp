@@ -5,6 +5,7 @@
 #include "catalogue/countrynamelist.h"
 #include "catalogue/linereader.h"
 #include "common/numbertext.h"
+#include "common/regularfile.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -81,8 +82,10 @@ ConfigReader::ConfigReader(CatalogueTables &tables)
 
 ConfigReadResult ConfigReader::ReadConfigFile(const QString &folder, const QString &fileName)
 {
-    QFile file(QDir(folder).filePath(fileName));
-    if (!file.open(QIODevice::ReadOnly)) {
+    // A named pipe in the catalogue's place would hold the window at open().
+    const QString path = QDir(folder).filePath(fileName);
+    QFile file(path);
+    if (RegularFile::notRegular(path) || !file.open(QIODevice::ReadOnly)) {
         clearTables();
         ConfigReadResult result;
         result.complaints.append({CatalogueComplaint::Box::Plain, tr(FormatMessage)});
