@@ -17,12 +17,8 @@ private slots:
     void init();
     void cleanup();
     void pickedDomainIsFittedAndDrawn();
-    void editingAFieldMovesTheBox();
-    void dragFillsTheBoxFields_data();
-    void dragFillsTheBoxFields();
-    void indexDragIsWholeAndClamped();
-    void centreDragFillsCentreAndRadius();
-    void tilesComeWithARunAndGoWithTheList();
+    void dragFillsTheFields_data();
+    void dragFillsTheFields();
     void startUpShowsTheWorldOnce();
     void tilesOfAnEarlierRequestAreMarked_data();
     void tilesOfAnEarlierRequestAreMarked();
@@ -85,6 +81,14 @@ void TestDomainMap::pickedDomainIsFittedAndDrawn()
     QVERIFY(m->scene().country >= 0);
     QVERIFY(m->accessibleDescription().startsWith(
         QStringLiteral("Domain 7, latitude 41 degrees N to 51.5 degrees N, longitude 5.25 degrees W")));
+    // The fields' box follows a field as it is typed.
+    QLineEdit *lat1 = m_shown.edit(QStringLiteral("txtLat1"));
+    lat1->setFocus();
+    lat1->selectAll();
+    QTest::keyClicks(lat1, QStringLiteral("45.5"));
+    QCOMPARE(m->scene().subdomain.a, QPointF(-5.25, 45.5));
+    QVERIFY(m->accessibleDescription().contains(
+        QStringLiteral("Sub-domain box, latitude 45.5 degrees N to 51.5 degrees N")));
 
     // Fitted: the domain fills the map's width or height but for a margin,
     // and lies inside it.
@@ -106,92 +110,49 @@ void TestDomainMap::pickedDomainIsFittedAndDrawn()
              qPrintable(QStringLiteral("%1 %2").arg(tint(inside)).arg(tint(outside))));
 }
 
-void TestDomainMap::editingAFieldMovesTheBox()
+void TestDomainMap::dragFillsTheFields_data()
 {
-    DomainMap *m = map();
-    QCOMPARE(m->scene().subdomain.kind, MapSubdomain::Kind::Box);
-    QCOMPARE(m->scene().subdomain.a, QPointF(-5.25, 41));
-    const QImage before = m->grab().toImage();
-    QLineEdit *lat1 = m_shown.edit(QStringLiteral("txtLat1"));
-    lat1->setFocus();
-    lat1->selectAll();
-    QTest::keyClicks(lat1, QStringLiteral("45.5"));
-    QCOMPARE(m->scene().subdomain.a, QPointF(-5.25, 45.5));
-    QVERIFY(m->grab().toImage() != before);
-    QVERIFY(m->accessibleDescription().contains(
-        QStringLiteral("Sub-domain box, latitude 45.5 degrees N to 51.5 degrees N")));
-}
-
-void TestDomainMap::dragFillsTheBoxFields_data()
-{
+    QTest::addColumn<int>("method");
     QTest::addColumn<QPointF>("start");
     QTest::addColumn<QPointF>("end");
-    QTest::addColumn<QString>("texts"); // of the box fields, decimal then degrees and minutes
-    QTest::newRow("north-west to south-east")
-        << QPointF(-2, 49) << QPointF(4, 43) << "49.000000 N 2.000000 W 43.000000 N 4.000000 E 49 0 2 0 43 0 4 0";
+    QTest::addColumn<QString>("names");
+    QTest::addColumn<QString>("texts");
+    const QString box = QStringLiteral("txtLat1 cboLatLL1 txtLon1 cboLonLL1 txtLat2 cboLatLL2 txtLon2 cboLonLL2 "
+                                       "txtLatD1 txtLatM1 txtLonD1 txtLonM1 txtLatD2 txtLatM2 txtLonD2 txtLonM2");
+    QTest::newRow("north-west to south-east") << 0 << QPointF(-2, 49) << QPointF(4, 43) << box
+                                              << "49.000000 N 2.000000 W 43.000000 N 4.000000 E 49 0 2 0 43 0 4 0";
     QTest::newRow("halves, dragged back east to west")
-        << QPointF(3.5, 42.5) << QPointF(-1.5, 47.5)
+        << 0 << QPointF(3.5, 42.5) << QPointF(-1.5, 47.5) << box
         << "42.500000 N 3.500000 E 47.500000 N 1.500000 W 42 30 3 30 47 30 1 30";
+    // From beyond the domain's south-west corner to the point of I 45, J 40: whole and clamped.
+    QTest::newRow("indices") << 1 << QPointF(-7, 40) << QPointF(-5.25 + 44 * 15.0 / 89, 41 + 39 * 10.5 / 79)
+                             << "TextIndexiStart TextIndexiEnd TextIndexjStart TextIndexjEnd"
+                             << "1 45 1 40";
+    // One degree of latitude north of the centre: 111.2 km, to a pixel.
+    QTest::newRow("centre") << 2 << QPointF(-2, 46) << QPointF(-2, 47)
+                            << "txtEMRLAT01 cboEMRLAT01 txtEMRLON01 cboEMRLON01"
+                            << "46.000000 N 2.000000 W";
 }
 
-void TestDomainMap::dragFillsTheBoxFields()
+void TestDomainMap::dragFillsTheFields()
 {
+    QFETCH(int, method);
     QFETCH(QPointF, start);
     QFETCH(QPointF, end);
+    QFETCH(QString, names);
+    if (method != 0)
+        m_shown.pickMethod(method);
+    QCOMPARE(map()->method(), CoordinateMethod(method + 1));
     drag(start, end);
-    QTEST(texts("txtLat1 cboLatLL1 txtLon1 cboLonLL1 txtLat2 cboLatLL2 txtLon2 cboLonLL2 "
-                "txtLatD1 txtLatM1 txtLonD1 txtLonM1 txtLatD2 txtLatM2 txtLonD2 txtLonM2")
-              .join(u' '),
-          "texts");
+    QTEST(texts(names).join(u' '), "texts");
+    const MapSubdomain &drawn = map()->scene().subdomain;
+    QCOMPARE(drawn.kind, MapSubdomain::Kind(method + 1));
+    if (method == 1)
+        QCOMPARE(drawn.b, QPointF(45, 40));
+    if (method == 2)
+        QVERIFY2(std::abs(m_shown.edit(QStringLiteral("txtRadius1"))->text().toInt() - 111) <= 4,
+                 qPrintable(m_shown.edit(QStringLiteral("txtRadius1"))->text()));
     QCOMPARE(m_shown.messages.texts(), QStringList());
-}
-
-void TestDomainMap::indexDragIsWholeAndClamped()
-{
-    m_shown.pickMethod(1);
-    QCOMPARE(map()->method(), CoordinateMethod::Indices);
-    // From beyond the domain's south-west corner to the point of I 45, J 40.
-    drag(QPointF(-7, 40), QPointF(-5.25 + 44 * 15.0 / 89, 41 + 39 * 10.5 / 79));
-    QCOMPARE(texts("TextIndexiStart TextIndexiEnd TextIndexjStart TextIndexjEnd"), (QStringList{"1", "45", "1", "40"}));
-    QCOMPARE(map()->scene().subdomain.b, QPointF(45, 40));
-}
-
-void TestDomainMap::centreDragFillsCentreAndRadius()
-{
-    m_shown.pickMethod(2);
-    // One degree of latitude north of the centre: 111.2 km.
-    drag(QPointF(-2, 46), QPointF(-2, 47));
-    const QStringList centre = texts("txtEMRLAT01 cboEMRLAT01 txtEMRLON01 cboEMRLON01 txtRadius1");
-    QCOMPARE(centre.mid(0, 4), (QStringList{"46.000000", "N", "2.000000", "W"}));
-    bool whole = false;
-    const int radius = centre.at(4).toInt(&whole);
-    QVERIFY2(whole && std::abs(radius - 111) <= 4, qPrintable(centre.at(4)));
-    QCOMPARE(map()->scene().subdomain.kind, MapSubdomain::Kind::Circle);
-}
-
-void TestDomainMap::tilesComeWithARunAndGoWithTheList()
-{
-    drag(QPointF(-1, 47), QPointF(4, 44));
-    clickShow();
-    QCOMPARE(m_shown.messages.texts(), QStringList());
-    QListWidget *list = m_shown.controls().listWidget(QStringLiteral("TilesListBox"));
-    QVERIFY(list->count() > 1);
-    const QList<TileCells> &tiles = map()->scene().tiles;
-    QCOMPARE(tiles.size(), list->count());
-    QCOMPARE(TileListItem(tiles.first().number), list->item(0)->text());
-    QVERIFY(map()->accessibleDescription().endsWith(QStringLiteral("%1 tiles drawn.").arg(list->count())));
-
-    // A run the engine refuses leaves the list, and the tiles, as they were.
-    const QList<TileCells> drawn = tiles;
-    m_shown.edit(QStringLiteral("txtLat1"))->setText(QStringLiteral("60"));
-    clickShow();
-    QCOMPARE(m_shown.messages.texts().size(), 1);
-    QCOMPARE(map()->scene().tiles, drawn);
-
-    // Picking a method empties the list, and the tiles go with it.
-    m_shown.pickMethod(0);
-    QCOMPARE(list->count(), 0);
-    QVERIFY(map()->scene().tiles.isEmpty());
 }
 
 void TestDomainMap::startUpShowsTheWorldOnce()
@@ -226,6 +187,13 @@ void TestDomainMap::tilesOfAnEarlierRequestAreMarked()
     clickShow();
     QCOMPARE(lastRun->text(), QStringLiteral("Tiles of France, domain 7, 2001: 47N 1W to 44N 4E"));
     QVERIFY(!map()->scene().tilesStale);
+    // The map draws the tiles of the list.
+    QListWidget *list = m_shown.controls().listWidget(QStringLiteral("TilesListBox"));
+    const QList<TileCells> tiles = map()->scene().tiles;
+    QVERIFY(list->count() > 1);
+    QCOMPARE(tiles.size(), list->count());
+    QCOMPARE(TileListItem(tiles.first().number), list->item(0)->text());
+    QVERIFY(map()->accessibleDescription().endsWith(QStringLiteral("%1 tiles drawn.").arg(list->count())));
     const QStringList before = texts(shown);
     const QImage drawn = map()->grab().toImage();
 
@@ -236,9 +204,12 @@ void TestDomainMap::tilesOfAnEarlierRequestAreMarked()
     QCOMPARE(lastRun->text(),
              QStringLiteral("These tiles are from an earlier request: France, domain 7, 2001: 47N 1W to 44N 4E"));
     QVERIFY(map()->grab().toImage() != drawn);
-    // The list and its count stay as they were.
+    // The list, its count and the tiles stay as they were, until a method is picked.
     QCOMPARE(texts(shown), before);
-    QCOMPARE(m_shown.controls().listWidget(QStringLiteral("TilesListBox"))->count(), map()->scene().tiles.size());
+    QCOMPARE(map()->scene().tiles, tiles);
+    m_shown.pickMethod(0);
+    QCOMPARE(list->count(), 0);
+    QVERIFY(map()->scene().tiles.isEmpty());
 }
 
 void TestDomainMap::fitToDomain_data()

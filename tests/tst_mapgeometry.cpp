@@ -32,8 +32,6 @@ private slots:
     void tileCells();
     void dragRounding_data();
     void dragRounding();
-    void dragIndices_data();
-    void dragIndices();
     void worldOutline();
     void graticuleLabels_data();
     void graticuleLabels();
@@ -82,20 +80,28 @@ void TestMapGeometry::gridMapping_data()
 {
     QTest::addColumn<QStringList>("limits");
     QTest::addColumn<QPointF>("lonLat");
-    QTest::addColumn<QPointF>("ij");
+    QTest::addColumn<QPointF>("ij");   // none where the grid does not place the point
+    QTest::addColumn<QPoint>("whole"); // the whole indices a drag to the point writes
 
     const QStringList domain7{"1", "1", "90", "80", "0", "0", "-5.25", "9.75", "41.0", "51.5"};
-    QTest::newRow("first corner") << domain7 << QPointF(-5.25, 41) << QPointF(1, 1);
-    QTest::newRow("last corner") << domain7 << QPointF(9.75, 51.5) << QPointF(90, 80);
-    QTest::newRow("latitudes stored north first")
-        << QStringList{"1", "1", "101", "51", "0", "0", "0", "10", "50", "40"} << QPointF(5, 48) << QPointF(51, 11);
+    QTest::newRow("first corner") << domain7 << QPointF(-5.25, 41) << QPointF(1, 1) << QPoint(1, 1);
+    QTest::newRow("last corner") << domain7 << QPointF(9.75, 51.5) << QPointF(90, 80) << QPoint(90, 80);
+    QTest::newRow("south-west of the domain, kept on the grid")
+        << domain7 << QPointF(-7, 40) << QPointF() << QPoint(1, 1);
+    QTest::newRow("latitudes stored north first") << QStringList{"1", "1", "101", "51", "0", "0", "0", "10", "50", "40"}
+                                                  << QPointF(5, 48) << QPointF(51, 11) << QPoint(51, 11);
     const QStringList across{"1", "1", "41", "21", "0", "0", "170", "-170", "-20", "0"};
-    QTest::newRow("across 180, east side") << across << QPointF(175, -10) << QPointF(11, 11);
-    QTest::newRow("across 180, west side") << across << QPointF(-175, -10) << QPointF(31, 11);
-    QTest::newRow("across 180, on it") << across << QPointF(180, 0) << QPointF(21, 21);
+    QTest::newRow("across 180, east side") << across << QPointF(175, -10) << QPointF(11, 11) << QPoint(11, 11);
+    QTest::newRow("across 180, west side") << across << QPointF(-175, -10) << QPointF(31, 11) << QPoint(31, 11);
+    QTest::newRow("across 180, on it") << across << QPointF(180, 0) << QPointF(21, 21) << QPoint(21, 21);
     const QStringList globe{"1", "1", "361", "21", "0", "0", "180", "-180", "-20", "0"};
-    QTest::newRow("whole globe, Greenwich") << globe << QPointF(0, -10) << QPointF(181, 11);
-    QTest::newRow("whole globe, east of 180") << globe << QPointF(-179, -20) << QPointF(2, 1);
+    QTest::newRow("whole globe, Greenwich") << globe << QPointF(0, -10) << QPointF(181, 11) << QPoint(181, 11);
+    QTest::newRow("whole globe, east of 180") << globe << QPointF(-179, -20) << QPointF(2, 1) << QPoint(2, 1);
+    QTest::newRow("whole globe, a view centred past 180")
+        << globe << QPointF(365.4, -12) << QPointF() << QPoint(186, 9);
+    QTest::newRow("whole globe, north of it") << globe << QPointF(-90, 30) << QPointF() << QPoint(91, 21);
+    // A point that reads as no longitude, as the 180th meridian once did on such a grid.
+    QTest::newRow("not a number") << globe << QPointF(qQNaN(), -10) << QPointF() << QPoint(1, 11);
 }
 
 void TestMapGeometry::gridMapping()
@@ -105,6 +111,14 @@ void TestMapGeometry::gridMapping()
     QFETCH(QPointF, ij);
     const std::optional<DomainGrid> grid = DomainGrid::fromLimits(limits);
     QVERIFY(grid);
+    const int i = grid->wholeI(grid->iOf(lonLat.x()));
+    QTEST(QPoint(i, grid->wholeJ(grid->jOf(lonLat.y()))), "whole");
+    // The cells of a drag are drawn inside the domain.
+    const GeoBox cells = grid->cellsBox(i, int(grid->lastI()), 1, 2);
+    QVERIFY(std::isfinite(cells.width()) && cells.width() > 0);
+    QVERIFY(grid->box().holds(cells));
+    if (ij.isNull())
+        return;
     QCOMPARE(grid->iOf(lonLat.x()), ij.x());
     QCOMPARE(grid->jOf(lonLat.y()), ij.y());
     QCOMPARE(Longitude::normalized(grid->lonOf(ij.x())), Longitude::normalized(lonLat.x()));
@@ -283,35 +297,6 @@ void TestMapGeometry::dragRounding()
     QTEST(DragRounding::degreeStep(pixelsPerDegree), "step");
     QTEST(DragRounding::radiusKm(km), "roundedKm");
     QCOMPARE(DragRounding::roundTo(45.0 + 0.3 / pixelsPerDegree, DragRounding::degreeStep(pixelsPerDegree)), 45.0);
-}
-
-void TestMapGeometry::dragIndices_data()
-{
-    QTest::addColumn<QStringList>("limits");
-    QTest::addColumn<QPointF>("lonLat");
-    QTest::addColumn<QPoint>("ij"); // the whole indices a drag to the point writes
-
-    const QStringList domain7{"1", "1", "90", "80", "0", "0", "-5.25", "9.75", "41.0", "51.5"};
-    QTest::newRow("south-west of the domain, kept on the grid") << domain7 << QPointF(-7, 40) << QPoint(1, 1);
-    const QStringList globe{"1", "1", "361", "21", "0", "0", "180", "-180", "-20", "0"};
-    QTest::newRow("whole globe, Greenwich") << globe << QPointF(0, -10) << QPoint(181, 11);
-    QTest::newRow("whole globe, a view centred past 180") << globe << QPointF(365.4, -12) << QPoint(186, 9);
-    QTest::newRow("whole globe, north of it") << globe << QPointF(-90, 30) << QPoint(91, 21);
-    // A point that reads as no longitude, as the 180th meridian once did on such a grid.
-    QTest::newRow("not a number") << globe << QPointF(qQNaN(), -10) << QPoint(1, 11);
-}
-
-void TestMapGeometry::dragIndices()
-{
-    QFETCH(QStringList, limits);
-    QFETCH(QPointF, lonLat);
-    const std::optional<DomainGrid> grid = DomainGrid::fromLimits(limits);
-    QVERIFY(grid);
-    QTEST(QPoint(grid->wholeI(grid->iOf(lonLat.x())), grid->wholeJ(grid->jOf(lonLat.y()))), "ij");
-    // The cells of a drag are drawn inside the domain.
-    const GeoBox cells = grid->cellsBox(grid->wholeI(grid->iOf(lonLat.x())), int(grid->lastI()), 1, 2);
-    QVERIFY(std::isfinite(cells.width()) && cells.width() > 0);
-    QVERIFY(grid->box().holds(cells));
 }
 
 void TestMapGeometry::worldOutline()

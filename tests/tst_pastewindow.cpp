@@ -16,10 +16,8 @@ class TestPasteWindow final : public QObject, private ShownWindow
 
 private slots:
     void init();
-    void pasteGestures_data();
-    void pasteGestures();
-    void pastedNumbersAgreeEverywhere_data();
-    void pastedNumbersAgreeEverywhere();
+    void pastes_data();
+    void pastes();
 
 private:
     void paste(const QString &gesture, QLineEdit *field, const QString &text);
@@ -73,53 +71,6 @@ void TestPasteWindow::paste(const QString &gesture, QLineEdit *field, const QStr
     }
 }
 
-void TestPasteWindow::pasteGestures_data()
-{
-    QTest::addColumn<QString>("gesture");
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("names");  // controls looked at afterwards
-    QTest::addColumn<QString>("values"); // their texts
-    QTest::addColumn<QString>("hint");
-
-    const QString start = QStringLiteral("txtLat1 cboLatLL1 txtLatD1 txtLatM1 txtLatS1 "
-                                         "txtLon1 cboLonLL1 txtLonD1 txtLonM1 txtLonS1");
-    const QString endLongitude = QStringLiteral("txtLon2 cboLonLL2 txtLonD2 txtLonM2 txtLonS2 txtLat2");
-    const auto row = [](const QString &tag, const char *gesture, const char *field, const char *text,
-                        const QString &names, const char *values, const char *hint = "") {
-        QTest::newRow(qPrintable(tag)) << gesture << field << QString::fromUtf8(text) << names << values << hint;
-    };
-    for (const char *gesture : {"Ctrl+V", "Shift+Insert", "menu", "middle", "drop"}) {
-        const QString tag = QLatin1String(gesture);
-        row(tag + ", pair", gesture, "txtLonS1", "48°30'N 9.2W", start, "48.500000 N 48 30 0.00 9.2 W 9 12 0.00");
-        row(tag + ", one value", gesture, "txtLon2", "-9.5", endLongitude, "9.5 W 9 30 0.00 51.5");
-    }
-    // Anything else arrives as it always did: pasted at the end of the text.
-    row("no coordinate", "Ctrl+V", "txtLon2", "abc", endLongitude, "9.75abc E 9 45 0.00 51.5",
-        "The pasted text was not read as a coordinate for the end longitude.");
-    row("a latitude into a longitude", "drop", "txtLon1", "12N", start, "41.0 N 41 0 0.00 5.2512N W 5 15 0.00",
-        "The pasted text was not read as a coordinate for the start longitude.");
-    // A number in a minutes field is its whole value, taken in at once.
-    row("a bare number", "menu", "txtLatM1", "5", start, "41.083333 N 41 5 0.00 5.25 W 5 15 0.00");
-}
-
-void TestPasteWindow::pasteGestures()
-{
-    QFETCH(QString, gesture);
-    QFETCH(QString, field);
-    QFETCH(QString, text);
-    QFETCH(QString, names);
-
-    if (gesture == QLatin1String("middle") && !QApplication::clipboard()->supportsSelection())
-        QSKIP("This platform keeps no selection to paste with a middle click");
-    paste(gesture, edit(field), text);
-    if (QTest::currentTestFailed())
-        return;
-    QTEST(controls().texts(names.split(u' ')).join(u' '), "values");
-    QTEST(QToolTip::isVisible() ? QToolTip::text() : QString(), "hint");
-    QCOMPARE(messages.texts(), QStringList());
-}
-
 // The lines of Copy request that give the values: the method's two lines
 // and the values of the control file's lines 7 and 8.
 QString TestPasteWindow::requestValues() const
@@ -150,62 +101,83 @@ struct PasteRow
     int method; // position in the method list
     const char *field;
     const char *text;
-    const char *values;  // the coordinate's decimal, list, degrees, minutes, seconds; or the index
-    const char *request; // as Copy request gives it
-    const char *drawn;   // the map's sub-domain
+    const char *values; // the corner's latitude and longitude: decimal, list, degrees, minutes, seconds; or the index
     const char *hint = "";
+    const char *request = ""; // as Copy request gives it; not looked at when empty
+    const char *drawn = "";   // the map's sub-domain, likewise
 };
 
 } // namespace
 
 Q_DECLARE_METATYPE(PasteRow)
 
-void TestPasteWindow::pastedNumbersAgreeEverywhere_data()
+void TestPasteWindow::pastes_data()
 {
     QTest::addColumn<PasteRow>("row");
 
     // France, domain 7: 41 N 5.25 W to 51.5 N 9.75 E, I 1-90, J 1-80. How
-    // each text reads is the reader's table; here the value reaches the
-    // fields, the request and the map alike, or a refusal leaves all three.
-    const auto row = [](const char *tag, const PasteRow &r) { QTest::newRow(tag) << r; };
-    row("exponent, signed", {"Ctrl+V", 0, "txtLon1", "-1e1", "10 W 10 0 0.00",
+    // each text reads is the reader's table; here every gesture brings it,
+    // and the value reaches the fields, the request and the map alike, or a
+    // refusal leaves all three.
+    const auto row = [](const QString &tag, const PasteRow &r) { QTest::newRow(qPrintable(tag)) << r; };
+    for (const char *gesture : {"Ctrl+V", "Shift+Insert", "menu", "middle", "drop"}) {
+        const QString tag = QLatin1String(gesture);
+        row(tag + ", pair", {gesture, 0, "txtLonS1", "48°30'N 9.2W", "48.500000 N 48 30 0.00 9.2 W 9 12 0.00"});
+        row(tag + ", one value", {gesture, 0, "txtLon2", "-9.5", "51.5 N 51 30 0.00 9.5 W 9 30 0.00"});
+    }
+    // Anything else arrives as it always did: pasted at the end of the text.
+    row("no coordinate", {"Ctrl+V", 0, "txtLon2", "abc", "51.5 N 51 30 0.00 9.75abc E 9 45 0.00",
+                          "The pasted text was not read as a coordinate for the end longitude."});
+    row("a latitude into a longitude", {"drop", 0, "txtLon1", "12N", "41.0 N 41 0 0.00 5.2512N W 5 15 0.00",
+                                        "The pasted text was not read as a coordinate for the start longitude."});
+    // A number in a minutes field is its whole value, taken in at once.
+    row("a bare number", {"menu", 0, "txtLatM1", "5", "41.083333 N 41 5 0.00 5.25 W 5 15 0.00"});
+    row("exponent, signed", {"Ctrl+V", 0, "txtLon1", "-1e1", "41.0 N 41 0 0.00 10 W 10 0 0.00", "",
                              "Start: 41 N, 10 W; End: 51.5 N, 9.75 E; -10,9.75; 41,51.5", "-10 41 9.75 51.5"});
-    row("exponent, end point", {"Ctrl+V", 0, "txtLon2", "-9.5e1", "95 W 95 0 0.00",
+    row("exponent, end point", {"Ctrl+V", 0, "txtLon2", "-9.5e1", "51.5 N 51 30 0.00 95 W 95 0 0.00", "",
                                 "Start: 41 N, 5.25 W; End: 51.5 N, 95 W; -95,-5.25; 41,51.5", "-5.25 41 -95 51.5"});
-    row("signed degrees", {"Ctrl+V", 0, "txtLatD1", "-48", "48.000000 S 48 0 0.00",
+    row("signed degrees", {"Ctrl+V", 0, "txtLatD1", "-48", "48.000000 S 48 0 0.00 5.25 W 5 15 0.00", "",
                            "Start: 48 S, 5.25 W; End: 51.5 N, 9.75 E; -5.25,9.75; -48,51.5", "-5.25 -48 9.75 51.5"});
     row("degrees in exponent form",
-        {"drop", 0, "txtLonD1", "1.5e2", "150.250000 W 150 15 0.00",
+        {"drop", 0, "txtLonD1", "1.5e2", "41.0 N 41 0 0.00 150.250000 W 150 15 0.00", "",
          "Start: 41 N, 150.25 W; End: 51.5 N, 9.75 E; -150.25,9.75; 41,51.5", "-150.25 41 9.75 51.5"});
-    row("minutes of 60", {"Ctrl+V", 0, "txtLatM2", "60", "51.5 N 51 30 0.00",
-                          "Start: 41 N, 5.25 W; End: 51.5 N, 9.75 E; -5.25,9.75; 41,51.5", "-5.25 41 9.75 51.5",
-                          "The pasted text is out of range for the minutes of the end latitude."});
-    row("no-break spaces", {"Ctrl+V", 0, "txtLat2", "\u00A012\u202F", "12 N 12 0 0.00",
+    row("minutes of 60", {"Ctrl+V", 0, "txtLatM2", "60", "51.5 N 51 30 0.00 9.75 E 9 45 0.00",
+                          "The pasted text is out of range for the minutes of the end latitude.",
+                          "Start: 41 N, 5.25 W; End: 51.5 N, 9.75 E; -5.25,9.75; 41,51.5", "-5.25 41 9.75 51.5"});
+    row("no-break spaces", {"Ctrl+V", 0, "txtLat2", "\u00A012\u202F", "12 N 12 0 0.00 9.75 E 9 45 0.00", "",
                             "Start: 41 N, 5.25 W; End: 12 N, 9.75 E; -5.25,9.75; 12,41", "-5.25 41 9.75 12"});
-    row("fractional index", {"Ctrl+V", 1, "TextIndexiStart", "2.5", "1", "I from 1 to 90; J from 1 to 80; 1,90; 1,80",
-                             "1 1 90 80", "The pasted text is not a whole number for the start index I."});
+    row("fractional index",
+        {"Ctrl+V", 1, "TextIndexiStart", "2.5", "1", "The pasted text is not a whole number for the start index I.",
+         "I from 1 to 90; J from 1 to 80; 1,90; 1,80", "1 1 90 80"});
 }
 
-void TestPasteWindow::pastedNumbersAgreeEverywhere()
+void TestPasteWindow::pastes()
 {
     QFETCH(PasteRow, row);
     const QString field = QLatin1String(row.field);
-
+    if (qstrcmp(row.gesture, "middle") == 0 && !QApplication::clipboard()->supportsSelection())
+        QSKIP("This platform keeps no selection to paste with a middle click");
     if (row.method != 0)
         pickMethod(row.method);
-    // A coordinate's fields share its corner's digit and its kind.
+    // The latitude and longitude of the field's corner, each with its list and parts.
     QStringList names{field};
     if (field.startsWith(QLatin1String("txtL"))) {
-        const QString kind = field.mid(3, 3);
-        const QString corner = field.right(1);
-        names = QStringList{"txt" + kind + corner, "cbo" + kind + "LL" + corner, "txt" + kind + "D" + corner,
-                            "txt" + kind + "M" + corner, "txt" + kind + "S" + corner};
+        names.clear();
+        for (const QString kind : {QStringLiteral("Lat"), QStringLiteral("Lon")}) {
+            const QString at = field.right(1);
+            names << "txt" + kind + at << "cbo" + kind + "LL" + at << "txt" + kind + "D" + at << "txt" + kind + "M" + at
+                  << "txt" + kind + "S" + at;
+        }
     }
     paste(QLatin1String(row.gesture), edit(field), QString::fromUtf8(row.text));
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(controls().texts(names).join(u' '), QLatin1String(row.values));
     QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), QLatin1String(row.hint));
-    QCOMPARE(subdomain(), QLatin1String(row.drawn));
-    QCOMPARE(requestValues(), QLatin1String(row.request));
+    if (*row.drawn)
+        QCOMPARE(subdomain(), QLatin1String(row.drawn));
+    if (*row.request)
+        QCOMPARE(requestValues(), QLatin1String(row.request));
     QCOMPARE(messages.texts(), QStringList());
 }
 
