@@ -108,6 +108,12 @@ void TestDomainMap::pickedDomainIsFittedAndDrawn()
     const QPointF outside(domain.left() - 12, domain.center().y());
     QVERIFY2(tint(inside) > tint(outside) + 30,
              qPrintable(QStringLiteral("%1 %2").arg(tint(inside)).arg(tint(outside))));
+
+    // The fields' box follows a hemisphere list picked on its own.
+    auto *hemisphere = m_shown.controls().get<QComboBox>(QStringLiteral("cboLatLL1"));
+    hemisphere->setFocus();
+    QTest::keyClick(hemisphere, Qt::Key_Down);
+    QCOMPARE(m->scene().subdomain.a, QPointF(-5.25, -45.5));
 }
 
 void TestDomainMap::dragFillsTheFields_data()
