@@ -155,10 +155,13 @@ void TestPreview::changeEndsPreview()
     const QString first = enginesRunning(folder).first();
 #endif
     QTest::keyClick(m_shown->edit(QStringLiteral("TextIndexjEnd")), Qt::Key_Backspace);
+#ifdef Q_OS_LINUX
+    // Gone long before its 900 ms are over.
+    QTRY_VERIFY_WITH_TIMEOUT(!enginesRunning(folder).contains(first), 400);
+#endif
     QTest::keyClick(m_shown->edit(QStringLiteral("TextIndexjEnd")), Qt::Key_0);
     QTRY_COMPARE_WITH_TIMEOUT(label(), QStringLiteral("2 tiles"), 3000);
 #ifdef Q_OS_LINUX
-    QVERIFY(!enginesRunning(folder).contains(first));
     QTRY_COMPARE(enginesRunning(folder), QStringList());
 #endif
     QVERIFY(m_shown->controls().action(QStringLiteral("mnuLiveTileCount"))->isChecked());

@@ -82,8 +82,15 @@ QString TilePreview::labelText(const PreviewResult &result)
 
 void TilePreview::requestChanged()
 {
-    if (m_controls.mnuLiveTileCount->isChecked() && !m_run.isSwitchedOff())
-        m_debounce.start();
+    if (!m_controls.mnuLiveTileCount->isChecked() || m_run.isSwitchedOff())
+        return;
+    // The preview that runs is of an earlier request: it ends now, and the
+    // request runs afresh once it rests.
+    if (m_run.isRunning()) {
+        m_run.cancel();
+        m_lines.clear();
+    }
+    m_debounce.start();
 }
 
 void TilePreview::preview()
