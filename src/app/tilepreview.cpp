@@ -28,6 +28,8 @@ TilePreview::TilePreview(const Controls &controls, const QString &appFolder, Req
     , m_run(appFolder + QStringLiteral("/Quorvantix.exe"))
 {
     m_debounce.setSingleShot(true);
+    // On time, not up to 5 % early as a coarse timer may be.
+    m_debounce.setTimerType(Qt::PreciseTimer);
     m_debounce.setInterval(DebounceMs);
     connect(&m_debounce, &QTimer::timeout, this, &TilePreview::preview);
     connect(&m_run, &PreviewRun::finished, this, &TilePreview::show);

@@ -48,6 +48,12 @@ PreviewRun::PreviewRun(QString enginePath, QObject *parent)
 PreviewRun::~PreviewRun()
 {
     cancel();
+    // The engines told to end were killed; they are reaped here, as a
+    // QProcess going would, without its warning.
+    for (QObject *child : children()) {
+        if (auto *ending = dynamic_cast<Job *>(child))
+            ending->engine.waitForFinished(1000);
+    }
 }
 
 QString PreviewRun::folder() const
