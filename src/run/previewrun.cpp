@@ -133,16 +133,23 @@ void PreviewRun::retire(std::unique_ptr<Job> job)
 void PreviewRun::engineFailedToStart()
 {
     m_limit.stop();
-    m_job.reset();
+    // Never deleted inside its own signal; with this object at the latest.
+    Job *job = m_job.release();
+    job->setParent(this);
+    job->deleteLater();
     report({PreviewResult::Kind::Failed, {}, tr("the Quorvantix executable did not start")});
 }
 
 void PreviewRun::engineFinished()
 {
     m_limit.stop();
-    const std::unique_ptr<Job> job = std::move(m_job);
-    if (!job)
+    if (!m_job)
         return;
+    // Let go once the signal that brought its end is over, with this
+    // object at the latest.
+    Job *job = m_job.release();
+    job->setParent(this);
+    job->deleteLater();
     job->errorOutput += job->engine.readAllStandardError().left(MaxErrorOutput - job->errorOutput.size());
     const QString errorOutput = QString::fromLocal8Bit(job->errorOutput);
     // Whatever the engine left running is ended with its tree.
