@@ -6,6 +6,7 @@
 #include "app/requestcommands.h"
 #include "app/requestform.h"
 #include "app/resultcommands.h"
+#include "app/tilepreview.h"
 #include "catalogue/cataloguetext.h"
 #include "catalogue/configreader.h"
 #include "domain/domainselection.h"
@@ -86,19 +87,25 @@ frmMain::frmMain(ui::Services services, const QString &appFolder, QWidget *paren
     connect(m_downloadsControl, &DownloadsControl::catalogueReplaced, this, [this] { InitMainForm(); });
 
     wirePanels();
+    const auto request = [this]() -> std::optional<ControlFileWriter> {
+        if (!m_state.selectedDomain())
+            return std::nullopt;
+        return ControlFileWriter(RequestForm(m_form, m_state).current(), m_state.DomainLimits);
+    };
+    // Before the run, which ends a preview that runs.
+    const MainWindowForm &f = m_form;
+    m_tilePreview = std::make_unique<TilePreview>(
+        TilePreview::Controls{f.CountriesListBox, f.DomainsAvailableBox, f.cboChoice1, f.startLatitude,
+                              f.startLongitude, f.endLatitude, f.endLongitude, f.indexRange, f.centre, f.cmdShow,
+                              f.TilesPreviewLabel, f.mnuLiveTileCount, f.DomainMap},
+        m_state.appFolder, request);
     const TileRunControls runControls{m_form.cmdShow,      m_form.TilesListBox,   m_form.TilesCountLabel,
                                       m_form.WarningLabel, m_form.ShowFileButton, this};
-    m_tileRun = std::make_unique<TileRun>(
-        runControls, services, m_state.appFolder, [this]() -> std::optional<ControlFileWriter> {
-            if (!m_state.selectedDomain())
-                return std::nullopt;
-            return ControlFileWriter(RequestForm(m_form, m_state).current(), m_state.DomainLimits);
-        });
+    m_tileRun = std::make_unique<TileRun>(runControls, services, m_state.appFolder, request);
     m_menuCommands = std::make_unique<MenuCommands>(m_context, this);
     m_requestCommands = std::make_unique<RequestCommands>(m_context, this);
     m_resultCommands = std::make_unique<ResultCommands>(m_context, this);
     // After the handlers above, so the map shows what they did.
-    const MainWindowForm &f = m_form;
     m_mapFeed = std::make_unique<DomainMapFeed>(*f.DomainMap,
                                                 DomainMapFeed::Controls{f.CountriesListBox, f.DomainsAvailableBox,
                                                                         f.cboChoice1, f.TilesListBox, f.startLatitude,

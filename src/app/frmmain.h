@@ -19,6 +19,7 @@ class MenuCommands;
 class MethodRefresh;
 class RequestCommands;
 class ResultCommands;
+class TilePreview;
 class TileRun;
 
 // The program's one window. It owns the catalogue tables and the selected
@@ -56,6 +57,7 @@ private:
     std::unique_ptr<MethodRefresh> m_methodRefresh;
     std::unique_ptr<DomainSelection> m_domainSelection;
     std::unique_ptr<MapLink> m_mapLink;
+    std::unique_ptr<TilePreview> m_tilePreview;
     std::unique_ptr<TileRun> m_tileRun;
     std::unique_ptr<MenuCommands> m_menuCommands;
     std::unique_ptr<RequestCommands> m_requestCommands;

@@ -215,6 +215,13 @@ void createMenus(MainWindowForm &form, QMainWindow *window)
     form.mnuCopyRequest = form.mnuEdit->addAction(MainWindowForm::tr("&Copy request"));
     form.mnuCopyRequest->setObjectName(QStringLiteral("mnuCopyRequest"));
     form.mnuCopyRequest->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    form.mnuView = bar->addMenu(MainWindowForm::tr("&View"));
+    form.mnuView->setObjectName(QStringLiteral("mnuView"));
+    form.mnuView->menuAction()->setObjectName(QStringLiteral("mnuView"));
+    form.mnuLiveTileCount = form.mnuView->addAction(MainWindowForm::tr("&Live tile count"));
+    form.mnuLiveTileCount->setObjectName(QStringLiteral("mnuLiveTileCount"));
+    form.mnuLiveTileCount->setCheckable(true);
+    form.mnuLiveTileCount->setChecked(true);
     form.mnuHelp = bar->addMenu(MainWindowForm::tr("&Help"));
     form.mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     form.mnuHelp->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
@@ -308,7 +315,9 @@ void MainWindowForm::setupUi(QMainWindow *window, QWidget *downloadsControl)
     auto *show = named(central, FORM_SLOT(cmdShow));
     show->setText(tr("Show tiles in domain"));
     show->setEnabled(false);
-    column->addWidget(show, 0, Qt::AlignLeft);
+    auto *showRow = new QHBoxLayout;
+    showRow->addWidget(show);
+    column->addLayout(showRow);
 
     auto *line = named(central, FORM_SLOT(Line1));
     line->setFrameShape(QFrame::HLine);
@@ -336,6 +345,12 @@ void MainWindowForm::setupUi(QMainWindow *window, QWidget *downloadsControl)
     viewOutput->setText(tr("View output file"));
     column->addWidget(viewOutput, 0, Qt::AlignRight);
     column->addWidget(configuration);
+    // Made after the other controls, so their focus chain stays as it was;
+    // a label takes no focus. Its texts never widen the column.
+    auto *preview = label(central, FORM_SLOT(TilesPreviewLabel), QString());
+    preview->setWordWrap(true);
+    preview->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    showRow->addWidget(preview, 1);
 
     fitFormColumn();
     // The form keeps the width it needs; the map takes the rest.

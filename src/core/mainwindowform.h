@@ -44,6 +44,8 @@ public:
     QMenu *mnuEdit;
     QAction *mnuCopyRequest;
     QAction *mnuCopyTiles;
+    QMenu *mnuView;
+    QAction *mnuLiveTileCount;
     QMenu *mnuHelp;
     QAction *mnuManual;
     QAction *mnuAbout;
@@ -154,6 +156,9 @@ public:
     QLineEdit *txtLonS2;
 
     QPushButton *cmdShow;
+    // Beside cmdShow: the tile count a preview found for the request being
+    // entered, or why there is none.
+    QLabel *TilesPreviewLabel;
     QFrame *Line1;
 
     // The result of the last run.

@@ -5,6 +5,7 @@
 #include "map/dragrounding.h"
 #include "map/greatcircle.h"
 #include "map/mappainter.h"
+#include "map/previewcells.h"
 #include "map/subdomainfit.h"
 #include "map/subdomainshape.h"
 #include "map/worldoutline.h"
@@ -161,6 +162,14 @@ void DomainMap::setTilesStale(bool stale)
         return;
     m_scene.tilesStale = stale;
     sceneChanged();
+}
+
+void DomainMap::setPreviewTiles(const QList<TileCells> &tiles)
+{
+    if (m_scene.preview == tiles)
+        return;
+    m_scene.preview = tiles;
+    update();
 }
 
 void DomainMap::fitDomain()
@@ -465,6 +474,7 @@ void DomainMap::paintEvent(QPaintEvent *)
     painter.fillRect(legend, palette().color(QPalette::Window));
     layers.paintLegend(legend, rowHeight(), m_scene,
                        m_scene.selected ? tr("I/J: linear over the domain's limits, as in the engine") : QString());
+    PreviewCells::paint(painter, m_view, m_scene, palette(), legend, rowHeight());
     paintStatus(painter);
 }
 

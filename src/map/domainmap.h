@@ -42,6 +42,8 @@ public:
     void setTiles(const QList<TileCells> &tiles);
     // Whether the tiles belong to an earlier request than the one entered.
     void setTilesStale(bool stale);
+    // The tiles a preview found for the request being entered; none to clear.
+    void setPreviewTiles(const QList<TileCells> &tiles);
 
     void fitDomain();
     void fitBox(const GeoBox &box);

@@ -48,4 +48,6 @@ struct MapScene
     // run failed) since: then they belong to an earlier request.
     QList<TileCells> tiles;
     bool tilesStale = false;
+    // The tiles a preview found for the request being entered.
+    QList<TileCells> preview;
 };
