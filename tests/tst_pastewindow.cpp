@@ -163,7 +163,7 @@ void TestPasteWindow::pastes()
     QStringList names{field};
     if (field.startsWith(QLatin1String("txtL"))) {
         names.clear();
-        for (const QString kind : {QStringLiteral("Lat"), QStringLiteral("Lon")}) {
+        for (const QString &kind : {QStringLiteral("Lat"), QStringLiteral("Lon")}) {
             const QString at = field.right(1);
             names << "txt" + kind + at << "cbo" + kind + "LL" + at << "txt" + kind + "D" + at << "txt" + kind + "M" + at
                   << "txt" + kind + "S" + at;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "run/engineprocess.h"
 
+#include "run/enginestart.h"
 #include "run/enginetree.h"
 #include "run/runinputguard.h"
 #include "run/runprogress.h"
@@ -13,25 +14,7 @@
 
 #include <optional>
 
-#ifdef Q_OS_WIN
-#include <qt_windows.h>
-#endif
-
 namespace {
-
-void prepare(QProcess &engine, const QString &program, const QString &workFolder)
-{
-    engine.setProgram(program);
-    engine.setArguments({});
-    engine.setWorkingDirectory(workFolder);
-    engine.setStandardInputFile(QProcess::nullDevice());
-    engine.setStandardOutputFile(QProcess::nullDevice());
-    engine.setProcessChannelMode(QProcess::SeparateChannels);
-#ifdef Q_OS_WIN
-    engine.setCreateProcessArgumentsModifier(
-        [](QProcess::CreateProcessArguments *arguments) { arguments->flags |= CREATE_NO_WINDOW; });
-#endif
-}
 
 // Asks the engine's tree to stop, gives it the grace time and then kills
 // what is left. The window keeps painting meanwhile; the run ends once no
@@ -70,15 +53,15 @@ void stop(const QProcess &engine, EngineTree &tree)
 
 } // namespace
 
-EngineProcess::Result EngineProcess::run(const QString &program, const QString &workFolder, QWidget *window)
+EngineProcess::Result EngineProcess::run(const QString &enginePath, const QString &workFolder, QWidget *window)
 {
     QProcess engine;
-    prepare(engine, program, workFolder);
+    EngineStart::prepare(engine, enginePath, workFolder);
     // Read as it comes so that a talkative engine never blocks on a full
     // pipe; what is beyond the bound is dropped.
     QByteArray errorOutput;
     const auto keepErrorOutput = [&] {
-        errorOutput += engine.readAllStandardError().left(MaxErrorOutput - errorOutput.size());
+        errorOutput += engine.readAllStandardError().left(EngineStart::MaxErrorOutput - errorOutput.size());
     };
     QObject::connect(&engine, &QProcess::readyReadStandardError, keepErrorOutput);
 

@@ -31,8 +31,6 @@ public:
         QString errorOutput;
     };
 
-    // The most of the engine's standard error that is kept.
-    static constexpr qsizetype MaxErrorOutput = 4096;
     // How long a cancelled engine and its children may take to stop before
     // they are killed.
     static constexpr int StopGraceMs = 2000;
@@ -41,5 +39,5 @@ public:
     static constexpr int StopPollMs = 20;
     static constexpr int KilledSettleMs = 500;
 
-    static Result run(const QString &program, const QString &workFolder, QWidget *window);
+    static Result run(const QString &enginePath, const QString &workFolder, QWidget *window);
 };

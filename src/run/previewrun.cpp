@@ -2,9 +2,9 @@
 #include "run/previewrun.h"
 
 #include "run/controlfilewriter.h"
+#include "run/enginestart.h"
 #include "run/enginetree.h"
 #include "run/listfilesource.h"
-#include "run/shortpath.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,14 +12,9 @@
 #include <QProcess>
 #include <QRegularExpression>
 
-#ifdef Q_OS_WIN
-#include <qt_windows.h>
-#endif
-
 namespace {
 
 const QString ListFileName = QStringLiteral("quorvantix.lst");
-constexpr qsizetype MaxErrorOutput = 4096;
 
 } // namespace
 
@@ -83,20 +78,11 @@ void PreviewRun::start(const ControlFileWriter &writer)
 
     auto job = std::make_unique<Job>();
     QProcess &engine = job->engine;
-    QString program = GetShortPath(m_enginePath);
-    engine.setProgram(program.isEmpty() ? m_enginePath : program);
-    engine.setArguments({});
-    engine.setWorkingDirectory(m_folder.path());
-    engine.setStandardInputFile(QProcess::nullDevice());
-    engine.setStandardOutputFile(QProcess::nullDevice());
-#ifdef Q_OS_WIN
-    engine.setCreateProcessArgumentsModifier(
-        [](QProcess::CreateProcessArguments *arguments) { arguments->flags |= CREATE_NO_WINDOW; });
-#endif
+    EngineStart::prepare(engine, m_enginePath, m_folder.path());
     Job *running = job.get();
     connect(&engine, &QProcess::started, running, [running] { running->tree.adopt(); });
     connect(&engine, &QProcess::readyReadStandardError, running, [running] {
-        running->errorOutput += running->engine.readAllStandardError().left(MaxErrorOutput
+        running->errorOutput += running->engine.readAllStandardError().left(EngineStart::MaxErrorOutput
                                                                             - running->errorOutput.size());
     });
     connect(&engine, &QProcess::finished, this, &PreviewRun::engineFinished);
@@ -150,7 +136,7 @@ void PreviewRun::engineFinished()
     Job *job = m_job.release();
     job->setParent(this);
     job->deleteLater();
-    job->errorOutput += job->engine.readAllStandardError().left(MaxErrorOutput - job->errorOutput.size());
+    job->errorOutput += job->engine.readAllStandardError().left(EngineStart::MaxErrorOutput - job->errorOutput.size());
     const QString errorOutput = QString::fromLocal8Bit(job->errorOutput);
     // Whatever the engine left running is ended with its tree.
     job->tree.kill();

@@ -3,7 +3,6 @@
 
 #include "common/makerinfo.h"
 #include "run/listfilesource.h"
-#include "run/shortpath.h"
 #include "ui/messages.h"
 #include "ui/mousepointer.h"
 
@@ -181,12 +180,7 @@ bool TileRun::RunEngine()
     const QString enginePath = m_appFolder + QStringLiteral("/Quorvantix.exe");
     if (!QFileInfo(enginePath).isFile())
         return false;
-    // The program alone, no arguments and no shell: blanks in the folder's
-    // name cannot split the command.
-    QString program = GetShortPath(enginePath);
-    if (program.isEmpty())
-        program = enginePath;
-    m_lastRun = EngineProcess::run(program, QDir::currentPath(), m_controls.window);
+    m_lastRun = EngineProcess::run(enginePath, QDir::currentPath(), m_controls.window);
     return m_lastRun.outcome != EngineProcess::Outcome::NotStarted;
 }
 
