@@ -2,6 +2,7 @@
 #include "map/mappainter.h"
 
 #include "map/graticulelabels.h"
+#include "map/rectcoverage.h"
 #include "map/subdomainshape.h"
 #include "map/worldoutline.h"
 
@@ -9,6 +10,7 @@
 #include <QPainterPath>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -200,20 +202,44 @@ void MapPainter::paintDomains(const MapScene &scene)
     const QColor faded = withAlpha(m_colours.domain, 120);
     QList<QRectF> numbered;
     constexpr int MostNumbers = 150;
+    // Many faded domains are laid in one pass over the pixels, which costs
+    // the same for a thousand as for one; the emphasised ones go over them.
+    constexpr int LaidFrom = 64;
+    const bool laid = scene.domains.size() >= LaidFrom;
+    if (laid)
+        layFadedDomains(scene);
+    // The width of a number from the widths of its characters, measured
+    // once each: a thousand numbers are measured in no time.
+    std::array<qreal, 128> widths;
+    widths.fill(-1);
+    const auto widthOf = [&](const QString &text) {
+        qreal sum = 0;
+        for (const QChar c : text) {
+            if (c.unicode() >= widths.size())
+                return metrics.horizontalAdvance(text);
+            qreal &width = widths[c.unicode()];
+            if (width < 0)
+                width = metrics.horizontalAdvance(c);
+            sum += width;
+        }
+        return sum;
+    };
     for (const MapDomain &domain : scene.domains) {
         const bool emphasised = domain.number == scene.emphasised || domain.number == selected;
-        m_painter.setPen(QPen(emphasised ? m_colours.emphasis : faded, emphasised ? 2.0 : 1.0));
-        m_painter.setBrush(withAlpha(emphasised ? m_colours.emphasis : m_colours.domain, emphasised ? 40 : 10));
         const GeoBox &box = domain.grid.box();
         for (double shift : shiftsInView(box)) {
             const QRectF rect = m_view.rectOf(GeoBox{box.west + shift, box.east + shift, box.south, box.north});
-            m_painter.drawRect(rect);
+            if (emphasised || !laid) {
+                m_painter.setPen(QPen(emphasised ? m_colours.emphasis : faded, emphasised ? 2.0 : 1.0));
+                m_painter.setBrush(withAlpha(emphasised ? m_colours.emphasis : m_colours.domain, emphasised ? 40 : 10));
+                m_painter.drawRect(rect);
+            }
             // Numbered where the rectangle holds its number and no other number is there.
             if (domain.number == selected || numbered.size() >= MostNumbers)
                 continue;
-            const QRectF label(rect.bottomRight()
-                                   - QPointF(metrics.horizontalAdvance(domain.number) + 6, metrics.height() + 3),
-                               QSizeF(metrics.horizontalAdvance(domain.number) + 2, metrics.height()));
+            const qreal width = widthOf(domain.number);
+            const QRectF label(rect.bottomRight() - QPointF(width + 6, metrics.height() + 3),
+                               QSizeF(width + 2, metrics.height()));
             if (rect.width() < label.width() * 2 || rect.height() < label.height() * 2 || !area.contains(label)
                 || std::any_of(numbered.cbegin(), numbered.cend(),
                                [&](const QRectF &r) { return r.intersects(label); }))
@@ -249,6 +275,26 @@ void MapPainter::paintDomains(const MapScene &scene)
         paintLabel({x + 4, rect.bottom() - 3}, tr("crosses 180\xc2\xb0"), Qt::AlignLeft | Qt::AlignBottom,
                    m_colours.emphasisText);
     }
+}
+
+void MapPainter::layFadedDomains(const MapScene &scene)
+{
+    const QString selected = scene.selected ? scene.selected->number : QString();
+    const qreal ratio = m_painter.device() ? m_painter.device()->devicePixelRatioF() : 1.0;
+    QList<QRectF> rects;
+    rects.reserve(scene.domains.size());
+    for (const MapDomain &domain : scene.domains) {
+        if (domain.number == scene.emphasised || domain.number == selected)
+            continue;
+        const GeoBox &box = domain.grid.box();
+        for (double shift : shiftsInView(box)) {
+            const QRectF rect = m_view.rectOf(GeoBox{box.west + shift, box.east + shift, box.south, box.north});
+            rects << QRectF(rect.topLeft() * ratio, rect.size() * ratio);
+        }
+    }
+    QImage laid = RectCoverage::image((m_view.size() * ratio).toSize(), rects, m_colours.domain, 10, 120, ratio);
+    laid.setDevicePixelRatio(ratio);
+    m_painter.drawImage(QPointF(0, 0), laid);
 }
 
 template<typename Each>

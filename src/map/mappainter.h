@@ -63,6 +63,8 @@ public:
 
 private:
     void paintCountry(const WorldOutline &world, int index, double shift, const QBrush &fill);
+    // The domains not emphasised, as one image.
+    void layFadedDomains(const MapScene &scene);
     void paintLabel(QPointF at, const QString &text, Qt::Alignment align, const QColor &colour);
     // The turns (-360, 0, 360) by which a longitude/latitude box is moved to
     // be in view: the map repeats east and west of the 180th meridian.
