@@ -103,7 +103,11 @@ QImage RectCoverage::image(const QSize &size, const QList<QRectF> &rects, const 
         if (orr - ol > 2 * width && ob - ot > 2 * width)
             edges.add(pixelRect(QRectF(QPointF(ol + width, ot + width), QPointF(orr - width, ob - width)), area), -1);
     }
-    const std::vector<double> fillPowers = powers(fillAlpha, rects.size());
+    std::vector<double> fillPowers = powers(fillAlpha, rects.size());
+    // However many lie on one another, the fills stay faded: three at most
+    // add up.
+    for (size_t k = 4; k < fillPowers.size(); ++k)
+        fillPowers[k] = fillPowers[3];
     const std::vector<double> edgePowers = powers(edgeAlpha, 2 * rects.size());
     const QRgb rgb = colour.rgb();
     const auto pixel = [&](int f, int s) -> QRgb {

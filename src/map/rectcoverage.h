@@ -9,8 +9,8 @@
 // Many translucent rectangles of one colour, each filled and outlined, laid
 // over one another as a painter would lay them, in one pass over the pixels
 // whatever their number: a pixel under f fills and s outlines gets the
-// colour at the opacity 1 - (1 - fill)^f (1 - edge)^s. Edges fall on whole
-// pixels.
+// colour at the opacity 1 - (1 - fill)^min(f, 3) (1 - edge)^s, so that many
+// rectangles on one another stay faded. Edges fall on whole pixels.
 class RectCoverage
 {
 public:
