@@ -23,7 +23,7 @@ void CountryNameList::AddCountries(const QString &countryList)
             m_trimmedNames = {TrimmedBlanks(m_names.first())};
         } else {
             const QStringView trimmed = TrimmedBlanks(item);
-            if (!m_trimmedNames.contains(trimmed)) {
+            if (m_trimmedNames.find(trimmed) == m_trimmedNames.end()) {
                 m_names.append(trimmed.toString());
                 m_trimmedNames.insert(m_names.last());
             }
@@ -32,4 +32,15 @@ void CountryNameList::AddCountries(const QString &countryList)
             break;
         begin = comma + 1;
     }
+}
+
+size_t CountryNameList::ViewHash::operator()(QStringView view) const noexcept
+{
+    // FNV-1a over the UTF-16 units.
+    size_t hash = 14695981039346656037ULL;
+    for (const QChar c : view) {
+        hash ^= c.unicode();
+        hash *= 1099511628211ULL;
+    }
+    return hash;
 }

@@ -417,14 +417,16 @@ QPointF DomainMap::worldLayer()
                           m_view.aspect());
     const QSize pixels = (m_worldView.size() * ratio).toSize().expandedTo(QSize(1, 1));
     if (m_world.size() != pixels)
-        m_world = QPixmap(pixels);
+        m_world = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
     m_world.setDevicePixelRatio(ratio);
-    QPainter painter(&m_world);
-    painter.setRenderHint(QPainter::Antialiasing);
     const MapColours colours(palette());
-    MapPainter layers(painter, m_worldView, colours);
-    layers.paintWorld(WorldOutline::builtIn(), m_scene.country);
-    layers.paintGraticule();
+    {
+        QPainter painter(&m_world);
+        painter.setRenderHint(QPainter::Antialiasing);
+        MapPainter layers(painter, m_worldView, colours);
+        layers.paintWorld(WorldOutline::builtIn(), m_scene.country);
+    }
+    MapPainter::paintGraticule(m_world, m_worldView, colours.graticule);
     return {-margin, -margin};
 }
 
@@ -452,7 +454,7 @@ void DomainMap::paintEvent(QPaintEvent *)
 {
     syncViewSize();
     QPainter painter(this);
-    painter.drawPixmap(worldLayer(), m_world);
+    painter.drawImage(worldLayer(), m_world);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setClipRect(QRectF(QPointF(0, 0), m_view.size()));
     const MapColours colours(palette());

@@ -5,6 +5,7 @@
 #include "map/mapview.h"
 #include "state/coordinatemethod.h"
 
+#include <QImage>
 #include <QPixmap>
 #include <QWidget>
 
@@ -130,7 +131,7 @@ private:
     std::optional<QPointF> m_cursor;
 
     // The world as last drawn, for the scale, size and palette it was drawn with.
-    QPixmap m_world;
+    QImage m_world;
     MapView m_worldView;
     struct WorldKey
     {

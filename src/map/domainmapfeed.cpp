@@ -53,6 +53,12 @@ DomainMapFeed::DomainMapFeed(DomainMap &map, const Controls &controls, const Mai
     connect(m_form.DomainsAvailableBox->model(), &QAbstractItemModel::modelReset, this, &DomainMapFeed::domainsChanged);
     connect(m_form.DomainsAvailableBox->model(), &QAbstractItemModel::rowsInserted, this,
             &DomainMapFeed::domainsChanged);
+    const QAbstractItemModel *domainModel = m_form.DomainsAvailableBox->model();
+    const auto dirty = [this] { m_domainsDirty = true; };
+    connect(domainModel, &QAbstractItemModel::rowsRemoved, this, dirty);
+    connect(domainModel, &QAbstractItemModel::rowsMoved, this, dirty);
+    connect(domainModel, &QAbstractItemModel::dataChanged, this, dirty);
+    connect(domainModel, &QAbstractItemModel::layoutChanged, this, dirty);
     connect(m_form.DomainsAvailableBox, &QListWidget::currentRowChanged, this, &DomainMapFeed::emphasiseCurrent);
     connect(m_form.DomainsAvailableBox, &ui::PickList::picked, this, [this] {
         sync();
@@ -97,6 +103,7 @@ void DomainMapFeed::sync()
 
 void DomainMapFeed::domainsChanged()
 {
+    m_domainsDirty = true;
     if (m_domainsPending)
         return;
     m_domainsPending = true;
@@ -121,19 +128,30 @@ void DomainMapFeed::syncDomains()
     const CatalogueTables &tables = m_state.tables;
     m_map.setCountry(m_form.CountriesListBox->currentIndex() >= 0 ? m_form.CountriesListBox->currentText() : QString());
 
-    // The domains offered are those of the entries in the domain list.
-    QList<MapDomain> domains;
-    QSet<QString> numbers;
-    for (int row = 0; row < m_form.DomainsAvailableBox->count(); ++row) {
-        const QString number = DomainEntries::numberOf(m_form.DomainsAvailableBox->item(row)->text());
-        if (number.isEmpty() || numbers.contains(number))
-            continue;
-        numbers.insert(number);
-        if (const std::optional<MapDomain> domain = domainOf(
-                number, DomainEntries::limitsOf(DomainEntries::padded(number), tables)))
-            domains << *domain;
+    // The domains offered are those of the entries in the domain list,
+    // gathered again only when the list changed: a pick in it leaves them.
+    if (std::exchange(m_domainsDirty, false)) {
+        QList<MapDomain> domains;
+        QSet<QString> numbers;
+        // A domain's entries (one a year) follow one another and begin alike
+        // up to the first comma, which names the domain: only the first of
+        // them is read.
+        QString previous;
+        for (int row = 0; row < m_form.DomainsAvailableBox->count(); ++row) {
+            const QString text = m_form.DomainsAvailableBox->item(row)->text();
+            const QStringView head = QStringView(text).left(text.indexOf(u','));
+            if (!previous.isNull() && head == previous)
+                continue;
+            previous = head.toString();
+            const KnownDomain &known = knownDomain(previous, tables);
+            if (known.number.isEmpty() || numbers.contains(known.number))
+                continue;
+            numbers.insert(known.number);
+            if (known.domain)
+                domains << *known.domain;
+        }
+        m_map.setDomains(domains);
     }
-    m_map.setDomains(domains);
     emphasiseCurrent();
 
     std::optional<MapDomain> domain;
@@ -141,6 +159,19 @@ void DomainMapFeed::syncDomains()
         domain = domainOf(m_state.SelectedDomain, m_state.DomainLimits);
     m_map.setSelectedDomain(domain);
     markTiles();
+}
+
+const DomainMapFeed::KnownDomain &DomainMapFeed::knownDomain(const QString &head, const CatalogueTables &tables)
+{
+    // Kept with the catalogue line it was read from, which a new catalogue replaces.
+    auto known = m_knownDomains.find(head);
+    if (known != m_knownDomains.end() && known->line == tables.DomainLines.value(known->number.toInt() - 1))
+        return *known;
+    const QString number = DomainEntries::numberOf(head);
+    return *m_knownDomains.insert(
+        head, {number, tables.DomainLines.value(number.toInt() - 1),
+               number.isEmpty() ? std::nullopt
+                                : domainOf(number, DomainEntries::limitsOf(DomainEntries::padded(number), tables))});
 }
 
 void DomainMapFeed::syncSubdomain()

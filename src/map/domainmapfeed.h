@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "map/mapscene.h"
 #include "map/tilecells.h"
 #include "run/tilerequest.h"
 
+#include <QHash>
 #include <QObject>
 #include <QPointF>
 
@@ -17,6 +19,7 @@ class QLabel;
 class DomainMap;
 class IndexRangePanel;
 class QComboBox;
+struct CatalogueTables;
 class QListWidget;
 struct MainState;
 
@@ -82,12 +85,24 @@ private:
     // changes come before.
     void domainsChanged();
     void emphasiseCurrent();
+    // A domain as the map draws it, by the start of its entries ("Domain 7"),
+    // read once from its catalogue line.
+    struct KnownDomain
+    {
+        QString number;
+        QString line;
+        std::optional<MapDomain> domain;
+    };
+    const KnownDomain &knownDomain(const QString &head, const CatalogueTables &tables);
     void markTiles();
 
     DomainMap &m_map;
     const Controls m_form;
     const MainState &m_state;
     bool m_domainsPending = false;
+    // Whether the domain list changed since its domains were gathered.
+    bool m_domainsDirty = true;
+    QHash<QString, KnownDomain> m_knownDomains;
 
     QLabel *m_lastRun = nullptr;
     std::function<TileRequest()> m_request;

@@ -2,6 +2,7 @@
 #include "map/mappainter.h"
 
 #include "map/graticulelabels.h"
+#include "map/rectcoverage.h"
 #include "map/subdomainshape.h"
 #include "map/worldoutline.h"
 
@@ -9,6 +10,7 @@
 #include <QPainterPath>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -93,81 +95,131 @@ void MapPainter::paintWorld(const WorldOutline &world, int country)
     m_painter.fillRect(area, m_colours.water);
     const GeoBox visible = m_view.visible();
     const QRectF view(visible.west, visible.south, visible.width(), visible.height());
-    // Hairlines: the cosmetic stroker is several times faster than outlining
-    // a pen of some width along thousands of border points.
-    QPen border(m_colours.border, 1.0);
-    border.setCosmetic(true);
-    m_painter.setPen(border);
     const QList<WorldOutline::Country> &countries = world.countries();
+    // All countries in one path, the picked one in another: each path is
+    // filled and outlined at once, which costs far less than a country at a
+    // time.
+    QPainterPath land;
+    land.setFillRule(Qt::OddEvenFill);
+    QPainterPath picked;
+    picked.setFillRule(Qt::OddEvenFill);
     // The map repeats east and west of the 180th meridian.
     for (double shift : {-360.0, 0.0, 360.0}) {
         for (int k = 0; k < countries.size(); ++k) {
             if (countries.at(k).bounds.translated(shift, 0).intersects(view))
-                paintCountry(world, k, shift,
-                             k == country
-                                 ? QBrush(mixed(m_colours.land, m_colours.countryTint, m_colours.countryTint.alphaF()))
-                                 : QBrush(m_colours.land));
+                addCountry(world, k, shift, k == country ? picked : land);
         }
     }
+    // The fill without antialiasing, the antialiased border over its edge:
+    // the same look at half the cost of an antialiased fill.
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_painter.setPen(Qt::NoPen);
+    m_painter.setBrush(m_colours.land);
+    m_painter.drawPath(land);
+    m_painter.setBrush(mixed(m_colours.land, m_colours.countryTint, m_colours.countryTint.alphaF()));
+    m_painter.drawPath(picked);
+    // Hairlines: the cosmetic stroker is several times faster than outlining
+    // a pen of some width along thousands of border points.
+    QPen border(m_colours.border, 1.0);
+    border.setCosmetic(true);
+    m_painter.setRenderHint(QPainter::Antialiasing, true);
+    m_painter.setPen(border);
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawPath(land);
+    m_painter.drawPath(picked);
 }
 
-void MapPainter::paintCountry(const WorldOutline &world, int index, double shift, const QBrush &fill)
+void MapPainter::addCountry(const WorldOutline &world, int index, double shift, QPainterPath &path) const
 {
     const QRectF visible = QRectF(QPointF(0, 0), m_view.size()).adjusted(-2, -2, 2, 2);
     const double scaleX = m_view.pixelsPerDegree() * m_view.aspect();
     const double scaleY = m_view.pixelsPerDegree();
     const QPointF origin = m_view.toWidget(QPointF(0, 0));
-    QPainterPath path;
-    path.setFillRule(Qt::OddEvenFill);
+    // Which side of the view a point lies beyond: bits for left, right,
+    // above and below; 0 inside.
+    const auto outside = [&visible](QPointF s) {
+        return (s.x() < visible.left() ? 1 : 0) | (s.x() > visible.right() ? 2 : 0) | (s.y() < visible.top() ? 4 : 0)
+               | (s.y() > visible.bottom() ? 8 : 0);
+    };
     for (const QPolygonF &ring : world.countries().at(index).rings) {
-        // Points closer than a pixel or so to the last one kept add nothing seen.
+        // Points closer than a pixel or so to the last one kept add nothing
+        // seen. Of a run of points beyond one side of the view only its ends
+        // are kept: the straight line between them stays beyond that side,
+        // so what is seen is drawn the same, with a fraction of the points
+        // when the view is zoomed in.
         QPolygonF screen;
         screen.reserve(ring.size());
         QPointF last(1e18, 1e18);
+        int lastSide = 0;
+        bool runEndPending = false;
+        QPointF runEnd;
         for (const QPointF &p : ring) {
             const QPointF s(origin.x() + (p.x() + shift) * scaleX, origin.y() - p.y() * scaleY);
+            const int side = outside(s);
+            if (side != 0 && side == lastSide && !screen.isEmpty()) {
+                runEnd = s;
+                runEndPending = true;
+                continue;
+            }
+            if (runEndPending) {
+                screen << runEnd;
+                last = runEnd;
+                runEndPending = false;
+            }
+            lastSide = side;
             if (std::abs(s.x() - last.x()) + std::abs(s.y() - last.y()) >= 1.2) {
                 screen << s;
                 last = s;
             }
         }
+        if (runEndPending)
+            screen << runEnd;
         if (screen.size() >= 3 && screen.boundingRect().intersects(visible))
             path.addPolygon(screen);
     }
     path.closeSubpath();
-    // The fill without antialiasing, the antialiased border over its edge:
-    // the same look at half the cost of an antialiased fill.
-    const QPen pen = m_painter.pen();
-    m_painter.setRenderHint(QPainter::Antialiasing, false);
-    m_painter.setPen(Qt::NoPen);
-    m_painter.setBrush(fill);
-    m_painter.drawPath(path);
-    m_painter.setRenderHint(QPainter::Antialiasing, true);
-    m_painter.setPen(pen);
-    m_painter.setBrush(Qt::NoBrush);
-    m_painter.drawPath(path);
 }
 
-void MapPainter::paintGraticule()
+void MapPainter::paintGraticule(QImage &image, const MapView &view, const QColor &colour)
 {
-    const GeoBox visible = m_view.visible();
-    const double step = Graticule::latitudeStep(m_view);
-    const double stepX = Graticule::longitudeStep(m_view);
-    const QSizeF size = m_view.size();
-    QPen line(m_colours.graticule, 1.0, Qt::DotLine);
-    line.setCosmetic(true);
-    m_painter.setPen(line);
-    m_painter.setBrush(Qt::NoBrush);
-    const double top = std::max(m_view.toWidget(QPointF(0, 90)).y(), 0.0);
-    const double bottom = std::min(m_view.toWidget(QPointF(0, -90)).y(), size.height());
+    // Dotted lines of one pixel, one pixel in three blended straight into the
+    // image: with a pen, or a brush, each line costs as much as a large fill.
+    if (image.format() != QImage::Format_ARGB32_Premultiplied && image.format() != QImage::Format_RGB32)
+        image.convertTo(QImage::Format_ARGB32_Premultiplied);
+    const qreal ratio = image.devicePixelRatio();
+    const GeoBox visible = view.visible();
+    const double step = Graticule::latitudeStep(view);
+    const double stepX = Graticule::longitudeStep(view);
+    const QRgb dot = qPremultiply(colour.rgba());
+    const uint alpha = qAlpha(dot);
+    const auto blend = [&](int x, int y) {
+        QRgb &pixel = reinterpret_cast<QRgb *>(image.scanLine(y))[x];
+        // dot over pixel, premultiplied, channel by channel
+        const auto over = [&](int shift) {
+            const uint d = (dot >> shift) & 0xff;
+            const uint p = (pixel >> shift) & 0xff;
+            return (d + (p * (255 - alpha) + 127) / 255) << shift;
+        };
+        pixel = over(24) | over(16) | over(8) | over(0);
+    };
+    const int width = image.width();
+    const int height = image.height();
+    const int top = std::clamp(int(std::lround(view.toWidget(QPointF(0, 90)).y() * ratio)), 0, height);
+    const int bottom = std::clamp(int(std::lround(view.toWidget(QPointF(0, -90)).y() * ratio)), 0, height);
     for (double lon = std::ceil(visible.west / stepX) * stepX; lon <= visible.east; lon += stepX) {
-        const double x = m_view.toWidget(QPointF(lon, 0)).x();
-        m_painter.drawLine(QPointF(x, top), QPointF(x, bottom));
+        const int x = int(std::floor(view.toWidget(QPointF(lon, 0)).x() * ratio));
+        if (x < 0 || x >= width)
+            continue;
+        for (int y = top; y < bottom; y += 3)
+            blend(x, y);
     }
     for (double lat = std::max(std::ceil(visible.south / step) * step, -90.0); lat <= std::min(visible.north, 90.0);
          lat += step) {
-        const double y = m_view.toWidget(QPointF(0, lat)).y();
-        m_painter.drawLine(QPointF(0, y), QPointF(size.width(), y));
+        const int y = int(std::floor(view.toWidget(QPointF(0, lat)).y() * ratio));
+        if (y < 0 || y >= height)
+            continue;
+        for (int x = 0; x < width; x += 3)
+            blend(x, y);
     }
 }
 
@@ -200,20 +252,47 @@ void MapPainter::paintDomains(const MapScene &scene)
     const QColor faded = withAlpha(m_colours.domain, 120);
     QList<QRectF> numbered;
     constexpr int MostNumbers = 150;
+    // Many faded domains are laid in one pass over the pixels, which costs
+    // the same for a thousand as for one; the emphasised ones go over them.
+    constexpr int LaidFrom = 64;
+    const bool laid = scene.domains.size() >= LaidFrom;
+    if (laid)
+        layFadedDomains(scene);
+    // The width of a number from the widths of its characters, measured
+    // once each: a thousand numbers are measured in no time.
+    std::array<qreal, 128> widths;
+    widths.fill(-1);
+    const auto widthOf = [&](const QString &text) {
+        qreal sum = 0;
+        for (const QChar c : text) {
+            if (c.unicode() >= widths.size())
+                return metrics.horizontalAdvance(text);
+            qreal &width = widths[c.unicode()];
+            if (width < 0)
+                width = metrics.horizontalAdvance(c);
+            sum += width;
+        }
+        return sum;
+    };
     for (const MapDomain &domain : scene.domains) {
         const bool emphasised = domain.number == scene.emphasised || domain.number == selected;
-        m_painter.setPen(QPen(emphasised ? m_colours.emphasis : faded, emphasised ? 2.0 : 1.0));
-        m_painter.setBrush(withAlpha(emphasised ? m_colours.emphasis : m_colours.domain, emphasised ? 40 : 10));
         const GeoBox &box = domain.grid.box();
         for (double shift : shiftsInView(box)) {
             const QRectF rect = m_view.rectOf(GeoBox{box.west + shift, box.east + shift, box.south, box.north});
-            m_painter.drawRect(rect);
+            if (emphasised || !laid) {
+                // The fill on whole pixels: a domain may cover the whole map.
+                m_painter.fillRect(onPixels(rect),
+                                   withAlpha(emphasised ? m_colours.emphasis : m_colours.domain, emphasised ? 40 : 10));
+                m_painter.setPen(QPen(emphasised ? m_colours.emphasis : faded, emphasised ? 2.0 : 1.0));
+                m_painter.setBrush(Qt::NoBrush);
+                m_painter.drawRect(rect);
+            }
             // Numbered where the rectangle holds its number and no other number is there.
             if (domain.number == selected || numbered.size() >= MostNumbers)
                 continue;
-            const QRectF label(rect.bottomRight()
-                                   - QPointF(metrics.horizontalAdvance(domain.number) + 6, metrics.height() + 3),
-                               QSizeF(metrics.horizontalAdvance(domain.number) + 2, metrics.height()));
+            const qreal width = widthOf(domain.number);
+            const QRectF label(rect.bottomRight() - QPointF(width + 6, metrics.height() + 3),
+                               QSizeF(width + 2, metrics.height()));
             if (rect.width() < label.width() * 2 || rect.height() < label.height() * 2 || !area.contains(label)
                 || std::any_of(numbered.cbegin(), numbered.cend(),
                                [&](const QRectF &r) { return r.intersects(label); }))
@@ -251,6 +330,26 @@ void MapPainter::paintDomains(const MapScene &scene)
     }
 }
 
+void MapPainter::layFadedDomains(const MapScene &scene)
+{
+    const QString selected = scene.selected ? scene.selected->number : QString();
+    const qreal ratio = m_painter.device() ? m_painter.device()->devicePixelRatioF() : 1.0;
+    QList<QRectF> rects;
+    rects.reserve(scene.domains.size());
+    for (const MapDomain &domain : scene.domains) {
+        if (domain.number == scene.emphasised || domain.number == selected)
+            continue;
+        const GeoBox &box = domain.grid.box();
+        for (double shift : shiftsInView(box)) {
+            const QRectF rect = m_view.rectOf(GeoBox{box.west + shift, box.east + shift, box.south, box.north});
+            rects << QRectF(rect.topLeft() * ratio, rect.size() * ratio);
+        }
+    }
+    QImage laid = RectCoverage::image((m_view.size() * ratio).toSize(), rects, m_colours.domain, 10, 120, ratio);
+    laid.setDevicePixelRatio(ratio);
+    m_painter.drawImage(QPointF(0, 0), laid);
+}
+
 template<typename Each>
 void MapPainter::forEachTile(const MapScene &scene, bool selected, const Each &each) const
 {
@@ -270,12 +369,28 @@ void MapPainter::paintTiles(const MapScene &scene)
 {
     // The tiles of an earlier request faded and dashed.
     const QColor colour = scene.tilesStale ? withAlpha(m_colours.tile, 150) : m_colours.tile;
-    m_painter.setPen(Qt::NoPen);
-    m_painter.setBrush(scene.tilesStale ? withAlpha(m_colours.tileSelected, 20) : m_colours.tileSelected);
-    forEachTile(scene, true, [&](const TileCells &, const QRectF &rect) { m_painter.drawRect(rect); });
-    m_painter.setPen(QPen(colour, 1.0, scene.tilesStale ? Qt::DashLine : Qt::SolidLine));
+    // On whole pixels, without antialiasing: neighbouring tiles meet
+    // without a seam, and a map full of tiles is filled at a fraction of the
+    // cost.
+    const bool antialiased = m_painter.testRenderHint(QPainter::Antialiasing);
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    const QColor fill = scene.tilesStale ? withAlpha(m_colours.tileSelected, 20) : m_colours.tileSelected;
+    forEachTile(scene, true, [&](const TileCells &, const QRectF &rect) { m_painter.fillRect(onPixels(rect), fill); });
+    QPen edge(colour, 1.0, scene.tilesStale ? Qt::DashLine : Qt::SolidLine);
+    edge.setCosmetic(true);
+    m_painter.setPen(edge);
     m_painter.setBrush(Qt::NoBrush);
-    forEachTile(scene, false, [&](const TileCells &, const QRectF &rect) { m_painter.drawRect(rect); });
+    forEachTile(scene, false, [&](const TileCells &, const QRectF &rect) {
+        m_painter.drawRect(onPixels(rect).adjusted(0, 0, -1, -1));
+    });
+    m_painter.setRenderHint(QPainter::Antialiasing, antialiased);
+}
+
+QRect MapPainter::onPixels(const QRectF &rect)
+{
+    const QRectF r = rect.normalized();
+    return QRect(QPoint(int(std::lround(r.left())), int(std::lround(r.top()))),
+                 QPoint(int(std::lround(r.right())) - 1, int(std::lround(r.bottom())) - 1));
 }
 
 void MapPainter::paintTileNumbers(const MapScene &scene)

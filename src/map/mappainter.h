@@ -7,9 +7,11 @@
 #include <QColor>
 #include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPalette>
 
 class QPainter;
+class QPainterPath;
 class WorldOutline;
 struct SubdomainShape;
 
@@ -41,8 +43,9 @@ public:
     MapPainter(QPainter &painter, const MapView &view, const MapColours &colours);
 
     void paintWorld(const WorldOutline &world, int country);
-    // The lines, and their degrees along the top and left edges.
-    void paintGraticule();
+    // The lines, straight into the pixels of `image` (drawn for `view`),
+    // and their degrees along the top and left edges.
+    static void paintGraticule(QImage &image, const MapView &view, const QColor &colour);
     void paintGraticuleLabels();
     void paintDomains(const MapScene &scene);
     // The cells of the tiles, and their numbers: the numbers go on top of
@@ -62,7 +65,12 @@ public:
     static int legendRows(const QFontMetricsF &metrics, double width, double rowHeight);
 
 private:
-    void paintCountry(const WorldOutline &world, int index, double shift, const QBrush &fill);
+    // The outline of a country, moved east by `shift` degrees, as seen in the view.
+    void addCountry(const WorldOutline &world, int index, double shift, QPainterPath &path) const;
+    // The pixels a rectangle covers, for a fill without antialiasing.
+    static QRect onPixels(const QRectF &rect);
+    // The domains not emphasised, as one image.
+    void layFadedDomains(const MapScene &scene);
     void paintLabel(QPointF at, const QString &text, Qt::Alignment align, const QColor &colour);
     // The turns (-360, 0, 360) by which a longitude/latitude box is moved to
     // be in view: the map repeats east and west of the 180th meridian.
