@@ -4,6 +4,7 @@
 #include "map/graticulelabels.h"
 #include "map/greatcircle.h"
 #include "map/mapview.h"
+#include "map/rectcoverage.h"
 #include "map/subdomainfit.h"
 #include "map/subdomainshape.h"
 #include "map/tilecells.h"
@@ -39,6 +40,8 @@ private slots:
     void outsideWords();
     void fitToDomain_data();
     void fitToDomain();
+    void rectCoverage_data();
+    void rectCoverage();
 };
 
 void TestMapGeometry::viewMapping_data()
@@ -411,6 +414,31 @@ void TestMapGeometry::fitToDomain()
                  qPrintable(QString::number(out->radiusKm)));
     const std::optional<SubdomainShape> shape = SubdomainShape::of(*out, domain);
     QVERIFY(shape && !shape->outside);
+}
+
+void TestMapGeometry::rectCoverage_data()
+{
+    QTest::addColumn<QList<QRectF>>("rects");
+    QTest::addColumn<QList<int>>("alphas"); // at (20, 20), (10, 15), (30, 20), (35, 35)
+
+    const QRectF one(10, 10, 20, 20);
+    // A fill alone 10 of 255, an edge 120, a fill under its edge 125.
+    QTest::newRow("one") << QList<QRectF>{one} << QList<int>{10, 125, 120, 0};
+    // Three fills add up to 29 and no more; edges keep adding.
+    QTest::newRow("five on one another") << QList<QRectF>(5, one) << QList<int>{29, 246, 244, 0};
+    QTest::newRow("far larger than the image, edges out of sight")
+        << QList<QRectF>{QRectF(-1e12, -1e12, 3e12, 3e12)} << QList<int>{10, 10, 10, 10};
+    QTest::newRow("not a number") << QList<QRectF>{QRectF(qQNaN(), 0, 10, 10), one} << QList<int>{10, 125, 120, 0};
+}
+
+void TestMapGeometry::rectCoverage()
+{
+    QFETCH(QList<QRectF>, rects);
+    const QImage image = RectCoverage::image(QSize(40, 40), rects, Qt::blue, 10, 120, 1);
+    QList<int> alphas;
+    for (const QPoint at : {QPoint(20, 20), QPoint(10, 15), QPoint(30, 20), QPoint(35, 35)})
+        alphas << qAlpha(image.pixel(at));
+    QTEST(alphas, "alphas");
 }
 
 QTEST_GUILESS_MAIN(TestMapGeometry)

@@ -90,8 +90,17 @@ QImage RectCoverage::image(const QSize &size, const QList<QRectF> &rects, const 
     RowCounter edges(area);
     const double half = std::max(edgeWidth, 1.0) / 2;
     const int width = std::max(int(std::lround(edgeWidth)), 1);
+    // Sides far beyond the image are as good as just beyond its edge, and
+    // stay within an int once rounded.
+    const double reach = 2.0 * width + 2;
+    const auto within = [&](double v, int extent) { return std::clamp(v, -reach, extent + reach); };
     for (const QRectF &rect : rects) {
-        const QRectF r = rect.normalized();
+        const QRectF n = rect.normalized();
+        if (!std::isfinite(n.left()) || !std::isfinite(n.top()) || !std::isfinite(n.right())
+            || !std::isfinite(n.bottom()))
+            continue;
+        const QRectF r(QPointF(within(n.left(), area.width()), within(n.top(), area.height())),
+                       QPointF(within(n.right(), area.width()), within(n.bottom(), area.height())));
         fills.add(pixelRect(r, area));
         // The edge: the rectangle widened by half the edge's width, less
         // that rectangle narrowed by the edge's width.
