@@ -468,6 +468,7 @@ void DomainMap::paintEvent(QPaintEvent *)
     else
         layers.paintDomains(m_scene);
     layers.paintTiles(m_scene);
+    PreviewCells::paint(painter, m_view, m_scene, colours.preview);
     if (const std::optional<SubdomainShape> shape = shownShape())
         layers.paintSubdomain(*shape, m_drag == Drag::Draw);
     layers.paintTileNumbers(m_scene);
@@ -476,7 +477,6 @@ void DomainMap::paintEvent(QPaintEvent *)
     painter.fillRect(legend, palette().color(QPalette::Window));
     layers.paintLegend(legend, rowHeight(), m_scene,
                        m_scene.selected ? tr("I/J: linear over the domain's limits, as in the engine") : QString());
-    PreviewCells::paint(painter, m_view, m_scene, palette(), legend, rowHeight());
     paintStatus(painter);
 }
 

@@ -70,6 +70,8 @@ MapColours::MapColours(const QPalette &palette)
     // The tiles in a colour of their own, apart from the domains' and the sub-domain's.
     tile = dark ? QColor(255, 170, 60) : QColor(190, 90, 0);
     tileSelected = withAlpha(tile, 45);
+    // A preview's tiles apart from the last run's.
+    preview = dark ? QColor(80, 200, 230) : QColor(0, 110, 160);
     plate = withAlpha(base, 225);
     tileText = readable(text, tile, {base});
     legendText = palette.color(QPalette::WindowText);
@@ -442,7 +444,7 @@ void MapPainter::paintSubdomain(const SubdomainShape &shape, bool beingDrawn)
 QStringList MapPainter::legendTexts(bool staleTiles)
 {
     return {tr("Domain"), tr("Sub-domain"), tr("Outside the domain"),
-            staleTiles ? tr("Tiles of an earlier request") : tr("Tiles of the last run")};
+            staleTiles ? tr("Tiles of an earlier request") : tr("Tiles of the last run"), tr("Preview")};
 }
 
 QList<QRectF> MapPainter::legendPlaces(const QFontMetricsF &metrics, double width, double rowHeight,
@@ -466,9 +468,9 @@ int MapPainter::legendRows(const QFontMetricsF &metrics, double width, double ro
     // Laid out for the longer of the tiles' two names, so that the map
     // keeps its size when the tiles become an earlier request's.
     QStringList texts = legendTexts(false);
-    const QString stale = legendTexts(true).last();
-    if (metrics.horizontalAdvance(stale) > metrics.horizontalAdvance(texts.last()))
-        texts.last() = stale;
+    const QString stale = legendTexts(true).at(LastRunEntry);
+    if (metrics.horizontalAdvance(stale) > metrics.horizontalAdvance(texts.at(LastRunEntry)))
+        texts[LastRunEntry] = stale;
     const QList<QRectF> places = legendPlaces(metrics, width, rowHeight, texts);
     return int(std::lround(places.last().bottom() / rowHeight));
 }
@@ -477,15 +479,19 @@ void MapPainter::paintLegend(const QRectF &strip, double rowHeight, const MapSce
 {
     const QFontMetricsF metrics(m_painter.font());
     const QStringList texts = legendTexts(scene.tilesStale);
-    const QList<QColor> colours{m_colours.emphasis, m_colours.subdomain, m_colours.warning, m_colours.tile};
+    const QList<QColor> colours{m_colours.emphasis, m_colours.subdomain, m_colours.warning, m_colours.tile,
+                                m_colours.preview};
     const QList<QRectF> places = legendPlaces(metrics, strip.width(), rowHeight, texts);
     const double swatch = metrics.height() * 0.9;
-    // The tiles' entry only while there are tiles.
-    const qsizetype shown = scene.tiles.isEmpty() ? texts.size() - 1 : texts.size();
-    for (qsizetype k = 0; k < shown; ++k) {
+    for (qsizetype k = 0; k < texts.size(); ++k) {
+        // The tiles' entries only while there are such tiles.
+        if ((k == LastRunEntry && scene.tiles.isEmpty()) || (k == PreviewEntry && scene.preview.isEmpty()))
+            continue;
         const QRectF place = places.at(k).translated(strip.topLeft());
-        const bool dashed = k == texts.size() - 1 && scene.tilesStale;
-        m_painter.setPen(QPen(colours.at(k), 2.0, dashed ? Qt::DashLine : Qt::SolidLine));
+        const Qt::PenStyle style = k == PreviewEntry                       ? Qt::DotLine
+                                   : k == LastRunEntry && scene.tilesStale ? Qt::DashLine
+                                                                           : Qt::SolidLine;
+        m_painter.setPen(QPen(colours.at(k), 2.0, style));
         m_painter.setBrush(withAlpha(colours.at(k), 45));
         m_painter.drawRect(QRectF(place.left(), place.center().y() - swatch / 2, swatch, swatch));
         m_painter.setPen(m_colours.legendText);

@@ -21,7 +21,7 @@ struct MapColours
     explicit MapColours(const QPalette &palette);
 
     QColor water, land, border, graticule, label, countryTint;
-    QColor domain, emphasis, subdomain, warning, tile, tileSelected;
+    QColor domain, emphasis, subdomain, warning, tile, tileSelected, preview;
     // Texts: on the map (the label colour above), the emphasised domain's,
     // a tile number's and the plate behind it.
     QColor emphasisText, tileText, plate;
@@ -57,7 +57,9 @@ public:
     // `note` where room is left.
     void paintLegend(const QRectF &strip, double rowHeight, const MapScene &scene, const QString &note);
     // The legend's names, and where each (its swatch and name) lies in
-    // rows across `width`.
+    // rows across `width`. The last run's tiles and the preview's are
+    // named at these places.
+    static constexpr qsizetype LastRunEntry = 3, PreviewEntry = 4;
     static QStringList legendTexts(bool staleTiles);
     static QList<QRectF> legendPlaces(const QFontMetricsF &metrics, double width, double rowHeight,
                                       const QStringList &texts);
