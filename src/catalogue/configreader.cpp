@@ -207,7 +207,8 @@ bool ConfigReader::ReadDomainYears(LineReader &file, ConfigReadResult &result)
             return fail();
         if (m_tables.DomainYears.size() >= MaxSectionLines)
             return fail();
-        m_tables.DomainYears.append(QString(line).replace(u',', u' '));
+        // The line is read anew next, so its own text is changed and kept.
+        m_tables.DomainYears.append(line.replace(u',', u' '));
         if (!file.readLine(line))
             return fail();
     }

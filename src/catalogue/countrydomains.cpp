@@ -5,19 +5,118 @@
 #include <QHash>
 
 #include <algorithm>
-#include <string>
+#include <cstdint>
+#include <cstring>
 #include <vector>
 
-// The distinct items go into one automaton, which reads every country text
-// once and reports each item found in it once; the empty item is in every
+namespace {
+
+// The distinct parts of the country texts, each with a range of values, in
+// an open-addressed table: the parts are short and looked up once for every
+// item of every country text.
+class PartTable
+{
+public:
+    struct Entry
+    {
+        QStringView part;
+        int first = 0;
+        int count = -1; // -1: a free slot
+    };
+
+    // The entry of part; a new one has count -1.
+    Entry &operator[](QStringView part)
+    {
+        if (2 * (m_used + 1) > m_entries.size())
+            grow();
+        Entry &entry = m_entries[slotOf(part)];
+        if (entry.count < 0) {
+            entry.part = part;
+            ++m_used;
+        }
+        return entry;
+    }
+
+private:
+    static size_t hashOf(QStringView part)
+    {
+        // Eight bytes at a time, each mixed in with a multiplication.
+        const char *bytes = reinterpret_cast<const char *>(part.data());
+        size_t left = size_t(part.size()) * sizeof(QChar);
+        std::uint64_t hash = std::uint64_t(left) * 0x9E3779B97F4A7C15ull;
+        for (; left > 0; bytes += 8, left -= qMin<size_t>(left, 8)) {
+            std::uint64_t chunk = 0;
+            std::memcpy(&chunk, bytes, qMin<size_t>(left, 8));
+            hash = (hash ^ chunk) * 0xFF51AFD7ED558CCDull;
+            hash ^= hash >> 32;
+        }
+        return size_t(hash);
+    }
+    size_t slotOf(QStringView part) const
+    {
+        const size_t mask = m_entries.size() - 1;
+        for (size_t slot = hashOf(part) & mask;; slot = (slot + 1) & mask) {
+            const Entry &entry = m_entries[slot];
+            if (entry.count < 0
+                || (entry.part.size() == part.size()
+                    && std::memcmp(entry.part.data(), part.data(), size_t(part.size()) * sizeof(QChar)) == 0))
+                return slot;
+        }
+    }
+    void grow()
+    {
+        std::vector<Entry> old(qMax<size_t>(64, m_entries.size() * 2));
+        old.swap(m_entries);
+        for (const Entry &entry : old) {
+            if (entry.count >= 0)
+                m_entries[slotOf(entry.part)] = entry;
+        }
+    }
+
+    std::vector<Entry> m_entries;
+    size_t m_used = 0;
+};
+
+// The numbers of the domains, ascending, joined by ",".
+QString joinedNumbers(const std::vector<int> &domains)
+{
+    QString text(qsizetype(domains.size()) * 11, Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    char16_t *const begin = out;
+    for (const int domain : domains) {
+        if (out != begin)
+            *out++ = u',';
+        char16_t digits[11];
+        int count = 0;
+        for (int rest = domain;; rest /= 10) {
+            digits[count++] = char16_t(u'0' + rest % 10);
+            if (rest < 10)
+                break;
+        }
+        while (count > 0)
+            *out++ = digits[--count];
+    }
+    text.truncate(out - begin);
+    return text;
+}
+
+} // namespace
+
+// An item without a comma can only lie inside one of the comma-separated
+// parts of a country text, and the texts repeat the same few parts: each
+// distinct part is read once by an automaton of those items, and a text's
+// items are gathered from its parts. Items with a comma, if any, go into a
+// second automaton that reads the whole texts. The empty item is in every
 // text that is not empty.
 QStringList MapCountriesToDomains(const QStringList &listItems, const QStringList &domainCountries)
 {
     QHash<QString, int> idOf;
     std::vector<int> itemId;
     itemId.reserve(size_t(listItems.size()));
-    QStringList patterns;
-    std::vector<int> patternId;
+    QStringList inPart;
+    std::vector<int> inPartId;
+    QStringList acrossParts;
+    std::vector<int> acrossPartsId;
     int emptyId = -1;
     for (const QString &item : listItems) {
         auto known = idOf.constFind(item);
@@ -26,50 +125,73 @@ QStringList MapCountriesToDomains(const QStringList &listItems, const QStringLis
             known = idOf.insert(item, id);
             if (item.isEmpty()) {
                 emptyId = id;
+            } else if (item.contains(u',')) {
+                acrossParts << item;
+                acrossPartsId.push_back(id);
             } else {
-                patterns << item;
-                patternId.push_back(id);
+                inPart << item;
+                inPartId.push_back(id);
             }
         }
         itemId.push_back(*known);
     }
 
-    SubstringAutomaton automaton(patterns);
-    std::vector<std::string> numbers(size_t(idOf.size()));
-    const auto list = [&numbers](int id, qsizetype domain) {
-        std::string &text = numbers[size_t(id)];
-        if (!text.empty())
-            text += ',';
-        char digits[20];
-        int count = 0;
-        do {
-            digits[count++] = char('0' + domain % 10);
-            domain /= 10;
-        } while (domain > 0);
-        while (count > 0)
-            text += digits[--count];
-    };
-    // Found in ascending domain order per item; the texts are read side by
-    // side, so the numbers are gathered per item first.
     std::vector<std::vector<int>> domainsOf(size_t(idOf.size()));
-    automaton.searchAll(domainCountries, [&](qsizetype j, int pattern) {
-        domainsOf[size_t(patternId[size_t(pattern)])].push_back(int(j + 1));
-    });
-    if (emptyId >= 0) {
-        for (qsizetype j = 0; j < domainCountries.size(); ++j) {
-            if (!domainCountries.at(j).isEmpty())
-                domainsOf[size_t(emptyId)].push_back(int(j + 1));
+    std::vector<int> lastDomain(size_t(idOf.size()), 0);
+    const auto add = [&](int id, int domain) {
+        if (lastDomain[size_t(id)] != domain) {
+            lastDomain[size_t(id)] = domain;
+            domainsOf[size_t(id)].push_back(domain);
+        }
+    };
+
+    SubstringAutomaton partAutomaton(inPart);
+    // Per distinct part: where its items start in foundIds, and how many.
+    PartTable foundInPart;
+    std::vector<int> foundIds;
+    for (qsizetype j = 0; j < domainCountries.size(); ++j) {
+        const QStringView text(domainCountries.at(j));
+        const int domain = int(j + 1);
+        if (text.isEmpty())
+            continue;
+        if (emptyId >= 0)
+            add(emptyId, domain);
+        qsizetype begin = 0;
+        for (;;) {
+            qsizetype comma = text.indexOf(u',', begin);
+            if (comma < 0)
+                comma = text.size();
+            const QStringView part = text.mid(begin, comma - begin);
+            PartTable::Entry &found = foundInPart[part];
+            if (found.count < 0) {
+                found.first = int(foundIds.size());
+                partAutomaton.search(part, [&](int pattern) { foundIds.push_back(inPartId[size_t(pattern)]); });
+                found.count = int(foundIds.size()) - found.first;
+            }
+            for (int k = found.first; k < found.first + found.count; ++k)
+                add(foundIds[size_t(k)], domain);
+            if (comma == text.size())
+                break;
+            begin = comma + 1;
         }
     }
-    for (size_t id = 0; id < domainsOf.size(); ++id) {
-        std::sort(domainsOf[id].begin(), domainsOf[id].end());
-        for (const int domain : domainsOf[id])
-            list(int(id), domain);
+
+    if (!acrossParts.isEmpty()) {
+        SubstringAutomaton wholeAutomaton(acrossParts);
+        wholeAutomaton.searchAll(domainCountries, [&](qsizetype j, int pattern) {
+            domainsOf[size_t(acrossPartsId[size_t(pattern)])].push_back(int(j + 1));
+        });
+        // The texts are read side by side, so the numbers come out of order.
+        for (const int id : acrossPartsId)
+            std::sort(domainsOf[size_t(id)].begin(), domainsOf[size_t(id)].end());
     }
 
+    std::vector<QString> numbers(domainsOf.size());
+    for (size_t id = 0; id < domainsOf.size(); ++id)
+        numbers[id] = joinedNumbers(domainsOf[id]);
     QStringList countryDomains;
     countryDomains.reserve(listItems.size());
     for (const int id : itemId)
-        countryDomains << QString::fromLatin1(numbers[size_t(id)]);
+        countryDomains << numbers[size_t(id)];
     return countryDomains;
 }

@@ -39,8 +39,12 @@ void LineReader::decodeInto(QString &line, const char *bytes, qsizetype size)
 {
     if constexpr (SingleByteEncoding == QStringConverter::Latin1) {
         // Into the line's own buffer when nobody else holds it: most lines
-        // are looked at and dropped, so that saves an allocation each.
-        line.resize(size);
+        // are looked at and dropped, so that saves an allocation each. A
+        // line kept by the caller gets a new buffer, its text not copied.
+        if (line.isDetached())
+            line.resize(size);
+        else
+            line = QString(size, Qt::Uninitialized);
         QChar *out = line.data();
         for (qsizetype i = 0; i < size; ++i)
             out[i] = QChar(uchar(bytes[i]));
