@@ -8,14 +8,12 @@
 //   tile list: list file read and list filled, against 100 ms, with the bare
 //             pass over the file beside it.
 #include "limitfiles.h"
+#include "quietservices.h"
 
 #include "app/frmmain.h"
 #include "map/domainmap.h"
 #include "run/listfile.h"
-#include "ui/messages.h"
-#include "ui/mousepointer.h"
 #include "ui/picklist.h"
-#include "ui/shell.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -33,37 +31,6 @@
 namespace {
 
 constexpr double FrameMs = 16.0;
-
-class SilentMessages final : public ui::Messages
-{
-public:
-    ui::MessageAnswer show(const QString &, const QString &, ui::MessageIcon, ui::MessageButtons,
-                           const QString &) override
-    {
-        ++shown;
-        return ui::MessageAnswer::Ok;
-    }
-    int shown = 0;
-};
-
-class StillPointer final : public ui::MousePointer
-{
-public:
-    void setShape(QWidget *, Shape) override { }
-};
-
-class NoShell final : public ui::Shell
-{
-public:
-    bool openDocument(const QString &) override { return true; }
-    bool openUrl(const QString &) override { return true; }
-    bool startDetached(const QString &, const QStringList &, const QString &) override { return true; }
-};
-
-double msSince(const QElapsedTimer &timer)
-{
-    return double(timer.nsecsElapsed()) / 1e6;
-}
 
 // The processor time of the program, in milliseconds: on a machine shared
 // with other work it counts only what this program does.
