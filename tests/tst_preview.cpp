@@ -1,26 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "map/domainmap.h"
 #include "run/recentrequests.h"
+#include "support/engineprocesses.h"
 #include "support/shownwindow.h"
 
 #include <QSettings>
 
 namespace {
-
-// The engine processes of an application folder still alive; only Linux
-// lists them (/proc).
-QStringList enginesRunning(const QString &appFolder)
-{
-    QStringList found;
-    const QString engine = QFileInfo(appFolder + QStringLiteral("/Quorvantix.exe")).canonicalFilePath();
-    if (engine.isEmpty())
-        return found;
-    for (const QString &pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        if (QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget() == engine)
-            found << pid;
-    }
-    return found;
-}
 
 void setSwitch(const char *name, int value)
 {
@@ -150,19 +136,19 @@ void TestPreview::changeEndsPreview()
     open();
     typeIndices("10", "40", "5", "25");
     const QString folder = m_shown->appFolder.path();
-#ifdef Q_OS_LINUX
-    QTRY_COMPARE(enginesRunning(folder).size(), 1);
-    const QString first = enginesRunning(folder).first();
+#if defined(Q_OS_LINUX) || defined(Q_OS_WIN)
+    QTRY_COMPARE(EngineProcesses::running(folder).size(), 1);
+    const QString first = EngineProcesses::running(folder).first();
 #endif
     QTest::keyClick(m_shown->edit(QStringLiteral("TextIndexjEnd")), Qt::Key_Backspace);
-#ifdef Q_OS_LINUX
+#if defined(Q_OS_LINUX) || defined(Q_OS_WIN)
     // Gone long before its 900 ms are over.
-    QTRY_VERIFY_WITH_TIMEOUT(!enginesRunning(folder).contains(first), 400);
+    QTRY_VERIFY_WITH_TIMEOUT(!EngineProcesses::running(folder).contains(first), 400);
 #endif
     QTest::keyClick(m_shown->edit(QStringLiteral("TextIndexjEnd")), Qt::Key_0);
     QTRY_COMPARE_WITH_TIMEOUT(label(), QStringLiteral("2 tiles"), 3000);
-#ifdef Q_OS_LINUX
-    QTRY_COMPARE(enginesRunning(folder), QStringList());
+#if defined(Q_OS_LINUX) || defined(Q_OS_WIN)
+    QTRY_COMPARE(EngineProcesses::running(folder), QStringList());
 #endif
     QVERIFY(m_shown->controls().action(QStringLiteral("mnuLiveTileCount"))->isChecked());
 }
@@ -196,11 +182,11 @@ void TestPreview::switchedOff()
     typeIndices("10", "40", "5", "25");
     QTRY_COMPARE_WITH_TIMEOUT(label(), note, 4000);
     QVERIFY(!live->isChecked());
-    QTRY_COMPARE(enginesRunning(m_shown->appFolder.path()), QStringList());
+    QTRY_COMPARE(EngineProcesses::running(m_shown->appFolder.path()), QStringList());
     typeIndices("1", "5", "1", "5");
     QTest::qWait(600);
     QCOMPARE(label(), note);
-    QCOMPARE(enginesRunning(m_shown->appFolder.path()), QStringList());
+    QCOMPARE(EngineProcesses::running(m_shown->appFolder.path()), QStringList());
 
     m_shown->window.reset();
     QVERIFY(m_shown->open());

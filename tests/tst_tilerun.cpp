@@ -3,6 +3,7 @@
 #include "map/subdomainshape.h"
 #include "run/engineprocess.h"
 #include "support/cataloguebuilder.h"
+#include "support/engineprocesses.h"
 #include "support/filesizelimit.h"
 #include "support/shownwindow.h"
 
@@ -15,15 +16,10 @@
 #include <QStandardPaths>
 
 #ifdef Q_OS_UNIX
-#include <csignal>
 #include <sys/stat.h>
 #endif
 #ifdef Q_OS_LINUX
 #include <sys/mount.h>
-#endif
-#ifdef Q_OS_WIN
-#include <qt_windows.h>
-#include <tlhelp32.h>
 #endif
 
 using TestFolders::crlf;
@@ -88,64 +84,6 @@ struct LongRow
     QStringList messages;
     int tiles;
 };
-
-// The engine processes of an application folder still alive (Linux and
-// Windows; elsewhere none are seen).
-QStringList enginesRunning(const QString &appFolder)
-{
-    QStringList found;
-    const QString engine = QFileInfo(appFolder + QStringLiteral("/Quorvantix.exe")).canonicalFilePath();
-#ifdef Q_OS_WIN
-    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE)
-        return found;
-    PROCESSENTRY32W entry{};
-    entry.dwSize = sizeof entry;
-    for (bool more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
-        const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID);
-        if (!process)
-            continue;
-        wchar_t path[MAX_PATH];
-        DWORD length = MAX_PATH;
-        if (QueryFullProcessImageNameW(process, 0, path, &length)
-            && QFileInfo(QString::fromWCharArray(path, int(length)))
-                       .canonicalFilePath()
-                       .compare(engine, Qt::CaseInsensitive)
-                   == 0)
-            found << QString::number(entry.th32ProcessID);
-        CloseHandle(process);
-    }
-    CloseHandle(snapshot);
-#else
-    for (const QString &pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        if (QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget() == engine)
-            found << pid;
-    }
-#endif
-    return found;
-}
-
-// Whether a process is still there: one that has ended but is not reaped yet
-// counts as gone.
-bool processRunning(const QString &pid)
-{
-#ifdef Q_OS_WIN
-    const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid.toULong());
-    if (!process)
-        return false;
-    DWORD code = 0;
-    const bool running = GetExitCodeProcess(process, &code) && code == STILL_ACTIVE;
-    CloseHandle(process);
-    return running;
-#endif
-#ifdef Q_OS_UNIX
-    if (::kill(pid.toInt(), 0) != 0)
-        return false;
-#endif
-    // Linux gives the state after the program's name in brackets.
-    const QByteArray stat = TestFolders::readFile(QStringLiteral("/proc/%1/stat").arg(pid));
-    return !stat.mid(stat.lastIndexOf(')') + 1).trimmed().startsWith('Z');
-}
 
 struct PaintCounter : QObject
 {
@@ -507,7 +445,7 @@ void TestTileRun::longRun()
         longestGap = std::max(longestGap, clock.elapsed() - lastTick);
         lastTick = clock.elapsed();
         m_shown->window->update();
-        for (const QString &pid : enginesRunning(m_shown->appFolder.path()))
+        for (const QString &pid : EngineProcesses::running(m_shown->appFolder.path()))
             engines.insert(pid);
         if (ticks == 2)
             QTest::keyClick(field, Qt::Key_9);
@@ -540,9 +478,9 @@ void TestTileRun::longRun()
     QCOMPARE(shown(), row.messages);
     QCOMPARE(m_shown->controls().listWidget("TilesListBox")->count(), row.tiles);
     QCOMPARE(field->text(), QStringLiteral("10"));
-    QCOMPARE(enginesRunning(m_shown->appFolder.path()), QStringList());
+    QCOMPARE(EngineProcesses::running(m_shown->appFolder.path()), QStringList());
     for (const QString &pid : std::as_const(engines))
-        QVERIFY2(!processRunning(pid), qPrintable(pid));
+        QVERIFY2(!EngineProcesses::isRunning(pid), qPrintable(pid));
     // Under Wine on a virtual display, every run long enough to show its
     // progress window pauses for about two seconds, one that is never stopped
     // included, while a quick run does not: the pause is Wine's showing of a
