@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/cataloguetext.h"
+#include "catalogue/quicktexthash.h"
 #include "catalogue/substringautomaton.h"
 
 #include <QHash>
 
 #include <algorithm>
-#include <cstdint>
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -38,20 +37,7 @@ public:
     }
 
 private:
-    static size_t hashOf(QStringView part)
-    {
-        // Eight bytes at a time, each mixed in with a multiplication.
-        const char *bytes = reinterpret_cast<const char *>(part.data());
-        size_t left = size_t(part.size()) * sizeof(QChar);
-        std::uint64_t hash = std::uint64_t(left) * 0x9E3779B97F4A7C15ull;
-        for (; left > 0; bytes += 8, left -= qMin<size_t>(left, 8)) {
-            std::uint64_t chunk = 0;
-            std::memcpy(&chunk, bytes, qMin<size_t>(left, 8));
-            hash = (hash ^ chunk) * 0xFF51AFD7ED558CCDull;
-            hash ^= hash >> 32;
-        }
-        return size_t(hash);
-    }
+    static size_t hashOf(QStringView part) { return QuickTextHash::of(part); }
     size_t slotOf(QStringView part) const
     {
         const size_t mask = m_entries.size() - 1;
@@ -86,15 +72,14 @@ QString joinedNumbers(const std::vector<int> &domains)
     for (const int domain : domains) {
         if (out != begin)
             *out++ = u',';
-        char16_t digits[11];
-        int count = 0;
-        for (int rest = domain;; rest /= 10) {
-            digits[count++] = char16_t(u'0' + rest % 10);
-            if (rest < 10)
-                break;
-        }
-        while (count > 0)
-            *out++ = digits[--count];
+        // Written from the last digit back, straight into the text.
+        int count = 1;
+        for (int rest = domain; rest >= 10; rest /= 10)
+            ++count;
+        out += count;
+        char16_t *digit = out;
+        for (int rest = domain; count > 0; rest /= 10, --count)
+            *--digit = char16_t(u'0' + rest % 10);
     }
     text.truncate(out - begin);
     return text;

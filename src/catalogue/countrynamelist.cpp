@@ -2,6 +2,7 @@
 #include "catalogue/countrynamelist.h"
 
 #include "catalogue/cataloguetext.h"
+#include "catalogue/quicktexthash.h"
 
 CountryNameList::CountryNameList(QStringList &names)
     : m_names(names)
@@ -36,11 +37,5 @@ void CountryNameList::AddCountries(const QString &countryList)
 
 size_t CountryNameList::ViewHash::operator()(QStringView view) const noexcept
 {
-    // FNV-1a over the UTF-16 units.
-    size_t hash = 14695981039346656037ULL;
-    for (const QChar c : view) {
-        hash ^= c.unicode();
-        hash *= 1099511628211ULL;
-    }
-    return hash;
+    return QuickTextHash::of(view);
 }
