@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/cataloguetext.h"
-#include "catalogue/quicktexthash.h"
 #include "catalogue/substringautomaton.h"
+#include "catalogue/texttable.h"
 
 #include <QHash>
 
@@ -9,59 +9,6 @@
 #include <vector>
 
 namespace {
-
-// The distinct parts of the country texts, each with a range of values, in
-// an open-addressed table: the parts are short and looked up once for every
-// item of every country text.
-class PartTable
-{
-public:
-    struct Entry
-    {
-        QStringView part;
-        int first = 0;
-        int count = -1; // -1: a free slot
-    };
-
-    // The entry of part; a new one has count -1.
-    Entry &operator[](QStringView part)
-    {
-        if (2 * (m_used + 1) > m_entries.size())
-            grow();
-        Entry &entry = m_entries[slotOf(part)];
-        if (entry.count < 0) {
-            entry.part = part;
-            ++m_used;
-        }
-        return entry;
-    }
-
-private:
-    static size_t hashOf(QStringView part) { return QuickTextHash::of(part); }
-    size_t slotOf(QStringView part) const
-    {
-        const size_t mask = m_entries.size() - 1;
-        for (size_t slot = hashOf(part) & mask;; slot = (slot + 1) & mask) {
-            const Entry &entry = m_entries[slot];
-            if (entry.count < 0
-                || (entry.part.size() == part.size()
-                    && std::memcmp(entry.part.data(), part.data(), size_t(part.size()) * sizeof(QChar)) == 0))
-                return slot;
-        }
-    }
-    void grow()
-    {
-        std::vector<Entry> old(qMax<size_t>(64, m_entries.size() * 2));
-        old.swap(m_entries);
-        for (const Entry &entry : old) {
-            if (entry.count >= 0)
-                m_entries[slotOf(entry.part)] = entry;
-        }
-    }
-
-    std::vector<Entry> m_entries;
-    size_t m_used = 0;
-};
 
 // The numbers of the domains, ascending, joined by ",".
 QString joinedNumbers(const std::vector<int> &domains)
@@ -132,7 +79,12 @@ QStringList MapCountriesToDomains(const QStringList &listItems, const QStringLis
 
     SubstringAutomaton partAutomaton(inPart);
     // Per distinct part: where its items start in foundIds, and how many.
-    PartTable foundInPart;
+    struct Found
+    {
+        int first = 0;
+        int count = 0;
+    };
+    TextTable<Found> foundInPart;
     std::vector<int> foundIds;
     for (qsizetype j = 0; j < domainCountries.size(); ++j) {
         const QStringView text(domainCountries.at(j));
@@ -147,8 +99,8 @@ QStringList MapCountriesToDomains(const QStringList &listItems, const QStringLis
             if (comma < 0)
                 comma = text.size();
             const QStringView part = text.mid(begin, comma - begin);
-            PartTable::Entry &found = foundInPart[part];
-            if (found.count < 0) {
+            auto [found, isNew] = foundInPart.insert(part);
+            if (isNew) {
                 found.first = int(foundIds.size());
                 partAutomaton.search(part, [&](int pattern) { foundIds.push_back(inPartId[size_t(pattern)]); });
                 found.count = int(foundIds.size()) - found.first;

@@ -2,7 +2,6 @@
 #include "catalogue/countrynamelist.h"
 
 #include "catalogue/cataloguetext.h"
-#include "catalogue/quicktexthash.h"
 
 CountryNameList::CountryNameList(QStringList &names)
     : m_names(names)
@@ -21,10 +20,11 @@ void CountryNameList::AddCountries(const QString &countryList)
         const QStringView item = list.mid(begin, comma - begin);
         if (m_names.size() == 1 && m_names.first().isEmpty()) {
             m_names.first() = item.toString();
-            m_trimmedNames = {TrimmedBlanks(m_names.first())};
+            m_trimmedNames = {};
+            m_trimmedNames.insert(TrimmedBlanks(m_names.first()));
         } else {
             const QStringView trimmed = TrimmedBlanks(item);
-            if (m_trimmedNames.find(trimmed) == m_trimmedNames.end()) {
+            if (!m_trimmedNames.contains(trimmed)) {
                 m_names.append(trimmed.toString());
                 m_trimmedNames.insert(m_names.last());
             }
@@ -33,9 +33,4 @@ void CountryNameList::AddCountries(const QString &countryList)
             break;
         begin = comma + 1;
     }
-}
-
-size_t CountryNameList::ViewHash::operator()(QStringView view) const noexcept
-{
-    return QuickTextHash::of(view);
 }

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "catalogue/texttable.h"
+
 #include <QString>
 #include <QStringList>
-
-#include <unordered_set>
 
 // Collects the distinct country names of the catalogue's country lists into
 // a table, in order of first appearance. The table starts as one empty
@@ -21,14 +21,7 @@ public:
     void AddCountries(const QString &countryList);
 
 private:
-    // A short hash over the characters: the names are few and short, and
-    // looked up once for every item of every country list.
-    struct ViewHash
-    {
-        size_t operator()(QStringView view) const noexcept;
-    };
-
     QStringList &m_names;
     // Views into the texts of m_names, which stay put while the list grows.
-    std::unordered_set<QStringView, ViewHash> m_trimmedNames;
+    TextTable<bool> m_trimmedNames;
 };
