@@ -21,6 +21,9 @@
 #ifdef Q_OS_LINUX
 #include <sys/mount.h>
 #endif
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
 
 using TestFolders::crlf;
 

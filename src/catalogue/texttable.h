@@ -54,7 +54,8 @@ private:
             const Slot &slot = m_slots[at];
             if (!slot.used
                 || (slot.hash == hash && slot.key.size() == key.size()
-                    && std::memcmp(slot.key.data(), key.data(), size_t(key.size()) * sizeof(QChar)) == 0))
+                    && (key.isEmpty()
+                        || std::memcmp(slot.key.data(), key.data(), size_t(key.size()) * sizeof(QChar)) == 0)))
                 return at;
         }
     }
