@@ -25,42 +25,36 @@ void TestCoordinateText::readsCommonForms_data()
     QTest::addColumn<double>("second");    // the pair's longitude
     QTest::addColumn<bool>("sexagesimal"); // of the value or the latitude
 
-    const auto one = [](const char *text, const char *kind, double value, bool sexagesimal = false) {
-        QTest::newRow(text) << QString::fromUtf8(text) << kind << value << 0.0 << sexagesimal;
-    };
-    const auto pair = [](const char *text, double latitude, double longitude, bool sexagesimal = false) {
-        QTest::newRow(text) << QString::fromUtf8(text) << "pair" << latitude << longitude << sexagesimal;
-    };
-    const auto none = [](const char *text) {
-        QTest::addRow("none: %s", text) << QString::fromUtf8(text) << "" << 0.0 << 0.0 << false;
+    const auto row = [](const char *text, const char *kind, double first, double second = 0, bool sexagesimal = false) {
+        QTest::newRow(text) << QString::fromUtf8(text) << kind << first << second << sexagesimal;
     };
 
-    one("9.5W", "lon", -9.5);
-    one("W 9.5", "lon", -9.5);
-    one("  9.5 e\n", "lon", 9.5);
-    one("-9.5", "any", -9.5);
-    one("+120", "any", 120);
-    one("50°30'15.5\"N", "lat", 50 + 30 / 60.0 + 15.5 / 3600.0, true);
-    one("50 30 15.5 N", "lat", 50 + 30 / 60.0 + 15.5 / 3600.0, true);
-    one("50d30m15sS", "lat", -(50 + 30 / 60.0 + 15 / 3600.0), true);
-    one("S 50\u00B0 30\u2032 15\u2033", "lat", -(50 + 30 / 60.0 + 15 / 3600.0), true);
-    one("50º30''", "any", 50 + 30 / 3600.0, true);
-    one("50 30.25N", "lat", 50 + 30.25 / 60.0, true);
-    one("90N", "lat", 90);
-    one("-9.5e1", "any", -95);
-    one("\u200B1.5E1\uFEFF", "any", 15);
-    one("\u200E-9.5\u200F\u00A0", "any", -9.5);
+    row("9.5W", "lon", -9.5);
+    row("W 9.5", "lon", -9.5);
+    row("  9.5 e\n", "lon", 9.5);
+    row("-9.5", "any", -9.5);
+    row("+120", "any", 120);
+    row("50°30'15.5\"N", "lat", 50 + 30 / 60.0 + 15.5 / 3600.0, 0, true);
+    row("50 30 15.5 N", "lat", 50 + 30 / 60.0 + 15.5 / 3600.0, 0, true);
+    row("50d30m15sS", "lat", -(50 + 30 / 60.0 + 15 / 3600.0), 0, true);
+    row("S 50\u00B0 30\u2032 15\u2033", "lat", -(50 + 30 / 60.0 + 15 / 3600.0), 0, true);
+    row("50º30''", "any", 50 + 30 / 3600.0, 0, true);
+    row("50 30.25N", "lat", 50 + 30.25 / 60.0, 0, true);
+    row("90N", "lat", 90);
+    row("-9.5e1", "any", -95);
+    row("\u200B1.5E1\uFEFF", "any", 15);
+    row("\u200E-9.5\u200F\u00A0", "any", -9.5);
 
-    pair("48.5, 9.2", 48.5, 9.2);
-    pair("48, 9", 48, 9);
-    pair("48.5N 9.2E", 48.5, 9.2);
-    pair("48°30'N 9°12'E", 48.5, 9.2, true);
-    pair("48°30' 9°12'", 48.5, 9.2, true);
-    pair("-33.9 151.2", -33.9, 151.2);
-    pair("9.2E 48.5N", 48.5, 9.2);
-    pair("N 48.5 W 9.2", 48.5, -9.2);
-    pair("48 30 N; 9 12 E", 48.5, 9.2, true);
-    pair("48.5N 9.2", 48.5, 9.2);
+    row("48.5, 9.2", "pair", 48.5, 9.2);
+    row("48, 9", "pair", 48, 9);
+    row("48.5N 9.2E", "pair", 48.5, 9.2);
+    row("48°30'N 9°12'E", "pair", 48.5, 9.2, true);
+    row("48°30' 9°12'", "pair", 48.5, 9.2, true);
+    row("-33.9 151.2", "pair", -33.9, 151.2);
+    row("9.2E 48.5N", "pair", 48.5, 9.2);
+    row("N 48.5 W 9.2", "pair", 48.5, -9.2);
+    row("48 30 N; 9 12 E", "pair", 48.5, 9.2, true);
+    row("48.5N 9.2", "pair", 48.5, 9.2);
 
     // Hemisphere letters that clash or stand alone, values out of range, parts
     // in the wrong place or form, a decimal comma.
@@ -68,7 +62,7 @@ void TestCoordinateText::readsCommonForms_data()
          {"",        "News",    "48.5N 9.2S", "N 48.5 S", "-9.5W",     "50 60 N", "50°30'60\"", "91N",
           "91, 9.2", "90°30'N", "181E",       "181",      "50.5 30 N", "30'N",    "50 30 15",   "1, 2, 3",
           "48.5,",   "48,5",    "N",          "1e5",      "50 -30 N",  ".",       "48\u200B.5", "1e400"})
-        none(text);
+        QTest::addRow("none: %s", text) << QString::fromUtf8(text) << "" << 0.0 << 0.0 << false;
 }
 
 void TestCoordinateText::readsCommonForms()
@@ -82,20 +76,16 @@ void TestCoordinateText::readsCommonForms()
     QCOMPARE(reading.has_value(), !kind.isEmpty());
     if (!reading)
         return;
-    QCOMPARE(reading->isPair, kind == QLatin1String("pair"));
+    QCOMPARE(reading->isPair, kind == u"pair");
+    const CoordinateText::Coordinate &value = reading->isPair ? reading->latitude : reading->single;
+    QCOMPARE(value.degrees, first);
+    QCOMPARE(value.sexagesimal, sexagesimal);
     if (reading->isPair) {
-        QCOMPARE(reading->latitude.degrees, first);
         QTEST(reading->longitude.degrees, "second");
-        QCOMPARE(reading->latitude.sexagesimal, sexagesimal);
         return;
     }
-    const Axis axis = kind == QLatin1String("lat")   ? Axis::Latitude
-                      : kind == QLatin1String("lon") ? Axis::Longitude
-                                                     : Axis::Unknown;
-    QCOMPARE(reading->single.axis, axis);
-    QCOMPARE(reading->single.degrees, first);
-    QCOMPARE(reading->single.sexagesimal, sexagesimal);
-    QCOMPARE(reading->single.plain, axis == Axis::Unknown && !sexagesimal);
+    QCOMPARE(value.axis, kind == u"lat" ? Axis::Latitude : kind == u"lon" ? Axis::Longitude : Axis::Unknown);
+    QCOMPARE(value.plain, kind == u"any" && !sexagesimal);
 }
 
 void TestCoordinateText::pasteIntoAField_data()

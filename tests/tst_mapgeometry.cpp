@@ -12,6 +12,22 @@
 
 #include <QtTest>
 
+// The longitude limits of a box 10 N to 10 S, its west and east ends, a
+// point inside it and one outside, and whether it crosses the 180th meridian.
+struct Span
+{
+    QPointF lonFromTo, westEast, inside, outside;
+    bool crosses;
+};
+
+struct Circle
+{
+    QPointF centre;
+    double radiusKm;
+    QList<QPointF> covered, uncovered;
+    bool onePiece = false; // no pole inside, within half the circumference
+};
+
 // The map's geometry without a widget: view, grid, circles, the 180th
 // meridian, the tile ranges of a list file and the built-in outlines.
 class TestMapGeometry : public QObject
@@ -23,8 +39,6 @@ private slots:
     void viewMapping();
     void gridMapping_data();
     void gridMapping();
-    void circlePoints_data();
-    void circlePoints();
     void antimeridian_data();
     void antimeridian();
     void circleCover_data();
@@ -46,37 +60,31 @@ private slots:
 
 void TestMapGeometry::viewMapping_data()
 {
-    QTest::addColumn<double>("scale");
-    QTest::addColumn<double>("aspect");
+    QTest::addColumn<MapView>("view");
     QTest::addColumn<QPointF>("lonLat");
     QTest::addColumn<QPointF>("widget");
 
     // A 800 x 600 view centred on 10 E, 40 N.
-    QTest::newRow("north-east, world zoom") << 2.0 << 1.0 << QPointF(20, 50) << QPointF(420, 280);
-    QTest::newRow("longitudes narrowed") << 50.0 << 0.5 << QPointF(12, 41) << QPointF(450, 250);
-    QTest::newRow("south-west, close") << 1000.0 << 0.75 << QPointF(9.9, 39.8) << QPointF(325, 500);
-    QTest::newRow("far outside the view") << 10.0 << 1.0 << QPointF(-170, -80) << QPointF(-1400, 1500);
+    const auto view = [](double scale, double aspect) { return MapView({800, 600}, {10, 40}, scale, aspect); };
+    QTest::newRow("north-east, world zoom") << view(2, 1) << QPointF(20, 50) << QPointF(420, 280);
+    QTest::newRow("longitudes narrowed") << view(50, 0.5) << QPointF(12, 41) << QPointF(450, 250);
+    QTest::newRow("south-west, close") << view(1000, 0.75) << QPointF(9.9, 39.8) << QPointF(325, 500);
+    QTest::newRow("far outside the view") << view(10, 1) << QPointF(-170, -80) << QPointF(-1400, 1500);
 }
 
 void TestMapGeometry::viewMapping()
 {
-    QFETCH(double, scale);
-    QFETCH(double, aspect);
+    QFETCH(MapView, view);
     QFETCH(QPointF, lonLat);
     QFETCH(QPointF, widget);
-    const MapView view(QSizeF(800, 600), QPointF(10, 40), scale, aspect);
-    const QPointF at = view.toWidget(lonLat);
-    QVERIFY2(std::abs(at.x() - widget.x()) < 1e-6 && std::abs(at.y() - widget.y()) < 1e-6,
-             qPrintable(QStringLiteral("%1, %2").arg(at.x()).arg(at.y())));
-    const QPointF back = view.toLonLat(widget);
-    QVERIFY(std::abs(back.x() - lonLat.x()) < 1e-9 && std::abs(back.y() - lonLat.y()) < 1e-9);
+    QCOMPARE(view.toWidget(lonLat), widget);
+    QCOMPARE(view.toLonLat(widget), lonLat);
 
     // Zooming about a point keeps that point where it is.
     MapView zoomed = view;
     zoomed.zoomAbout(widget, 1.6);
-    QCOMPARE(zoomed.pixelsPerDegree(), scale * 1.6);
-    const QPointF kept = zoomed.toWidget(lonLat);
-    QVERIFY(std::abs(kept.x() - widget.x()) < 1e-6 && std::abs(kept.y() - widget.y()) < 1e-6);
+    QCOMPARE(zoomed.pixelsPerDegree(), view.pixelsPerDegree() * 1.6);
+    QCOMPARE(zoomed.toWidget(lonLat), widget);
 }
 
 void TestMapGeometry::gridMapping_data()
@@ -122,131 +130,96 @@ void TestMapGeometry::gridMapping()
     QVERIFY(grid->box().holds(cells));
     if (ij.isNull())
         return;
-    QCOMPARE(grid->iOf(lonLat.x()), ij.x());
-    QCOMPARE(grid->jOf(lonLat.y()), ij.y());
-    QCOMPARE(Longitude::normalized(grid->lonOf(ij.x())), Longitude::normalized(lonLat.x()));
-    QCOMPARE(grid->latOf(ij.y()), lonLat.y());
-}
-
-void TestMapGeometry::circlePoints_data()
-{
-    QTest::addColumn<QPointF>("centre");
-    QTest::addColumn<double>("radiusKm");
-
-    QTest::newRow("France, 150 km") << QPointF(2.35, 48.85) << 150.0;
-    QTest::newRow("across 180") << QPointF(179.5, -17) << 400.0;
-    QTest::newRow("far north") << QPointF(-40, 82) << 600.0;
-}
-
-void TestMapGeometry::circlePoints()
-{
-    QFETCH(QPointF, centre);
-    QFETCH(double, radiusKm);
-    const QPolygonF circle = GreatCircle::circle(centre, radiusKm, 72);
-    QCOMPARE(circle.size(), 73);
-    QCOMPARE(circle.first(), circle.last());
-    for (qsizetype k = 0; k < circle.size(); ++k) {
-        const double distance = GreatCircle::distanceKm(centre, circle.at(k));
-        QVERIFY2(std::abs(distance - radiusKm) <= radiusKm * 0.001, qPrintable(QString::number(distance)));
-        // Drawn as one piece: neighbours never jump across the map.
-        if (k > 0)
-            QVERIFY(std::abs(circle.at(k).x() - circle.at(k - 1).x()) < 90);
-    }
+    QCOMPARE(QPointF(grid->iOf(lonLat.x()), grid->jOf(lonLat.y())), ij);
+    QCOMPARE(QPointF(Longitude::normalized(grid->lonOf(ij.x())), grid->latOf(ij.y())),
+             QPointF(Longitude::normalized(lonLat.x()), lonLat.y()));
 }
 
 void TestMapGeometry::antimeridian_data()
 {
-    QTest::addColumn<QPointF>("lonFromTo");
-    QTest::addColumn<QPointF>("westEast");
-    QTest::addColumn<bool>("crosses");
-    QTest::addColumn<QPointF>("inside");
-    QTest::addColumn<QPointF>("outside");
+    QTest::addColumn<Span>("span");
 
-    QTest::newRow("170 E to 170 W") << QPointF(170, -170) << QPointF(170, 190) << true << QPointF(-175, 0)
-                                    << QPointF(0, 0);
-    QTest::newRow("170 E to 179 E") << QPointF(170, 179) << QPointF(170, 179) << false << QPointF(178.5, 0)
-                                    << QPointF(-179.5, 0);
-    QTest::newRow("179 W to 178 E, nearly all round")
-        << QPointF(-179, 178) << QPointF(-179, 178) << false << QPointF(0, 0) << QPointF(179.5, 0);
-    QTest::newRow("100 E to 100 W") << QPointF(100, -100) << QPointF(100, 260) << true << QPointF(-150, 0)
-                                    << QPointF(0, 0);
-    QTest::newRow("50 E to 30 W, over the Pacific")
-        << QPointF(50, -30) << QPointF(50, 330) << true << QPointF(-160, 0) << QPointF(10, 0);
+    QTest::newRow("170 E to 170 W") << Span{{170, -170}, {170, 190}, {-175, 0}, {0, 0}, true};
+    QTest::newRow("170 E to 179 E") << Span{{170, 179}, {170, 179}, {178.5, 0}, {-179.5, 0}, false};
+    QTest::newRow("179 W to 178 E, nearly all round") << Span{{-179, 178}, {-179, 178}, {0, 0}, {179.5, 0}, false};
+    QTest::newRow("100 E to 100 W") << Span{{100, -100}, {100, 260}, {-150, 0}, {0, 0}, true};
+    QTest::newRow("50 E to 30 W, over the Pacific") << Span{{50, -30}, {50, 330}, {-160, 0}, {10, 0}, true};
     // Both ends on the 180th meridian: once round, no longitude left out.
-    QTest::newRow("180 to -180, the whole globe")
-        << QPointF(180, -180) << QPointF(180, 540) << true << QPointF(0, 0) << QPointF(0, 20);
+    QTest::newRow("180 to -180, the whole globe") << Span{{180, -180}, {180, 540}, {0, 0}, {0, 20}, true};
 }
 
 void TestMapGeometry::antimeridian()
 {
-    QFETCH(QPointF, lonFromTo);
-    QFETCH(QPointF, westEast);
-    QFETCH(QPointF, inside);
-    QFETCH(QPointF, outside);
-    const GeoBox box = GeoBox::fromLimits(lonFromTo.x(), lonFromTo.y(), 10, -10);
-    QCOMPARE(QPointF(box.west, box.east), westEast);
+    QFETCH(Span, span);
+    const GeoBox box = GeoBox::fromLimits(span.lonFromTo.x(), span.lonFromTo.y(), 10, -10);
+    QCOMPARE(QPointF(box.west, box.east), span.westEast);
     QCOMPARE(box.south, -10.0);
-    QTEST(box.crossesAntimeridian(), "crosses");
-    QVERIFY(box.contains(inside.x(), inside.y()));
-    QVERIFY(!box.contains(outside.x(), outside.y()));
+    QCOMPARE(box.crossesAntimeridian(), span.crosses);
+    QVERIFY(box.contains(span.inside.x(), span.inside.y()));
+    QVERIFY(!box.contains(span.outside.x(), span.outside.y()));
     // A box typed from corners a degree inside the domain's edges is one
     // piece inside it, whichever side of 180 each corner lies on.
-    const GeoBox typed = GeoBox::fromCorners(QPointF(Longitude::normalized(westEast.x() + 1), 5),
-                                             QPointF(Longitude::normalized(westEast.y() - 1), -5), box.centre().x());
+    const GeoBox typed = GeoBox::fromCorners(QPointF(Longitude::normalized(span.westEast.x() + 1), 5),
+                                             QPointF(Longitude::normalized(span.westEast.y() - 1), -5),
+                                             box.centre().x());
     QCOMPARE(typed.width(), box.width() - 2);
     QVERIFY(box.holds(typed));
-    QVERIFY(!box.holds(GeoBox::fromCorners(outside, inside, box.centre().x())));
+    QVERIFY(!box.holds(GeoBox::fromCorners(span.outside, span.inside, box.centre().x())));
 }
 
 void TestMapGeometry::circleCover_data()
 {
-    QTest::addColumn<QPointF>("centre");
-    QTest::addColumn<double>("radiusKm");
-    QTest::addColumn<QList<QPointF>>("covered");
-    QTest::addColumn<QList<QPointF>>("uncovered");
+    QTest::addColumn<Circle>("circle");
     QTest::addColumn<QString>("size"); // as the status line shows it
 
     const QPointF paris(2.35, 48.85);
     const QPointF antipode(-177.65, -48.85);
-    QTest::newRow("150 km around Paris") << paris << 150.0 << QList<QPointF>{paris} << QList<QPointF>{{2.35, 52}}
-                                         << "radius 150 km";
-    QTest::newRow("over the north pole") << QPointF(0, 80) << 2000.0
-                                         << QList<QPointF>{{0, 80}, {180, 89}, {90, 85}, {-120, 80}}
-                                         << QList<QPointF>{{0, 60}, {180, 60}} << "radius 2000 km";
-    QTest::newRow("over both poles") << QPointF(0, 0) << 15000.0
-                                     << QList<QPointF>{{0, 0}, {0, 89.5}, {170, -89.5}, {90, 0}, {-90, 0}}
-                                     << QList<QPointF>{{180, 0}, {-175, 10}} << "radius 15000 km";
+    QTest::newRow("150 km around Paris") << Circle{paris, 150, {paris}, {{2.35, 52}}, true} << "radius 150 km";
+    QTest::newRow("across 180") << Circle{{179.5, -17}, 400, {{-179.5, -17}}, {{175, -17}}, true} << "radius 400 km";
+    QTest::newRow("far north") << Circle{{-40, 82}, 600, {{-40, 85}}, {{-40, 75}}, true} << "radius 600 km";
+    QTest::newRow("over the north pole")
+        << Circle{{0, 80}, 2000, {{0, 80}, {180, 89}, {90, 85}, {-120, 80}}, {{0, 60}, {180, 60}}} << "radius 2000 km";
+    QTest::newRow("over both poles") << Circle{{0, 0},
+                                               15000,
+                                               {{0, 0}, {0, 89.5}, {170, -89.5}, {90, 0}, {-90, 0}},
+                                               {{180, 0}, {-175, 10}}}
+                                     << "radius 15000 km";
     // Beyond half the earth's circumference (20015 km) the circle covers the sphere.
     QTest::newRow("beyond half the circumference")
-        << paris << 25000.0 << QList<QPointF>{paris, antipode, {100, 0}} << QList<QPointF>() << "radius 25000 km";
-    QTest::newRow("an absurd radius") << paris << 1e300 << QList<QPointF>{paris, antipode} << QList<QPointF>()
-                                      << "radius 1e+300 km";
+        << Circle{paris, 25000, {paris, antipode, {100, 0}}, {}} << "radius 25000 km";
+    QTest::newRow("an absurd radius") << Circle{paris, 1e300, {paris, antipode}, {}} << "radius 1e+300 km";
 }
 
 void TestMapGeometry::circleCover()
 {
-    QFETCH(QPointF, centre);
-    QFETCH(double, radiusKm);
-    QFETCH(QList<QPointF>, covered);
-    QFETCH(QList<QPointF>, uncovered);
-    const std::optional<SubdomainShape> shape = SubdomainShape::of({MapSubdomain::Kind::Circle, centre, {}, radiusKm},
-                                                                   std::nullopt);
+    QFETCH(Circle, circle);
+    const std::optional<SubdomainShape> shape = SubdomainShape::of(
+        {MapSubdomain::Kind::Circle, circle.centre, {}, circle.radiusKm}, std::nullopt);
     QVERIFY(shape);
+    QTEST(shape->size, "size");
     // The map repeats every 360 degrees of longitude.
     const auto covers = [&shape](QPointF p) {
-        for (double shift : {-360.0, 0.0, 360.0}) {
-            const QPointF moved = p + QPointF(shift, 0);
-            if (shape->outline.containsPoint(moved, Qt::OddEvenFill)
-                && !shape->hole.containsPoint(moved, Qt::OddEvenFill))
-                return true;
-        }
-        return false;
+        return std::ranges::any_of(std::array{p - QPointF(360, 0), p, p + QPointF(360, 0)}, [&shape](QPointF at) {
+            return shape->outline.containsPoint(at, Qt::OddEvenFill) && !shape->hole.containsPoint(at, Qt::OddEvenFill);
+        });
     };
-    for (const QPointF &p : covered)
-        QVERIFY2(covers(p), qPrintable(QStringLiteral("%1, %2").arg(p.x()).arg(p.y())));
-    for (const QPointF &p : uncovered)
-        QVERIFY2(!covers(p), qPrintable(QStringLiteral("%1, %2").arg(p.x()).arg(p.y())));
-    QTEST(shape->size, "size");
+    for (const QPointF &p : circle.covered + circle.uncovered)
+        QVERIFY2(covers(p) == circle.covered.contains(p), qPrintable(QStringLiteral("%1, %2").arg(p.x()).arg(p.y())));
+
+    // The points of such a circle lie at its radius, drawn as one piece:
+    // neighbours never jump across the map.
+    if (!circle.onePiece)
+        return;
+    const QPolygonF points = GreatCircle::circle(circle.centre, circle.radiusKm, 72);
+    QCOMPARE(points.size(), 73);
+    QCOMPARE(points.first(), points.last());
+    for (qsizetype k = 0; k < points.size(); ++k) {
+        const double distance = GreatCircle::distanceKm(circle.centre, points.at(k));
+        QVERIFY2(std::abs(distance - circle.radiusKm) <= circle.radiusKm * 0.001,
+                 qPrintable(QString::number(distance)));
+        if (k > 0)
+            QVERIFY(std::abs(points.at(k).x() - points.at(k - 1).x()) < 90);
+    }
 }
 
 void TestMapGeometry::tileCells_data()
@@ -256,11 +229,9 @@ void TestMapGeometry::tileCells_data()
 
     const QByteArray head = "Region 7\r\n\r\nNo.  Tile #     I/J Ranges on Tile     I/J Ranges Selected\r\n";
     const QByteArray one = "1    3     I 41-60 J 1-20     I 45-60 J 10-20\r\n";
-    const QByteArray two = "2    4     I 61-80 J 1-20     I 61-62 J 10-20\r\n";
-    const TileCells three{"3", {41, 60, 1, 20}, {45, 60, 10, 20}};
-    const TileCells four{"4", {61, 80, 1, 20}, {61, 62, 10, 20}};
-    QTest::newRow("two tiles, then the end") << head + one + two + "\r\nEnd of tile list\r\n"
-                                             << QList<TileCells>{three, four};
+    QTest::newRow("two tiles, then the end")
+        << head + one + "2    4     I 61-80 J 1-20     I 61-62 J 10-20\r\n\r\nEnd of tile list\r\n"
+        << QList<TileCells>{{"3", {41, 60, 1, 20}, {45, 60, 10, 20}}, {"4", {61, 80, 1, 20}, {61, 62, 10, 20}}};
     QTest::newRow("more blanks") << head + "12    7   I 81-90 J 1-20  I 81-81 J 1-1  \r\n"
                                  << QList<TileCells>{{"7", {81, 90, 1, 20}, {81, 81, 1, 1}}};
     // One tile whose ranges do not read: none drawn, a partial set would mislead.
@@ -323,33 +294,25 @@ void TestMapGeometry::worldOutline()
 
 void TestMapGeometry::graticuleLabels_data()
 {
-    QTest::addColumn<QSizeF>("size");
-    QTest::addColumn<QPointF>("centre");
-    QTest::addColumn<double>("scale");
-    QTest::addColumn<double>("aspect");
+    QTest::addColumn<MapView>("view");
 
-    QTest::newRow("the world in a narrow panel") << QSizeF(410, 700) << QPointF(0, 12) << 1.1 << 0.98;
-    QTest::newRow("the world at the least scale") << QSizeF(300, 200) << QPointF(0, 0) << 0.5 << 1.0;
-    QTest::newRow("the world in a wide panel") << QSizeF(1280, 500) << QPointF(0, 12) << 3.5 << 0.98;
-    QTest::newRow("Europe") << QSizeF(640, 760) << QPointF(10, 50) << 24.0 << 0.64;
-    QTest::newRow("close by the pole") << QSizeF(500, 400) << QPointF(40, 85) << 60.0 << 0.2;
-    QTest::newRow("metres") << QSizeF(260, 200) << QPointF(-5.123, 48.456) << 20000.0 << 0.66;
+    QTest::newRow("the world in a narrow panel") << MapView({410, 700}, {0, 12}, 1.1, 0.98);
+    QTest::newRow("the world at the least scale") << MapView({300, 200}, {0, 0}, 0.5, 1.0);
+    QTest::newRow("the world in a wide panel") << MapView({1280, 500}, {0, 12}, 3.5, 0.98);
+    QTest::newRow("Europe") << MapView({640, 760}, {10, 50}, 24, 0.64);
+    QTest::newRow("close by the pole") << MapView({500, 400}, {40, 85}, 60, 0.2);
+    QTest::newRow("metres") << MapView({260, 200}, {-5.123, 48.456}, 20000, 0.66);
 }
 
 void TestMapGeometry::graticuleLabels()
 {
-    QFETCH(QSizeF, size);
-    QFETCH(QPointF, centre);
-    QFETCH(double, scale);
-    QFETCH(double, aspect);
-    const MapView view(size, centre, scale, aspect);
+    QFETCH(MapView, view);
     // Seven pixels a character, as a common font at its usual size.
-    const QList<MapLabel> labels = Graticule::labels(
+    const auto labels = Graticule::labels(
         view, [](const QString &text) { return 7.0 * text.size(); }, 15);
     QVERIFY2(labels.size() >= 2, qPrintable(QString::number(labels.size())));
-    const QRectF area(QPointF(0, 0), size);
     for (qsizetype k = 0; k < labels.size(); ++k) {
-        QVERIFY2(area.contains(labels.at(k).rect), qPrintable(labels.at(k).text));
+        QVERIFY2(QRectF(QPointF(), view.size()).contains(labels.at(k).rect), qPrintable(labels.at(k).text));
         for (qsizetype n = k + 1; n < labels.size(); ++n)
             QVERIFY2(!labels.at(k).rect.intersects(labels.at(n).rect),
                      qPrintable(labels.at(k).text + QStringLiteral(" over ") + labels.at(n).text));
@@ -372,8 +335,7 @@ void TestMapGeometry::outsideWords_data()
 void TestMapGeometry::outsideWords()
 {
     QFETCH(GeoBox, shape);
-    QFETCH(QString, words);
-    QCOMPARE(SubdomainFit::outsideText(shape, GeoBox{-5.25, 9.75, 41, 51.5}), words);
+    QTEST(SubdomainFit::outsideText(shape, GeoBox{-5.25, 9.75, 41, 51.5}), "words");
 }
 
 void TestMapGeometry::fitToDomain_data()
@@ -381,20 +343,19 @@ void TestMapGeometry::fitToDomain_data()
     QTest::addColumn<MapSubdomain>("subdomain");
     QTest::addColumn<MapSubdomain>("fitted");
     using Kind = MapSubdomain::Kind;
+    using Sub = MapSubdomain;
 
     // On domain 7 of the sample: I 1-90, J 1-80, 5.25 W to 9.75 E, 41 N to 51.5 N.
     QTest::newRow("box over the north edge")
-        << MapSubdomain{Kind::Box, {-1, 47}, {4, 60}, 0} << MapSubdomain{Kind::Box, {-1, 47}, {4, 51.5}, 0};
-    QTest::newRow("box wholly west") << MapSubdomain{Kind::Box, {-20, 44}, {-10, 46}, 0}
-                                     << MapSubdomain{Kind::Box, {-5.25, 44}, {9.75, 46}, 0};
+        << Sub{Kind::Box, {-1, 47}, {4, 60}} << Sub{Kind::Box, {-1, 47}, {4, 51.5}};
+    QTest::newRow("box wholly west") << Sub{Kind::Box, {-20, 44}, {-10, 46}} << Sub{Kind::Box, {-5.25, 44}, {9.75, 46}};
     QTest::newRow("indices past the ends")
-        << MapSubdomain{Kind::Indices, {0, 5}, {120, 95}, 0} << MapSubdomain{Kind::Indices, {1, 5}, {90, 80}, 0};
-    QTest::newRow("circle inside stays") << MapSubdomain{Kind::Circle, {2, 46}, {}, 100}
-                                         << MapSubdomain{Kind::Circle, {2, 46}, {}, 100};
+        << Sub{Kind::Indices, {0, 5}, {120, 95}} << Sub{Kind::Indices, {1, 5}, {90, 80}};
+    QTest::newRow("circle inside stays") << Sub{Kind::Circle, {2, 46}, {}, 100} << Sub{Kind::Circle, {2, 46}, {}, 100};
     // Moved south by its radius (300 km, 2.698 degrees); a radius of -1: one
     // that fits, not longer than asked.
     QTest::newRow("circle over the north edge")
-        << MapSubdomain{Kind::Circle, {2, 60}, {}, 300} << MapSubdomain{Kind::Circle, {2, 48.802}, {}, -1};
+        << Sub{Kind::Circle, {2, 60}, {}, 300} << Sub{Kind::Circle, {2, 48.802}, {}, -1};
 }
 
 void TestMapGeometry::fitToDomain()
