@@ -11,7 +11,6 @@
 #include "domain/domainentries.h"
 #include "support/referencerules.h"
 
-#include <QBuffer>
 #include <QSet>
 
 namespace {
@@ -21,9 +20,9 @@ QStringList plainEntries(const QString &country, const QString &countryDomains, 
 {
     QStringList entries;
     for (const QString &number : countryDomains.split(u',', Qt::SkipEmptyParts)) {
-        bool ok = false;
-        const int domain = number.toInt(&ok);
-        if (!ok || domain < 1 || domain > tables.DomainLines.size() || domain > tables.DomainYears.size())
+        // 0 when the number does not read.
+        const int domain = number.toInt();
+        if (domain < 1 || domain > tables.DomainLines.size() || domain > tables.DomainYears.size())
             continue;
         const QStringList items = SplitWords(tables.DomainLines.at(domain - 1));
         if (items.size() < 22)
@@ -38,13 +37,19 @@ QStringList plainEntries(const QString &country, const QString &countryDomains, 
     return entries;
 }
 
-void checkTables(const CatalogueTables &tables, int messages)
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    FUZZ_CHECK(tables.ConfigLoaded == (messages == 0));
+    static CatalogueTables tables;
+    static ConfigReader reader(tables);
+
+    const ConfigReadResult read = reader.ReadConfigText(fuzzBytes(data, size));
+    FUZZ_CHECK(tables.ConfigLoaded == read.complaints.isEmpty());
     FUZZ_CHECK(tables.DomainLines.size() <= ConfigReader::MaxSectionLines);
     FUZZ_CHECK(tables.DomainYears.size() <= ConfigReader::MaxSectionLines);
     if (!tables.ConfigLoaded)
-        return;
+        return 0;
     FUZZ_CHECK(!tables.DomainLines.isEmpty() && !tables.DomainYears.isEmpty());
     FUZZ_CHECK(tables.DomainCountries.size() == tables.DomainLines.size());
     FUZZ_CHECK(!tables.CountryNames.isEmpty());
@@ -57,34 +62,18 @@ void checkTables(const CatalogueTables &tables, int messages)
         for (const QString &item : countries.split(u','))
             items.insert(NumberText::trimBlanks(item));
     }
+    const QStringList &countries = tables.CountryNames;
     QSet<QString> names;
-    for (qsizetype k = 0; k < tables.CountryNames.size(); ++k) {
-        const QString &name = tables.CountryNames.at(k);
-        const QString trimmed = NumberText::trimBlanks(name);
+    for (qsizetype k = 0; k < countries.size(); ++k) {
+        const QString trimmed = NumberText::trimBlanks(countries.at(k));
         // Only the first name keeps its blanks.
-        FUZZ_CHECK(k == 0 || name == trimmed);
+        FUZZ_CHECK(k == 0 || countries.at(k) == trimmed);
         FUZZ_CHECK(items.contains(trimmed));
-        FUZZ_CHECK(!names.contains(trimmed));
         names.insert(trimmed);
     }
-}
+    // No name twice.
+    FUZZ_CHECK(names.size() == countries.size());
 
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
-{
-    static CatalogueTables tables;
-    static ConfigReader reader(tables);
-
-    QByteArray bytes = fuzzBytes(data, size);
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    const ConfigReadResult read = reader.ReadConfig(buffer);
-    checkTables(tables, int(read.complaints.size()));
-    if (!tables.ConfigLoaded)
-        return 0;
-
-    const QStringList &countries = tables.CountryNames;
     tables.CountryDomains = MapCountriesToDomains(countries, tables.DomainCountries);
     FUZZ_CHECK(tables.CountryDomains.size() == countries.size());
     if (countries.size() * tables.DomainCountries.size() <= 2000)

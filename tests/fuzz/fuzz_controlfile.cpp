@@ -7,18 +7,15 @@
 #include "common/numbertext.h"
 #include "run/controlfilelines.h"
 
-#include <cmath>
-#include <cstring>
+#include <algorithm>
 
 namespace {
 
 void checkPair(const QString &line, double first, double second)
 {
     const QString values = line.section(u' ', 0, 0);
-    const std::optional<double> a = NumberText::toNumber(values.section(u',', 0, 0));
-    const std::optional<double> b = NumberText::toNumber(values.section(u',', 1, 1));
-    FUZZ_CHECK(a && std::fabs(*a - first) <= std::fabs(first) * 1e-14);
-    FUZZ_CHECK(b && std::fabs(*b - second) <= std::fabs(second) * 1e-14);
+    FUZZ_CHECK(readsBack(NumberText::toNumber(values.section(u',', 0, 0)), first));
+    FUZZ_CHECK(readsBack(NumberText::toNumber(values.section(u',', 1, 1)), second));
 }
 
 } // namespace
@@ -35,9 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString texts = QString::fromLatin1(fuzzBytes(data + fixed, size - fixed));
     const QString region = texts.section(u'\n', 0, 0);
     const QString year = texts.section(u'\n', 1);
-    bool finite = true;
-    for (double &limit : limits)
-        finite = finite && std::isfinite(limit) && std::fabs(limit) < 1e300;
+    // Not a NaN, an infinity or a value too large to write plainly.
+    const bool finite = std::ranges::all_of(limits, [](double limit) { return std::fabs(limit) < 1e300; });
 
     const auto selection = static_cast<CoordinateMethod>(method & 3);
     const QStringList lines = ControlFileLines(region, year, selection, limits);
@@ -47,28 +43,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     FUZZ_CHECK(lines.size() == 12);
     FUZZ_CHECK(lines.at(3).startsWith(region) && lines.at(4).startsWith(year));
-    if (finite && !region.contains(u' ')) {
-        switch (selection) {
-        case CoordinateMethod::LatLonBox:
-            checkPair(lines.at(6), limits[3], limits[4]);
-            checkPair(lines.at(7), limits[1], limits[2]);
-            break;
-        case CoordinateMethod::Indices:
-            checkPair(lines.at(6), limits[1], limits[2]);
-            checkPair(lines.at(7), limits[3], limits[4]);
-            break;
-        case CoordinateMethod::CentreRadius:
-            checkPair(lines.at(6), limits[2], limits[1]);
-            break;
-        case CoordinateMethod::None:
-            break;
-        }
+    // Lines 7 and 8 hold the limits in pairs: the box its longitudes first,
+    // the indices their I range first; the centre its longitude, then its
+    // latitude, on line 7 alone.
+    if (finite && !region.contains(u' ') && selection == CoordinateMethod::CentreRadius) {
+        checkPair(lines.at(6), limits[2], limits[1]);
+    } else if (finite && !region.contains(u' ')) {
+        const int first = selection == CoordinateMethod::LatLonBox ? 3 : 1;
+        checkPair(lines.at(6), limits[first], limits[first + 1]);
+        checkPair(lines.at(7), limits[4 - first], limits[5 - first]);
     }
 
     const QByteArray bytes = ControlFileBytes(lines);
-    qsizetype expected = 0;
-    for (const QString &line : lines)
-        expected += line.size() + 2;
-    FUZZ_CHECK(bytes.size() == expected && bytes.endsWith("\r\n"));
+    // One byte a character, CR LF after each line.
+    FUZZ_CHECK(bytes.size() == lines.join(QLatin1String("\r\n")).size() + 2 && bytes.endsWith("\r\n"));
     return 0;
 }

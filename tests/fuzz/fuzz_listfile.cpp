@@ -13,14 +13,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString text = QString::fromLatin1(bytes);
     const ListFileContent content = ReadListFile(bytes);
 
-    if (content.outcome != ListFileContent::Outcome::TableRead)
-        FUZZ_CHECK(content.rows.isEmpty());
-    else
-        FUZZ_CHECK(text.contains(ListFileHeader));
-    for (const QString &tile : content.TileNumbers()) {
-        FUZZ_CHECK(!tile.isEmpty() && !tile.contains(u' '));
-        FUZZ_CHECK(text.contains(tile));
-    }
+    // Rows only after the header.
+    FUZZ_CHECK(content.outcome == ListFileContent::Outcome::TableRead ? text.contains(ListFileHeader)
+                                                                      : content.rows.isEmpty());
+    for (const QString &tile : content.TileNumbers())
+        FUZZ_CHECK(!tile.isEmpty() && !tile.contains(u' ') && text.contains(tile));
 
     ListFieldReader fields(text);
     for (int n = 0; n < 200 && !fields.atEnd(); ++n) {
@@ -28,10 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(text.contains(field));
         const QStringList pieces = field.split(u' ');
         const std::optional<ListFileRow> row = ListFileRowOf(field);
-        if (pieces.size() >= 6 && !pieces.at(4).isEmpty())
-            FUZZ_CHECK(row && row->tileNumber == pieces.at(4) && row->sequence == pieces.at(0));
-        else
-            FUZZ_CHECK(!row);
+        FUZZ_CHECK(row.has_value() == (pieces.size() >= 6 && !pieces.at(4).isEmpty()));
+        FUZZ_CHECK(!row || (row->tileNumber == pieces.at(4) && row->sequence == pieces.at(0)));
     }
     return 0;
 }

@@ -11,8 +11,6 @@
 #include "run/controlfilereader.h"
 #include "run/tilerequest.h"
 
-#include <cmath>
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
@@ -23,27 +21,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(!outcome.refused || (outcome.writes.isEmpty() && !outcome.hint.isEmpty()));
         for (const PastedText::Write &write : outcome.writes) {
             const std::optional<double> value = NumberText::toNumber(write.text);
-            if (write.hemisphereList.isEmpty()) {
+            // An index is a whole number, a coordinate a magnitude with at most a hemisphere letter.
+            if (write.hemisphereList.isEmpty())
                 FUZZ_CHECK(value && *value == std::trunc(*value) && std::fabs(*value) <= 32768);
-                continue;
-            }
-            FUZZ_CHECK(value && *value >= 0 && *value <= 180);
-            FUZZ_CHECK(write.letter.isEmpty()
-                       || (write.letter.size() == 1 && QStringLiteral("NSEW").contains(write.letter)));
+            else
+                FUZZ_CHECK(value && *value >= 0 && *value <= 180);
+            FUZZ_CHECK(QStringList({"", "N", "S", "E", "W"}).contains(write.letter));
         }
     }
 
     const ControlFileReading reading = ReadControlFile(bytes);
-    if (reading.request) {
-        const ControlFileRequest &r = *reading.request;
-        const QStringList lines = ControlFileLines(r.region, r.year, r.selectionMethod, r.limits);
-        FUZZ_CHECK(lines.size() == 12);
-        const ControlFileReading again = ReadControlFile(ControlFileBytes(lines));
-        FUZZ_CHECK(again.request);
-        FUZZ_CHECK(ControlFileLines(again.request->region, again.request->year, again.request->selectionMethod,
-                                    again.request->limits)
-                   == lines);
-        FUZZ_CHECK(!TileRequests::entriesFromLimits(r.selectionMethod, r.limits).isEmpty());
-    }
+    if (!reading.request)
+        return 0;
+    const auto linesOf = [](const ControlFileRequest &r) {
+        return ControlFileLines(r.region, r.year, r.selectionMethod, r.limits);
+    };
+    const QStringList lines = linesOf(*reading.request);
+    FUZZ_CHECK(lines.size() == 12);
+    const ControlFileReading again = ReadControlFile(ControlFileBytes(lines));
+    FUZZ_CHECK(again.request && linesOf(*again.request) == lines);
+    FUZZ_CHECK(!TileRequests::entriesFromLimits(reading.request->selectionMethod, reading.request->limits).isEmpty());
     return 0;
 }
