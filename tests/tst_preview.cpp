@@ -6,18 +6,6 @@
 
 #include <QSettings>
 
-namespace {
-
-void setSwitch(const char *name, int value)
-{
-    if (value > 0)
-        qputenv(name, QByteArray::number(value));
-    else
-        qunsetenv(name);
-}
-
-} // namespace
-
 // The live tile count with the stand-in engine: what the label and the map
 // show after a change, that a change ends the preview before it, that the
 // working folder and the run's controls stay as they were, and that
@@ -28,7 +16,6 @@ class TestPreview : public QObject
 
 private slots:
     void initTestCase() { QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path()); }
-    void init();
     void cleanup();
     void countAfterChange_data();
     void countAfterChange();
@@ -37,23 +24,18 @@ private slots:
     void switchedOff();
 
 private:
-    // Opens the window with the stand-in engine (or none) and France's domain 7.
+    // Opens a new window, with no recent requests, the stand-in engine (or
+    // none) and France's domain 7, in a working folder of its own.
     void open(bool engine = true);
     // Picks the indices and types the entries, the last one key by key.
-    void typeIndices(const QString &iStart, const QString &iEnd, const QString &jStart, const QString &jEnd);
+    void typeIndices(const QStringList &values);
     QString label() const { return m_shown->controls().text(QStringLiteral("TilesPreviewLabel")); }
+    QStringList engines() const { return EngineProcesses::running(m_shown->appFolder.path()); }
 
     QTemporaryDir m_settings;
     std::unique_ptr<ShownWindow> m_shown;
     std::unique_ptr<QTemporaryDir> m_work;
 };
-
-void TestPreview::init()
-{
-    QFile::remove(RecentRequests::settingsPath());
-    m_shown = std::make_unique<ShownWindow>();
-    m_work = std::make_unique<QTemporaryDir>();
-}
 
 void TestPreview::cleanup()
 {
@@ -65,6 +47,9 @@ void TestPreview::cleanup()
 
 void TestPreview::open(bool engine)
 {
+    QFile::remove(RecentRequests::settingsPath());
+    m_shown = std::make_unique<ShownWindow>();
+    m_work = std::make_unique<QTemporaryDir>();
     QVERIFY(!engine
             || QFile::copy(TestFolders::buildAppFolder() + QStringLiteral("/Quorvantix.exe"),
                            m_shown->appFolder.filePath("Quorvantix.exe")));
@@ -74,16 +59,15 @@ void TestPreview::open(bool engine)
     m_shown->pickMethod(1);
 }
 
-void TestPreview::typeIndices(const QString &iStart, const QString &iEnd, const QString &jStart, const QString &jEnd)
+void TestPreview::typeIndices(const QStringList &values)
 {
-    const ui::Controls c = m_shown->controls();
-    c.setText(QStringLiteral("TextIndexiStart"), iStart);
-    c.setText(QStringLiteral("TextIndexiEnd"), iEnd);
-    c.setText(QStringLiteral("TextIndexjStart"), jStart);
+    const QStringList names{"TextIndexiStart", "TextIndexiEnd", "TextIndexjStart"};
+    for (int i = 0; i < names.size(); ++i)
+        m_shown->controls().setText(names[i], values[i]);
     QLineEdit *last = m_shown->edit(QStringLiteral("TextIndexjEnd"));
     last->clear();
     last->setFocus();
-    QTest::keyClicks(last, jEnd);
+    QTest::keyClicks(last, values[3]);
 }
 
 void TestPreview::countAfterChange_data()
@@ -108,18 +92,14 @@ void TestPreview::countAfterChange()
     QFETCH(int, cells);
     open();
     const ui::Controls c = m_shown->controls();
-    const QStringList runControls{"TilesCountLabel", "WarningLabel"};
-    const QStringList before = c.texts(runControls);
-    typeIndices(indices[0], indices[1], indices[2], indices[3]);
-    if (shown.isEmpty()) {
-        QTest::qWait(600);
-        QCOMPARE(label(), QString());
-    } else {
-        QTRY_VERIFY2(label().startsWith(shown), qPrintable(label()));
-    }
+    const QStringList before = c.texts({"TilesCountLabel", "WarningLabel"});
+    typeIndices(indices);
+    if (shown.isEmpty())
+        QTest::qWait(600); // an empty label is no proof until a preview would have come
+    QTRY_VERIFY2(shown.isEmpty() ? label().isEmpty() : label().startsWith(shown), qPrintable(label()));
     QCOMPARE(m_shown->window->findChild<DomainMap *>()->scene().preview.size(), cells);
     QCOMPARE(QDir(m_work->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
-    QCOMPARE(c.texts(runControls), before);
+    QCOMPARE(c.texts({"TilesCountLabel", "WarningLabel"}), before);
     QCOMPARE(c.listWidget("TilesListBox")->count(), 0);
     QVERIFY(!c.widget("ShowFileButton")->isEnabled());
     QVERIFY(m_shown->pointer.changes.isEmpty());
@@ -132,24 +112,19 @@ void TestPreview::countAfterChange()
 // later request's, and no engine is left.
 void TestPreview::changeEndsPreview()
 {
-    setSwitch("QUORVANTIX_ENGINE_TEST_DELAY_MS", 900);
+    qputenv("QUORVANTIX_ENGINE_TEST_DELAY_MS", "900");
     open();
-    typeIndices("10", "40", "5", "25");
-    const QString folder = m_shown->appFolder.path();
+    typeIndices({"10", "40", "5", "25"});
 #if defined(Q_OS_LINUX) || defined(Q_OS_WIN)
-    QTRY_COMPARE(EngineProcesses::running(folder).size(), 1);
-    const QString first = EngineProcesses::running(folder).first();
+    QTRY_COMPARE(engines().size(), 1);
 #endif
+    const QString first = engines().value(0);
     QTest::keyClick(m_shown->edit(QStringLiteral("TextIndexjEnd")), Qt::Key_Backspace);
-#if defined(Q_OS_LINUX) || defined(Q_OS_WIN)
     // Gone long before its 900 ms are over.
-    QTRY_VERIFY_WITH_TIMEOUT(!EngineProcesses::running(folder).contains(first), 400);
-#endif
+    QTRY_VERIFY_WITH_TIMEOUT(!engines().contains(first), 400);
     QTest::keyClick(m_shown->edit(QStringLiteral("TextIndexjEnd")), Qt::Key_0);
     QTRY_COMPARE_WITH_TIMEOUT(label(), QStringLiteral("2 tiles"), 3000);
-#if defined(Q_OS_LINUX) || defined(Q_OS_WIN)
-    QTRY_COMPARE(EngineProcesses::running(folder), QStringList());
-#endif
+    QTRY_COMPARE(engines(), QStringList());
     QVERIFY(m_shown->controls().action(QStringLiteral("mnuLiveTileCount"))->isChecked());
 }
 
@@ -157,40 +132,39 @@ void TestPreview::switchedOff_data()
 {
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("note");
-    QTest::addColumn<bool>("remembered"); // the menu's check in the next session
 
     QTest::newRow("by the menu") << "menu"
-                                 << "" << false;
+                                 << "";
     QTest::newRow("slow engine") << "slow"
-                                 << "Live tile count is off: the engine took longer than 2 s." << true;
+                                 << "Live tile count is off: the engine took longer than 2 s.";
     QTest::newRow("no engine") << "missing"
-                               << "Live tile count is off: the Quorvantix executable is missing." << true;
+                               << "Live tile count is off: the Quorvantix executable is missing.";
 }
 
 // Off, a change runs no engine and the label keeps its note; the menu's
-// choice is remembered, the session's switching off is not.
+// choice is remembered in the next session, the session's switching off is
+// not.
 void TestPreview::switchedOff()
 {
     QFETCH(QString, how);
     QFETCH(QString, note);
-    QFETCH(bool, remembered);
-    setSwitch("QUORVANTIX_ENGINE_TEST_DELAY_MS", how == "slow" ? 4000 : 0);
+    if (how == "slow")
+        qputenv("QUORVANTIX_ENGINE_TEST_DELAY_MS", "4000");
     open(how != "missing");
     QAction *live = m_shown->controls().action(QStringLiteral("mnuLiveTileCount"));
     if (how == "menu")
         live->trigger();
-    typeIndices("10", "40", "5", "25");
+    typeIndices({"10", "40", "5", "25"});
     QTRY_COMPARE_WITH_TIMEOUT(label(), note, 4000);
     QVERIFY(!live->isChecked());
-    QTRY_COMPARE(EngineProcesses::running(m_shown->appFolder.path()), QStringList());
-    typeIndices("1", "5", "1", "5");
+    QTRY_COMPARE(engines(), QStringList());
+    typeIndices({"1", "5", "1", "5"});
     QTest::qWait(600);
     QCOMPARE(label(), note);
-    QCOMPARE(EngineProcesses::running(m_shown->appFolder.path()), QStringList());
+    QCOMPARE(engines(), QStringList());
 
-    m_shown->window.reset();
     QVERIFY(m_shown->open());
-    QCOMPARE(m_shown->controls().action(QStringLiteral("mnuLiveTileCount"))->isChecked(), remembered);
+    QCOMPARE(m_shown->controls().action(QStringLiteral("mnuLiveTileCount"))->isChecked(), how != "menu");
 }
 
 QTEST_MAIN(TestPreview)
