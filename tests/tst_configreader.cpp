@@ -49,37 +49,23 @@ void addRead(const char *name, const QByteArray &file, const Texts &messages, in
     QTest::newRow(name) << file << messages << domainLines << domainYears << caption;
 }
 
-// The rules in their plainest form, the reference for the fast readers.
-QStringList referenceLines(const QByteArray &bytes)
+// The rules in their plainest form, the reference for the fast readers: CR
+// or CR LF ends a line, LF alone is part of one, a last line needs no end.
+QStringList referenceLines(QByteArray bytes)
 {
-    QStringList lines;
-    QByteArray line;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (bytes.at(i) != '\r') {
-            line += bytes.at(i);
-            continue;
-        }
-        if (i + 1 < bytes.size() && bytes.at(i + 1) == '\n')
-            ++i;
-        lines << QString::fromLatin1(line);
-        line.clear();
-    }
-    if (!line.isEmpty())
-        lines << QString::fromLatin1(line);
+    QStringList lines = QString::fromLatin1(bytes.replace("\r\n", "\r")).split(u'\r');
+    if (lines.last().isEmpty())
+        lines.removeLast();
     return lines;
 }
 
 void referenceAddCountries(QStringList &names, const QString &countryList)
 {
     for (const QString &item : countryList.split(u',')) {
-        if (names.size() == 1 && names.first().isEmpty()) {
+        const auto same = [&](auto &name) { return NumberText::trimBlanks(name) == NumberText::trimBlanks(item); };
+        if (names == QStringList{QString()})
             names.first() = item;
-            continue;
-        }
-        bool known = false;
-        for (const QString &name : std::as_const(names))
-            known = known || NumberText::trimBlanks(name) == NumberText::trimBlanks(item);
-        if (!known)
+        else if (std::none_of(names.cbegin(), names.cend(), same))
             names << NumberText::trimBlanks(item);
     }
 }
@@ -121,8 +107,7 @@ ConfigReadResult TestConfigReader::read(const QByteArray &bytes)
     QFile::remove(m_folder.filePath("tiles.cfg"));
     if (!bytes.isNull())
         TestFolders::writeFile(m_folder.filePath("tiles.cfg"), bytes);
-    ConfigReader reader(m_tables);
-    return reader.ReadConfigFile(m_folder.path(), "tiles.cfg");
+    return ConfigReader(m_tables).ReadConfigFile(m_folder.path(), "tiles.cfg");
 }
 
 void TestConfigReader::reads_data()
@@ -220,9 +205,8 @@ void TestConfigReader::aNamedPipeIsRefusedWithoutWaiting()
     const QString path = m_folder.filePath("tiles.cfg");
     QFile::remove(path);
     QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    ConfigReader reader(m_tables);
-    const ConfigReadResult result = reader.ReadConfigFile(m_folder.path(), "tiles.cfg");
-    QCOMPARE(result.complaints, QList<CatalogueComplaint>({{CatalogueComplaint::Box::Plain, Format}}));
+    QCOMPARE(ConfigReader(m_tables).ReadConfigFile(m_folder.path(), "tiles.cfg").complaints,
+             QList<CatalogueComplaint>({{CatalogueComplaint::Box::Plain, Format}}));
 #else
     QSKIP("named pipes are a Unix thing");
 #endif
@@ -290,9 +274,7 @@ void TestConfigReader::countriesMatchTheReference()
     QFETCH(int, domains);
     QRandomGenerator random(domains);
     for (int round = 0; round < 20; ++round) {
-        QStringList domainCountries;
-        QStringList fastNames;
-        QStringList referenceNames{QString()};
+        QStringList domainCountries, fastNames, referenceNames{QString()};
         CountryNameList names(fastNames);
         for (int j = 0; j < domains; ++j) {
             QStringList items;
