@@ -29,21 +29,6 @@ private slots:
     void twoFailingFieldsDoNotAlternate();
 
 private:
-    // Shows the panel that holds the field: the index method's, the centre method's or the coordinates'.
-    void showPanelOf(const QString &f)
-    {
-        const bool index = f.startsWith(QLatin1String("TextIndex"));
-        const bool centre = f.contains(QLatin1String("EMR")) || f.contains(QLatin1String("Radius"));
-        pickMethod(index ? 1 : centre ? 2 : 0);
-    }
-    // The decimal, degrees, minutes and seconds fields of the coordinate that
-    // holds the field: "txtLatM1" belongs to txtLat1, txtLatD1, txtLatM1, txtLatS1.
-    static QStringList coordinateOf(const QString &field)
-    {
-        const QString kind = field.left(6), point = field.right(1);
-        return {kind + point, kind + u'D' + point, kind + u'M' + point, kind + u'S' + point};
-    }
-    QStringList texts(const QStringList &fields) const { return controls().texts(fields); }
     void openOnTestland();
 };
 
@@ -101,16 +86,16 @@ void TestEntryFields::keysTypedIntoEachField()
     QFETCH(QString, typed);
     QFETCH(QString, focus);
 
-    showPanelOf(field);
+    // The panel that holds the field: the index method's, the centre method's or the coordinates'.
+    const bool centre = field.contains(QLatin1String("EMR")) || field.contains(QLatin1String("Radius"));
+    pickMethod(field.startsWith(QLatin1String("TextIndex")) ? 1 : centre ? 2 : 0);
     const ui::Controls c = controls();
     c.setText(field, before);
     c.widget(field)->setFocus();
     QTest::keyClicks(c.widget(field), typed);
     QTEST(c.text(field), "after");
-    QString lists;
-    for (const char *list : {"cboLatLL1", "cboLatLL2", "cboLonLL1", "cboLonLL2", "cboEMRLAT01", "cboEMRLON01"})
-        lists += c.text(QLatin1String(list));
-    QTEST(lists, "hemispheres");
+    QTEST(c.texts({"cboLatLL1", "cboLatLL2", "cboLonLL1", "cboLonLL2", "cboEMRLAT01", "cboEMRLON01"}).join(QString()),
+          "hemispheres");
     // The move waits until the key is handled.
     QCOMPARE(QApplication::focusWidget(), c.widget(field));
     QCoreApplication::processEvents();
@@ -190,17 +175,20 @@ void TestEntryFields::enteredNumbersRewriteTheCoordinate()
     QFETCH(QStringList, written);
     QFETCH(QString, typed);
 
-    const QStringList coordinate = coordinateOf(field);
+    // The decimal, degrees, minutes and seconds fields of the coordinate that
+    // holds the field: "txtLatM1" belongs to txtLat1, txtLatD1, txtLatM1, txtLatS1.
+    const QString kind = field.left(6), point = field.right(1);
+    const QStringList coordinate{kind + point, kind + u'D' + point, kind + u'M' + point, kind + u'S' + point};
     edit(field)->clear();
     for (int i = 0; i < written.size(); ++i)
         edit(coordinate.at(i))->setText(written.at(i));
     typeAndLeave(field, typed);
-    QTEST(texts(coordinate), "after");
+    QTEST(controls().texts(coordinate), "after");
 }
 
 void TestEntryFields::onlyTheUserLeavingAFieldCounts()
 {
-    const QStringList coordinate = coordinateOf(QStringLiteral("txtLatM1"));
+    const QStringList coordinate{"txtLat1", "txtLatD1", "txtLatM1", "txtLatS1"};
     edit(QStringLiteral("txtLatM1"))->setText(QStringLiteral("75"));
     edit(QStringLiteral("txtLatM1"))->setFocus();
 
@@ -213,13 +201,12 @@ void TestEntryFields::onlyTheUserLeavingAFieldCounts()
     other.show();
     other.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&other));
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    takeBackActivation();
     QTRY_COMPARE(QApplication::focusWidget(), edit(QStringLiteral("txtLatM1")));
-    QCOMPARE(texts(coordinate), (QStringList{"", "45", "75", "0.00"}));
+    QCOMPARE(controls().texts(coordinate), (QStringList{"", "45", "75", "0.00"}));
 
     QTest::mouseClick(edit(QStringLiteral("txtLat2")), Qt::LeftButton);
-    QCOMPARE(texts(coordinate), (QStringList{"45.983333", "45", "59", "0.00"}));
+    QCOMPARE(controls().texts(coordinate), (QStringList{"45.983333", "45", "59", "0.00"}));
 }
 
 void TestEntryFields::openOnTestland()
@@ -291,8 +278,7 @@ void TestEntryFields::twoFailingFieldsDoNotAlternate()
         box.hide();
     };
     typeAndLeave(iStart->objectName(), QString());
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    takeBackActivation();
     QTRY_COMPARE(QApplication::focusWidget(), iStart);
     QCOMPARE(messages.shown.size(), 1);
 
