@@ -49,35 +49,32 @@ void TestEngine::requests_data()
     QTest::addColumn<QStringList>("tiles");
     QTest::addColumn<QByteArray>("error"); // the reason in the error list file; none when served
 
-    const auto served = [](const char *name, const QByteArray &control, const QStringList &tiles) {
-        QTest::newRow(name) << control << tiles << QByteArray();
-    };
-    served("indices over four tiles", request(Indices, {0, 10, 40, 5, 25}), {"1", "2", "6", "7"});
-    served("indices in the last, narrow column", request(Indices, {0, 85, 90, 61, 80}), {"20"});
+    // Served when no error is given.
+    const auto row = [](const char *name, const QByteArray &control, const QStringList &tiles,
+                        const QByteArray &error = QByteArray()) { QTest::newRow(name) << control << tiles << error; };
+    row("indices over four tiles", request(Indices, {0, 10, 40, 5, 25}), {"1", "2", "6", "7"});
+    row("indices in the last, narrow column", request(Indices, {0, 85, 90, 61, 80}), {"20"});
     // Longitude 0 to 1 gives I 32.2 to 38.1, latitude 45 to 46 gives J 31.1 to 38.6.
-    served("box inside one tile", request(LatLonBox, {0, 45, 46, 0, 1}), {"7"});
+    row("box inside one tile", request(LatLonBox, {0, 45, 46, 0, 1}), {"7"});
     // 50 km around 2 E 46 N: I 40.2 to 47.9, J 35.2 to 42.
-    served("centre and radius across four tiles", request(CentreRadius, {0, 46, 2, 50, 0}), {"7", "8", "12", "13"});
-    served("circle cut back at the domain corner", request(CentreRadius, {0, 41, -5.25, 300, 0}), {"1", "2", "6", "7"});
+    row("centre and radius across four tiles", request(CentreRadius, {0, 46, 2, 50, 0}), {"7", "8", "12", "13"});
+    row("circle cut back at the domain corner", request(CentreRadius, {0, 41, -5.25, 300, 0}), {"1", "2", "6", "7"});
 
     const QByteArray indices = request(Indices, {0, 10, 40, 5, 25});
-    const auto refused = [](const char *name, const QByteArray &control, const QByteArray &error) {
-        QTest::newRow(name) << control << QStringList() << error;
-    };
-    refused("no control file", QByteArray(), "the control file quorvantix.inp cannot be opened");
-    refused("only five lines", indices.left(indices.indexOf("1       ! Method")),
-            "the control file holds 5 lines instead of 12");
-    refused("list file in a folder", replaced(indices, 2, "sub/list.lst"), "line 2 of the control file");
-    refused("unknown region", replaced(indices, 4, "999"), "region 999 is not in the catalogue");
-    refused("year not offered", request(Indices, {0, 10, 40, 5, 25}, "1999"), "region 7 has no data for the year 1999");
-    refused("method 4", replaced(indices, 6, "4"), "line 6 of the control file");
-    refused("index not whole", replaced(indices, 7, "10.5,40"), "grid indices must be whole numbers");
-    refused("index beyond the grid", request(Indices, {0, 10, 91, 5, 25}), "the I/J range 10-91 / 5-25 lies outside");
-    refused("box west of the domain", request(LatLonBox, {0, 42, 44, -6, 0}), "the box from longitude -6 to 0");
-    refused("centre outside", request(CentreRadius, {0, 30, 2, 50, 0}),
-            "the centre at longitude 2, latitude 30 lies outside");
-    refused("radius zero", request(CentreRadius, {0, 46, 2, 0, 0}), "the radius must be more than 0 km");
-    refused("batch flag 2", replaced(indices, 9, "2"), "lines 9, 11 and 12 of the control file");
+    row("no control file", QByteArray(), {}, "the control file quorvantix.inp cannot be opened");
+    row("only five lines", indices.left(indices.indexOf("1       ! Method")), {},
+        "the control file holds 5 lines instead of 12");
+    row("list file in a folder", replaced(indices, 2, "sub/list.lst"), {}, "line 2 of the control file");
+    row("unknown region", replaced(indices, 4, "999"), {}, "region 999 is not in the catalogue");
+    row("year not offered", request(Indices, {0, 10, 40, 5, 25}, "1999"), {}, "region 7 has no data for the year 1999");
+    row("method 4", replaced(indices, 6, "4"), {}, "line 6 of the control file");
+    row("index not whole", replaced(indices, 7, "10.5,40"), {}, "grid indices must be whole numbers");
+    row("index beyond the grid", request(Indices, {0, 10, 91, 5, 25}), {}, "the I/J range 10-91 / 5-25 lies outside");
+    row("box west of the domain", request(LatLonBox, {0, 42, 44, -6, 0}), {}, "the box from longitude -6 to 0");
+    row("centre outside", request(CentreRadius, {0, 30, 2, 50, 0}), {},
+        "the centre at longitude 2, latitude 30 lies outside");
+    row("radius zero", request(CentreRadius, {0, 46, 2, 0, 0}), {}, "the radius must be more than 0 km");
+    row("batch flag 2", replaced(indices, 9, "2"), {}, "lines 9, 11 and 12 of the control file");
 }
 
 // The control file (none when null) in a new working folder, the engine run
@@ -119,33 +116,29 @@ void TestEngine::listFiles_data()
     QTest::addColumn<QStringList>("tiles");
 
     const QString header = QStringLiteral("No.  Tile #     I/J Ranges on Tile     I/J Ranges Selected");
-    const auto table = [](const char *name, const QStringList &lines, const QStringList &tiles) {
-        QTest::newRow(name) << TestFolders::crlf(lines) << Outcome::TableRead << tiles;
+    const auto row = [](const char *name, const QStringList &lines, const QStringList &tiles,
+                        Outcome outcome = Outcome::TableRead) {
+        QTest::newRow(name) << TestFolders::crlf(lines) << outcome << tiles;
     };
-    const auto noTable = [](const char *name, const QStringList &lines, Outcome outcome) {
-        QTest::newRow(name) << TestFolders::crlf(lines) << outcome << QStringList();
-    };
-    table("header after free text; an empty line ends the table",
-          {"Region 7, 2005", "", header, "1    345     1- 40", "2    12     x", "", "3    7     y"}, {"345", "12"});
-    noTable("eRRoR after a comma", {"Run, TeRRoR", header, "1    5     a"}, Outcome::ErrorReported);
-    table("error after the header is table text", {header, "1    5     error"}, {"5"});
-    noTable("no header", {"nothing", "to see"}, Outcome::NoHeader);
-    noTable("empty file", {}, Outcome::NoHeader);
-    noTable("header in other case", {header.toUpper(), "1    5     a"}, Outcome::NoHeader);
-    noTable("header with a trailing blank", {header + ' ', "1    5     a"}, Outcome::NoHeader);
-    table("quoted header", {'"' + header + '"', "1    5     a"}, {"5"});
-    table("header followed by an empty line", {header, "", "1    5     a"}, {});
-    table("three, four and five blanks", {header, "1   31     a", "2    42     b", "3     53     c"}, {"42"});
-    table("eleven pieces, then ranges after a comma", {header, "  1    345     1- 40,   1- 40  1 -40"}, {"345"});
-    table("a field after a comma adds a tile", {header, "1    5     a,2    6     b"}, {"5", "6"});
-    table("tile number as the last piece", {header, "1    5", "2    6 ", "3    7     x"}, {"6", "7"});
-    table("a blank line ends the table", {header, "1    5     a", "   ", "2    6     b"}, {"5"});
-    table("quoted field keeps its comma", {header, "\"1    5,    6     a\""}, {"5,"});
-    table("text after a closing quote is dropped", {header, "\"1    5     a\"2    6     b,3    7     c"}, {"5", "7"});
-    table("a quote runs across lines", {header, "\"1    5     a", "", "\",2    6     b"}, {"5", "6"});
-    table("an unclosed quote runs to the end", {header, "\"1    5     a,2    6     b"}, {"5"});
+    row("header after free text; an empty line ends the table",
+        {"Region 7, 2005", "", header, "1    345     1- 40", "2    12     x", "", "3    7     y"}, {"345", "12"});
+    row("eRRoR after a comma", {"Run, TeRRoR", header, "1    5     a"}, {}, Outcome::ErrorReported);
+    row("error after the header is table text", {header, "1    5     error"}, {"5"});
+    row("empty file", {}, {}, Outcome::NoHeader);
+    row("header in other case", {header.toUpper(), "1    5     a"}, {}, Outcome::NoHeader);
+    row("header with a trailing blank", {header + ' ', "1    5     a"}, {}, Outcome::NoHeader);
+    row("quoted header", {'"' + header + '"', "1    5     a"}, {"5"});
+    row("three, four and five blanks", {header, "1   31     a", "2    42     b", "3     53     c"}, {"42"});
+    row("eleven pieces, then ranges after a comma", {header, "  1    345     1- 40,   1- 40  1 -40"}, {"345"});
+    row("a field after a comma adds a tile", {header, "1    5     a,2    6     b"}, {"5", "6"});
+    row("tile number as the last piece", {header, "1    5", "2    6 ", "3    7     x"}, {"6", "7"});
+    row("a blank line ends the table", {header, "1    5     a", "   ", "2    6     b"}, {"5"});
+    row("quoted field keeps its comma", {header, "\"1    5,    6     a\""}, {"5,"});
+    row("text after a closing quote is dropped", {header, "\"1    5     a\"2    6     b,3    7     c"}, {"5", "7"});
+    row("a quote runs across lines", {header, "\"1    5     a", "", "\",2    6     b"}, {"5", "6"});
+    row("an unclosed quote runs to the end", {header, "\"1    5     a,2    6     b"}, {"5"});
     // Single-byte text: every byte is one character.
-    table("tile numbers spelt as written", {header, QStringLiteral("1    0\u00e9     a")}, {QStringLiteral("0\u00e9")});
+    row("tile numbers spelt as written", {header, QStringLiteral("1    0\u00e9     a")}, {QStringLiteral("0\u00e9")});
     QTest::newRow("table ends at the end of the file")
         << (header + "\r\n1    4     a\r\n2    8     b").toLatin1() << Outcome::TableRead << QStringList{"4", "8"};
     QTest::newRow("LF and CR alone end lines") << (header + "\n1    4     a\r2    8     b\n\n3    9     c").toLatin1()
