@@ -13,7 +13,6 @@
 #include <QSettings>
 #include <QTimer>
 
-#include <atomic>
 #include <thread>
 
 #ifdef Q_OS_UNIX
@@ -33,10 +32,9 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
-    void copyRequest();
     void recentRequestAfterRestart_data();
     void recentRequestAfterRestart();
-    void openAndSaveRequest();
+    void saveOpenAndCopyRequest();
     void oddFiles_data();
     void oddFiles();
 
@@ -54,13 +52,9 @@ private:
     std::unique_ptr<QTemporaryDir> m_work;
 };
 
-namespace {
-
 const Entries Box = entries(
     "txtLat1=45;cboLatLL1=N;txtLon1=1.5;cboLonLL1=W;txtLat2=47.25;cboLatLL2=N;txtLon2=3;cboLonLL2=E");
 const Entries Centre = entries("txtEMRLAT01=46.5;txtEMRLON01=2;txtRadius1=50");
-
-} // namespace
 
 void TestRequestMenu::initTestCase()
 {
@@ -149,27 +143,6 @@ QMenu *TestRequestMenu::recentMenu() const
     return menu;
 }
 
-void TestRequestMenu::copyRequest()
-{
-    enter(1, Box);
-    QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-    const QString copied = QApplication::clipboard()->text();
-    // The words, then the very control file a run writes, with LF line ends.
-    QCOMPARE(copied, "Country: France\n"
-                     "Domain 7, year 2001, resolution 12 km\n"
-                     "Method: Geodetic (Latitude/Longitude)\n"
-                     "Start: 45 N, 1.5 W\n"
-                     "End: 47.25 N, 3 E\n\n"
-                         + QString::fromLatin1(run()).remove(u'\r'));
-    QVERIFY(copied.contains("\n-1.5,3       ! Beg/End I"));
-    // Refused as a run would refuse it, and nothing copied.
-    QApplication::clipboard()->clear();
-    controls().setText("txtLon2", QString());
-    trigger("mnuCopyRequest");
-    QCOMPARE(messages.texts(), QStringList{"Please provide all the requested latitudes/longitudes."});
-    QCOMPARE(QApplication::clipboard()->text(), QString());
-}
-
 void TestRequestMenu::recentRequestAfterRestart_data()
 {
     QTest::addColumn<int>("method");
@@ -186,7 +159,6 @@ void TestRequestMenu::recentRequestAfterRestart()
 
     enter(method, entries);
     const QByteArray written = run();
-    QVERIFY(controls().listWidget("TilesListBox")->count() > 0);
     const QStringList shown = snapshot();
     // A domain that a later catalogue dropped is offered disabled.
     RecentRequests::remember(*RecentRequests::openSettings(),
@@ -208,69 +180,46 @@ void TestRequestMenu::recentRequestAfterRestart()
     QCOMPARE(messages.texts(), QStringList());
 }
 
-void TestRequestMenu::openAndSaveRequest()
+// Copy request, then Save request as: the file saved is the one a run writes
+// and the one copied; opened in a new window, the request runs as it was.
+void TestRequestMenu::saveOpenAndCopyRequest()
 {
     const QString saved = m_work->filePath("saved request.inp");
-    enter(3, Centre);
+    enter(1, Box);
+    QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const QString copied = QApplication::clipboard()->text();
     triggerWithFile("mnuSaveRequestAs", saved);
     QVERIFY(!QFile::exists("quorvantix.inp"));
     const QByteArray bytes = TestFolders::readFile(saved);
     QCOMPARE(run(), bytes);
+    QVERIFY(bytes.contains("\r\n-1.5,3       ! Beg/End I"));
+    // The words, then the very control file, with LF line ends.
+    QCOMPARE(copied, "Country: France\n"
+                     "Domain 7, year 2001, resolution 12 km\n"
+                     "Method: Geodetic (Latitude/Longitude)\n"
+                     "Start: 45 N, 1.5 W\n"
+                     "End: 47.25 N, 3 E\n\n"
+                         + QString::fromLatin1(bytes).remove(u'\r'));
 
     QVERIFY(open());
     triggerWithFile("mnuOpenRequest", saved);
-    QCOMPARE(controls().text("cboChoice1"), "Center (Latitude/Longitude) with radius:");
-    QCOMPARE(controls().text("txtEMRLAT01"), "46.5");
     QCOMPARE(run(), bytes);
+    // Refused as a run would refuse it, and nothing copied.
+    QApplication::clipboard()->clear();
+    controls().setText("txtLon2", QString());
+    trigger("mnuCopyRequest");
+    QCOMPARE(messages.texts(), QStringList{"Please provide all the requested latitudes/longitudes."});
+    QCOMPARE(QApplication::clipboard()->text(), QString());
 }
 
 #ifdef Q_OS_UNIX
-namespace {
-
-// Opens the writing end of a named pipe after three seconds and closes it, so
-// that a read waiting on the pipe ends with nothing rather than for ever.
-class PipeRelease
-{
-public:
-    explicit PipeRelease(const QString &path)
-        : m_thread([this, name = QFile::encodeName(path)] {
-            for (int waited = 0; !m_done && waited < 3000; waited += 10)
-                std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            while (!m_done) {
-                const int end = ::open(name.constData(), O_WRONLY | O_NONBLOCK);
-                if (end >= 0)
-                    ::close(end);
-                std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            }
-        })
-    {
-    }
-    ~PipeRelease()
-    {
-        m_done = true;
-        m_thread.join();
-    }
-
-private:
-    std::atomic<bool> m_done = false;
-    std::thread m_thread;
-};
-
 // A device of its own (the null device's numbers) when the system allows,
 // otherwise the null device itself, which only an administrator could replace.
-QString deviceIn(const QDir &folder)
+static QString deviceIn(const QDir &folder)
 {
     const QString own = folder.filePath("device");
     return ::mknod(QFile::encodeName(own).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0 ? own : "/dev/null";
 }
-
-bool isDevice(const QString &path)
-{
-    struct stat info;
-    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISCHR(info.st_mode);
-}
-
-} // namespace
 
 void TestRequestMenu::oddFiles_data()
 {
@@ -278,32 +227,26 @@ void TestRequestMenu::oddFiles_data()
     QTest::addColumn<QString>("odd");     // what stands at the path
     QTest::addColumn<QString>("message"); // the one message, "%1" the path; empty: none
 
+    const auto row = [](const char *tag, const char *act, const char *odd, const QString &message) {
+        QTest::newRow(tag) << QString(act) << QString(odd) << message;
+    };
     const QString unreadable = QStringLiteral("Unable to read the file %1: ");
     const QString unwritable = QStringLiteral("Unable to write the control file %1: ");
     const QString settings = QStringLiteral("The settings file %1 cannot be used: Is a named pipe, not a file.");
-    QTest::newRow("request is a named pipe") << "open"
-                                             << "pipe" << unreadable + "Is a named pipe, not a file";
-    QTest::newRow("request over 1 MB") << "open"
-                                       << "large" << unreadable + "Is larger than 1 MB";
+    row("request is a named pipe", "open", "pipe", unreadable + "Is a named pipe, not a file");
+    row("request over 1 MB", "open", "large", unreadable + "Is larger than 1 MB");
     // The line quoted in part, its NULs as blanks: a box of a few lines.
-    QTest::newRow("request of NULs") << "open"
-                                     << "nuls"
-                                     << "The file %1 is not a control file of this program.\n\nLine 1 does not "
-                                        "read: it should read \"Select a range for decode packed MM5 tiles\".\n\""
-                                            + QString(80, u' ') + "...\"";
-    QTest::newRow("request with a long comment") << "open"
-                                                 << "long comment" << QString();
-    QTest::newRow("settings file is a named pipe, menu") << "recent"
-                                                         << "settings pipe" << settings;
-    QTest::newRow("settings file is a named pipe, run") << "run"
-                                                        << "settings pipe" << settings;
+    row("request of NULs", "open", "nuls",
+        "The file %1 is not a control file of this program.\n\nLine 1 does not read: it should read \"Select a "
+        "range for decode packed MM5 tiles\".\n\""
+            + QString(80, u' ') + "...\"");
+    row("request with a long comment", "open", "long comment", {});
+    row("settings file is a named pipe, menu", "recent", "settings pipe", settings);
+    row("settings file is a named pipe, run", "run", "settings pipe", settings);
     // Only the one entry present is read, not two billion.
-    QTest::newRow("huge stored count") << "recent"
-                                       << "settings, huge count" << QString();
-    QTest::newRow("save onto a named pipe") << "save"
-                                            << "pipe" << unwritable + "Is a named pipe, not a file";
-    QTest::newRow("save onto a link to a device") << "save"
-                                                  << "device link" << unwritable + "Is a device, not a file";
+    row("huge stored count", "recent", "settings, huge count", {});
+    row("save onto a named pipe", "save", "pipe", unwritable + "Is a named pipe, not a file");
+    row("save onto a link to a device", "save", "device link", unwritable + "Is a device, not a file");
 }
 
 // Each ends at once with its one message, and what stood at the path is still there.
@@ -314,7 +257,7 @@ void TestRequestMenu::oddFiles()
     QFETCH(QString, message);
 
     const QDir work(m_work->path());
-    QString path = odd.startsWith("settings") ? RecentRequests::settingsPath() : work.filePath("odd.inp");
+    const QString path = odd.startsWith("settings") ? RecentRequests::settingsPath() : work.filePath("odd.inp");
     QVERIFY(QDir().mkpath(QFileInfo(path).path()));
     if (odd.endsWith("pipe")) {
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
@@ -332,30 +275,38 @@ void TestRequestMenu::oddFiles()
     } else if (odd == "device link") {
         QVERIFY(QFile::link(deviceIn(work), path));
     }
-    const PipeRelease release(path);
+    // Opens the writing end of a named pipe after three seconds and closes it, so
+    // that a read waiting on the pipe ends with nothing rather than for ever.
+    const std::jthread release([name = QFile::encodeName(path)](std::stop_token stop) {
+        for (int waited = 0; !stop.stop_requested(); waited += 10) {
+            const int end = waited < 3000 ? -1 : ::open(name.constData(), O_WRONLY | O_NONBLOCK);
+            if (end >= 0)
+                ::close(end);
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    });
 
     enter(3, Centre);
     const QStringList before = snapshot();
     messages.clear();
     QElapsedTimer elapsed;
     elapsed.start();
-    QStringList shown;
-    if (act == "open" || act == "save") {
-        triggerWithFile(act == "open" ? "mnuOpenRequest" : "mnuSaveRequestAs", path);
-        shown = messages.texts();
-    } else if (act == "run") {
-        QVERIFY(!run().isEmpty());
+    QStringList tip; // of the menu's one entry when disabled
+    if (act == "run") {
+        run();
         QVERIFY(controls().listWidget("TilesListBox")->count() > 0);
-        shown = messages.texts();
-    } else {
+    } else if (act == "recent") {
         const QList<QAction *> offered = recentMenu()->actions();
         QCOMPARE(offered.size(), 1);
         QVERIFY2(offered.first()->isEnabled() == message.isEmpty(), qPrintable(offered.first()->text()));
         if (!message.isEmpty())
-            shown << offered.first()->toolTip();
+            tip << offered.first()->toolTip();
+    } else {
+        triggerWithFile(act == "open" ? "mnuOpenRequest" : "mnuSaveRequestAs", path);
     }
     QVERIFY2(elapsed.elapsed() < 2000, qPrintable(QString::number(elapsed.elapsed())));
-    QCOMPARE(shown, message.isEmpty() ? QStringList() : QStringList{message.arg(QDir::toNativeSeparators(path))});
+    QCOMPARE(messages.texts() + tip,
+             message.isEmpty() ? QStringList() : QStringList{message.arg(QDir::toNativeSeparators(path))});
 
     if (odd == "long comment") {
         QCOMPARE(controls().text("txtEMRLAT01"), "47.25");
@@ -363,12 +314,9 @@ void TestRequestMenu::oddFiles()
     } else if (act != "run") {
         QCOMPARE(snapshot(), before);
     }
-    QFileInfo info(path);
-    if (odd.endsWith("pipe"))
-        QVERIFY(!info.isFile() && info.exists());
-    if (odd == "device link")
-        QVERIFY(isDevice(path));
-    QFile::remove(path);
+    // The pipe, or the link to the device, is still there: no file in its place.
+    if (odd.endsWith("pipe") || odd == "device link")
+        QVERIFY(QFileInfo::exists(path) && !QFileInfo(path).isFile());
 }
 #else
 void TestRequestMenu::oddFiles_data() { }
