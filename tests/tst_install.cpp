@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/shownwindow.h"
 
-#include <QAction>
 #include <QStandardPaths>
 
 // Installs the build into a temporary prefix, as a package would, and runs
@@ -30,12 +29,11 @@ void TestInstall::initTestCase()
     if (cmake.isEmpty())
         QSKIP("cmake is not on the PATH");
     // The application folder of the build is <build>/bin.
-    const QString build = QFileInfo(TestFolders::buildAppFolder() + QStringLiteral("/..")).canonicalFilePath();
     QProcess install;
     install.setProcessChannelMode(QProcess::MergedChannels);
-    install.start(cmake, {QStringLiteral("--install"), build, QStringLiteral("--prefix"), m_prefix.path()});
-    QVERIFY(install.waitForFinished(180000));
-    QVERIFY2(install.exitCode() == 0, install.readAll().constData());
+    install.start(cmake, {QStringLiteral("--install"), TestFolders::buildAppFolder() + QStringLiteral("/.."),
+                          QStringLiteral("--prefix"), m_prefix.path()});
+    QVERIFY2(install.waitForFinished(180000) && install.exitCode() == 0, install.readAll().constData());
 }
 
 void TestInstall::launcherStartsTheInstalledGuiOffscreen()
@@ -69,22 +67,21 @@ void TestInstall::installedFolderServesATileRunFromOutside()
     QTemporaryDir work;
     const QString saved = QDir::currentPath();
     QVERIFY(QDir::setCurrent(work.path()));
-    RecordingMessages messages;
-    RecordingPointer pointer;
-    RecordingShell shell;
-    frmMain window({&messages, &pointer, &shell}, m_prefix.filePath(QStringLiteral("lib/quorvantix")));
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const ui::Controls c = ui::Controls(&window);
-    c.action(QStringLiteral("mnuManual"))->trigger();
-    UserClicks::pickComboText(c.comboBox(QStringLiteral("CountriesListBox")), QStringLiteral("France"));
-    UserClicks::pickListRow(c.listWidget(QStringLiteral("DomainsAvailableBox")), 0);
-    QTest::mouseClick(c.button(QStringLiteral("cmdShow")), Qt::LeftButton);
+    // The recorders and picks of the window fixture, on a window of the installed folder.
+    ShownWindow shown;
+    shown.window = std::make_unique<frmMain>(ui::Services{&shown.messages, &shown.pointer, &shown.shell},
+                                             m_prefix.filePath(QStringLiteral("lib/quorvantix")));
+    shown.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(shown.window.get()));
+    shown.controls().action(QStringLiteral("mnuManual"))->trigger();
+    shown.pickCountry(QStringLiteral("France"));
+    shown.pickEntry(0);
+    QTest::mouseClick(shown.controls().button(QStringLiteral("cmdShow")), Qt::LeftButton);
     QDir::setCurrent(saved);
 
-    QCOMPARE(messages.texts(), QStringList());
-    QCOMPARE(shell.documents, QStringList{appFile(QStringLiteral("Quorvantix help.pdf"))});
-    QVERIFY(!c.items(QStringLiteral("TilesListBox")).isEmpty());
+    QCOMPARE(shown.messages.texts(), QStringList());
+    QCOMPARE(shown.shell.documents, QStringList{appFile(QStringLiteral("Quorvantix help.pdf"))});
+    QVERIFY(!shown.controls().items(QStringLiteral("TilesListBox")).isEmpty());
     for (const char *name : {"quorvantix.inp", "quorvantix.lst", "quorvantix.dat", "mvtiles.bat"}) {
         QVERIFY2(QFileInfo::exists(work.filePath(QLatin1String(name))), name);
         QVERIFY2(!QFileInfo::exists(appFile(QLatin1String(name))), name);

@@ -10,7 +10,6 @@
 #include <QNetworkProxy>
 #include <QProgressBar>
 #include <QProgressDialog>
-#include <QPushButton>
 #include <QScrollArea>
 
 using namespace std::chrono_literals;
@@ -35,37 +34,7 @@ QByteArray dated(const QByteArray &date)
     return sample()
         .replace("Catalogue date: 20110419", "Catalogue date: " + date)
         .replace("\r\n  number", "\r\nnumber")
-        .replace("(sample,", "(Qu\xE9"
-                             "bec sample,");
-}
-
-// The newer catalogue without the lines between two lines that start with
-// the given texts (both kept).
-QByteArray newerWithout(const QByteArray &after, const QByteArray &before)
-{
-    QByteArray text = dated("20110420");
-    const qsizetype from = text.indexOf("\r\n", text.indexOf("\r\n" + after) + 2) + 2;
-    const qsizetype to = text.indexOf("\r\n" + before, from) + 2;
-    return text.remove(from, to - from);
-}
-
-// A cursor file: an icon file of type 2 whose directory entry holds the hot
-// spot (x, y) where an icon's holds its colour planes and depth.
-QByteArray cursorFile(int x, int y)
-{
-    QImage image(32, 32, QImage::Format_ARGB32);
-    image.fill(Qt::red);
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "ICO"))
-        return {};
-    QByteArray bytes = buffer.data();
-    bytes[2] = 2;
-    bytes[10] = char(x);
-    bytes[11] = 0;
-    bytes[12] = char(y);
-    bytes[13] = 0;
-    return bytes;
+        .replace("(sample,", "(Qu\351bec sample,");
 }
 
 // One check for an update: how the server answers, what the user says, and
@@ -103,11 +72,6 @@ private slots:
     void update();
 
 private:
-    // Clicks the control's link (its "Label1", not the window's label of that
-    // name); the hourglass stands over it for the whole check.
-    void clickLabel();
-    QStringList domainsOfFrance();
-
     LoopbackHttpServer m_server;
     QString m_refusing;
     ShownWindow m_shown;
@@ -128,7 +92,7 @@ void TestUpdateCheck::linkCursor_data()
     const bool system = QFileInfo::exists(QStringLiteral("C:/Windows/Cursors/harrow.cur"));
     QTest::newRow("cursor file") << "cursor.cur" << QPoint(3, 5);
     QTest::newRow("no such file") << "missing.cur" << QPoint(-1, -1);
-    QTest::newRow("not a cursor") << "tiles.cfg" << QPoint(-1, -1);
+    QTest::newRow("not a cursor") << TestFolders::sampleCatalogue() << QPoint(-1, -1);
     QTest::newRow("the system's") << "system" << (system ? QPoint(-2, -2) : QPoint(-1, -1));
 }
 
@@ -138,72 +102,53 @@ void TestUpdateCheck::linkCursor()
 {
     QFETCH(QString, file);
     QFETCH(QPoint, hotSpot);
-#ifndef Q_OS_WIN
-    if (file == "system")
-        QSKIP("Only Windows has a system cursor file for links.");
-#endif
     QVERIFY(m_shown.open());
     auto *control = qobject_cast<DownloadsControl *>(m_shown.controls().widget(QStringLiteral("DownloadsControl1")));
     QVERIFY(control);
     auto *label = ui::Controls(control).get<QLabel>(QStringLiteral("Label1"));
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(Qt::red);
+    QByteArray cursor;
+    QBuffer buffer(&cursor);
+    QVERIFY(image.save(&buffer, "ICO"));
+    // A cursor file is an icon file of type 2 whose directory entry holds the
+    // hot spot, (3, 5) here, where an icon's holds its colour planes and depth.
+    cursor.replace(2, 1, "\2").replace(10, 4, QByteArray("\3\0\5\0", 4));
     QTemporaryDir folder;
-    TestFolders::writeFile(folder.filePath("cursor.cur"), cursorFile(3, 5));
-    TestFolders::writeFile(folder.filePath("tiles.cfg"), sample());
+    TestFolders::writeFile(folder.filePath("cursor.cur"), cursor);
     if (file != "system")
-        control->setCursorFile(folder.filePath(file));
+        control->setCursorFile(QDir(folder.path()).filePath(file));
     QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
 
     // The pointer reaches the label where the form's column shows it.
     m_shown.controls().get<QScrollArea>(QStringLiteral("FormScrollArea"))->ensureWidgetVisible(label);
     QTest::mouseMove(label, QPoint(2, 2));
     QTest::mouseMove(label, QPoint(4, 3));
-    if (hotSpot.x() == -1) {
-        QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
-    } else {
-        QCOMPARE(label->cursor().shape(), Qt::BitmapCursor);
-        if (hotSpot.x() >= 0)
-            QCOMPARE(label->cursor().hotSpot(), hotSpot);
-    }
-}
-
-void TestUpdateCheck::clickLabel()
-{
-    auto *label = ui::Controls(m_shown.controls().widget(QStringLiteral("DownloadsControl1")))
-                      .get<QLabel>(QStringLiteral("Label1"));
-    m_shown.pointer.changes.clear();
-    QTest::mouseClick(label, Qt::LeftButton);
-    QCOMPARE(m_shown.pointer.changes.size(), 2);
-    QCOMPARE(m_shown.pointer.changes.first().over, label);
-    QCOMPARE(m_shown.pointer.changes.first().shape, ui::MousePointer::Shape::Hourglass);
-    QCOMPARE(m_shown.pointer.changes.last().over, label);
-    QCOMPARE(m_shown.pointer.changes.last().shape, ui::MousePointer::Shape::Default);
-}
-
-QStringList TestUpdateCheck::domainsOfFrance()
-{
-    m_shown.pickCountry(QStringLiteral("France"));
-    return m_shown.controls().items(QStringLiteral("DomainsAvailableBox"));
+    QCOMPARE(label->cursor().shape(), hotSpot.x() == -1 ? Qt::PointingHandCursor : Qt::BitmapCursor);
+    if (hotSpot.x() >= 0)
+        QCOMPARE(label->cursor().hotSpot(), hotSpot);
 }
 
 void TestUpdateCheck::update_data()
 {
-    QTest::addColumn<UpdateRow>("row");
+    QTest::addColumn<UpdateRow>("first");
 
     const QByteArray newer = dated("20110420");
     const QString april19 = QStringLiteral("19 April 2011");
-    const auto replaced = [&](const char *name, const QByteArray &body, bool local, const QString &date) {
+    const auto replaced = [&](const char *name, const char *serve, const QByteArray &body, const QString &date,
+                              bool local = true) {
         // The text ends with CR LF, so one empty line follows.
         const QString shown = date == "20110420" ? "20 April 2011" : "1 January 2099";
         QTest::newRow(name) << UpdateRow{
-            "reply", body, local, true, -1, {Question, NowUpToDate}, "", dated(date.toLatin1()) + "\r\n", shown};
+            serve, body, local, true, -1, {Question, NowUpToDate}, "", dated(date.toLatin1()) + "\r\n", shown};
     };
     const auto kept = [&](const char *name, const char *serve, const QByteArray &body, const QStringList &messages,
                           const QString &details = {}, int bar = -1) {
         QTest::newRow(name) << UpdateRow{serve, body, true, true, bar, messages, details, {}, april19};
     };
-    replaced("newer, Yes", newer, true, "20110420");
-    replaced("blanks around lines", "  " + QByteArray(newer).replace("\r\n", " \r\n  "), true, "20110420");
-    replaced("no local catalogue", dated("20990101"), false, "20990101");
+    replaced("newer, Yes", "reply", newer, "20110420");
+    replaced("blanks around lines", "reply", "  " + QByteArray(newer).replace("\r\n", " \r\n  "), "20110420");
+    replaced("no local catalogue", "reply", dated("20990101"), "20990101", false);
     QTest::newRow("newer, No") << UpdateRow{"reply", newer, true, false, -1, {Question}, "", {}, april19};
     kept("same date", "reply", dated("20110419"), {UpToDate});
     kept("older", "reply", dated("20110418"), {UpToDate});
@@ -225,8 +170,7 @@ void TestUpdateCheck::update_data()
     kept("slow, size unknown, cancelled", "slow, unsized", {}, {from + "Download cancelled by the user"}, {}, 0);
     kept("endless", "endless", {}, {failed + "Stopped: the download passed the limit of 64 MB"}, {}, -2);
     // The server compresses the body; the network library unpacks it.
-    QTest::newRow("compressed") << UpdateRow{
-        "compressed", newer, true, true, -1, {Question, NowUpToDate}, "", newer + "\r\n", "20 April 2011"};
+    replaced("compressed", "compressed", newer, "20110420");
     kept("compressed, unpacks past the limit", "compressed", QByteArray(80 * 1024 * 1024, ' '),
          {failed + "Stopped: the compressed download could not be unpacked within the limit of 64 MB"});
 
@@ -259,7 +203,11 @@ void TestUpdateCheck::update_data()
          {Question, Kept}, stopped.arg("2 of 520"));
     kept("body cut mid-section", "reply", newer.left(newer.indexOf("KEY MM5_D060")), {Question, Kept},
          format.arg("193 of 193"));
-    kept("empty country section", "reply", newerWithout("Section 5", "999"), {Question, Kept},
+    // The newer catalogue without the lines of its country section.
+    QByteArray noCountry = newer;
+    const qsizetype from5 = noCountry.indexOf("\r\n", noCountry.indexOf("\r\nSection 5") + 2) + 2;
+    noCountry.remove(from5, noCountry.indexOf("\r\n999", from5) + 2 - from5);
+    kept("empty country section", "reply", noCountry, {Question, Kept},
          "It names no country: its country section is empty.");
 }
 
@@ -268,101 +216,110 @@ void TestUpdateCheck::update_data()
 // later update.
 void TestUpdateCheck::update()
 {
-    QFETCH(UpdateRow, row);
+    QFETCH(UpdateRow, first);
 
-    QVERIFY(m_shown.open(row.local ? sample() : QByteArray()));
+    QVERIFY(m_shown.open(first.local ? sample() : QByteArray()));
     const ui::Controls c = m_shown.controls();
-    QCOMPARE(c.items(QStringLiteral("CountriesListBox")).isEmpty(), !row.local);
+    const auto domainsOfFrance = [&] {
+        m_shown.pickCountry(QStringLiteral("France"));
+        return c.items(QStringLiteral("DomainsAvailableBox"));
+    };
     const QStringList countries = c.items(QStringLiteral("CountriesListBox"));
-    const QStringList offered = row.local ? domainsOfFrance() : QStringList();
+    QCOMPARE(countries.isEmpty(), !first.local);
+    const QStringList offered = first.local ? domainsOfFrance() : QStringList();
     auto *control = qobject_cast<DownloadsControl *>(c.widget(QStringLiteral("DownloadsControl1")));
     QVERIFY(control);
-    control->setBaseAddress(row.serve == "refused" ? m_refusing : m_server.baseAddress());
-    // Far longer than a quick read, far shorter than a slow one (34 s): only
-    // a Cancel that aborts the request ends that in time. The endless body
-    // must meet its bound, not the time-out, even on a loaded machine.
-    control->setTimeout(row.serve == "silent" ? 300ms : row.serve == "endless" ? 30s : 5s);
-    m_shown.messages.clear();
-    m_shown.messages.answers = {row.yes ? ui::MessageAnswer::Yes : ui::MessageAnswer::No};
+    // The control's link, not the window's label of that name.
+    auto *label = ui::Controls(control).get<QLabel>(QStringLiteral("Label1"));
     // The hourglass stays while the downloaded catalogue is compared.
     m_shown.messages.onShow = [this](const RecordingMessages::Shown &shown) {
         if (shown.text == Question || shown.text.contains(QStringLiteral("up to date")))
             QCOMPARE(m_shown.pointer.current, ui::MousePointer::Shape::Hourglass);
     };
-    if (row.serve == "silent")
-        m_server.neverAnswer();
-    else if (row.serve.startsWith("cut"))
-        m_server.cutHalfway(row.body, row.serve == "cut, close" ? LoopbackHttpServer::Cut::Close
-                                                                : LoopbackHttpServer::Cut::Reset);
-    else if (row.serve.startsWith("redirect"))
-        m_server.redirect(row.serve == "redirect loop" ? m_server.baseAddress() + "/quorvantix/tiles_cfg.txt"
-                                                       : LoopbackHttpServer::refusingAddress());
-    else if (row.serve.startsWith("slow"))
-        m_server.trickle(dated("20110420"), row.serve == "slow, sized");
-    else if (row.serve == "endless")
-        m_server.endless();
-    else if (row.serve == "compressed")
-        m_server.respondCompressed(row.body);
-    else
-        m_server.respond(row.body, row.serve == "500" ? "500 Internal Server Error" : "200 OK");
+    // Tried again after a failure, against a good catalogue, the update goes through.
+    const QByteArray newer = dated("20110420");
+    const UpdateRow later{"reply", newer, true, true, -1, {Question, NowUpToDate}, "", newer + "\r\n", "20 April 2011"};
+    for (const UpdateRow &row : {first, later}) {
+        control->setBaseAddress(row.serve == "refused" ? m_refusing : m_server.baseAddress());
+        // Far longer than a quick read, far shorter than a slow one (34 s): only
+        // a Cancel that aborts the request ends that in time. The endless body
+        // must meet its bound, not the time-out, even on a loaded machine.
+        control->setTimeout(row.serve == "silent" ? 300ms : row.serve == "endless" ? 30s : 5s);
+        m_shown.messages.clear();
+        m_shown.messages.answers = {row.yes ? ui::MessageAnswer::Yes : ui::MessageAnswer::No};
+        if (row.serve == "silent")
+            m_server.neverAnswer();
+        else if (row.serve.startsWith("cut"))
+            m_server.cutHalfway(row.body, row.serve == "cut, close" ? LoopbackHttpServer::Cut::Close
+                                                                    : LoopbackHttpServer::Cut::Reset);
+        else if (row.serve.startsWith("redirect"))
+            m_server.redirect(row.serve == "redirect loop" ? m_server.baseAddress() + "/quorvantix/tiles_cfg.txt"
+                                                           : m_refusing);
+        else if (row.serve.startsWith("slow"))
+            m_server.trickle(newer, row.serve == "slow, sized");
+        else if (row.serve == "endless")
+            m_server.endless();
+        else if (row.serve == "compressed")
+            m_server.respondCompressed(row.body);
+        else
+            m_server.respond(row.body, row.serve == "500" ? "500 Internal Server Error" : "200 OK");
 
-    // The progress dialog, modal while it shows, is cancelled when the row asks to.
-    int barMaximum = -1;
-    QTimer watch;
-    connect(&watch, &QTimer::timeout, this, [&] {
-        auto *dialog = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
-        if (!dialog || barMaximum >= 0)
-            return;
-        barMaximum = ui::Controls(dialog).only<QProgressBar>()->maximum();
-        if (row.bar >= 0)
-            QTest::mouseClick(ui::Controls(dialog).only<QPushButton>(), Qt::LeftButton);
-    });
-    watch.start(100);
-    {
+        // The progress dialog, modal while it shows, is cancelled when the row asks to.
+        int barMaximum = -1;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, this, [&] {
+            auto *dialog = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
+            if (!dialog || barMaximum >= 0)
+                return;
+            barMaximum = ui::Controls(dialog).only<QProgressBar>()->maximum();
+            if (row.bar >= 0)
+                QTest::mouseClick(ui::Controls(dialog).only<QPushButton>(), Qt::LeftButton);
+        });
+        watch.start(100);
+        m_shown.pointer.changes.clear();
+        {
 #ifdef Q_OS_UNIX
-        const std::optional<FileSizeLimit> limit = row.serve == "disk full" ? std::make_optional<FileSizeLimit>(1024)
-                                                                            : std::nullopt;
+            const std::optional<FileSizeLimit> limit = row.serve == "disk full"
+                                                           ? std::make_optional<FileSizeLimit>(1024)
+                                                           : std::nullopt;
 #endif
-        clickLabel();
-    }
+            QTest::mouseClick(label, Qt::LeftButton);
+        }
 
-    QCOMPARE(m_shown.messages.texts(), row.messages);
-    for (const RecordingMessages::Shown &shown : std::as_const(m_shown.messages.shown)) {
-        const bool question = shown.text == Question;
-        const bool fine = shown.text == UpToDate || shown.text == NowUpToDate;
-        QCOMPARE(shown.title, QStringLiteral("Quorvantix GUI"));
-        QCOMPARE(shown.buttons, question ? ui::MessageButtons::YesNo : ui::MessageButtons::Ok);
-        QCOMPARE(shown.icon, question ? ui::MessageIcon::None
-                             : fine   ? ui::MessageIcon::Information
-                                      : ui::MessageIcon::Critical);
+        // The hourglass stands over the link for the whole check.
+        QCOMPARE(m_shown.pointer.changes.size(), 2);
+        QCOMPARE(m_shown.pointer.changes.first().over, label);
+        QCOMPARE(m_shown.pointer.changes.first().shape, ui::MousePointer::Shape::Hourglass);
+        QCOMPARE(m_shown.pointer.changes.last().over, label);
+        QCOMPARE(m_shown.pointer.changes.last().shape, ui::MousePointer::Shape::Default);
+        QCOMPARE(m_shown.messages.texts(), row.messages);
+        for (const RecordingMessages::Shown &shown : std::as_const(m_shown.messages.shown)) {
+            const bool question = shown.text == Question;
+            const bool fine = shown.text == UpToDate || shown.text == NowUpToDate;
+            QCOMPARE(shown.title, QStringLiteral("Quorvantix GUI"));
+            QCOMPARE(shown.buttons, question ? ui::MessageButtons::YesNo : ui::MessageButtons::Ok);
+            QCOMPARE(shown.icon, question ? ui::MessageIcon::None
+                                 : fine   ? ui::MessageIcon::Information
+                                          : ui::MessageIcon::Critical);
+        }
+        QCOMPARE(m_shown.messages.shown.last().details, row.details);
+        if (row.bar != -2)
+            QCOMPARE(barMaximum, row.bar);
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        QCOMPARE(TestFolders::readFile(m_shown.appFolder.filePath("tiles.cfg")),
+                 row.written.isNull() ? sample() : row.written);
+        QCOMPARE(c.text(QStringLiteral("ConfigDate")), row.configDate);
+        QCOMPARE(QDir(m_shown.appFolder.path()).entryList(QDir::Files), QStringList{"tiles.cfg"});
+        // The same countries and domains, whether the catalogue was read again or not.
+        if (row.local) {
+            QCOMPARE(c.items(QStringLiteral("CountriesListBox")), countries);
+            QCOMPARE(domainsOfFrance(), offered);
+        } else {
+            QVERIFY(!domainsOfFrance().isEmpty());
+        }
+        if (!row.written.isNull())
+            break;
     }
-    QCOMPARE(m_shown.messages.shown.last().details, row.details);
-    if (row.bar != -2)
-        QCOMPARE(barMaximum, row.bar);
-    QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    QCOMPARE(TestFolders::readFile(m_shown.appFolder.filePath("tiles.cfg")),
-             row.written.isNull() ? sample() : row.written);
-    QCOMPARE(c.text(QStringLiteral("ConfigDate")), row.configDate);
-    // The same countries and domains, whether the catalogue was read again or not.
-    if (row.local) {
-        QCOMPARE(c.items(QStringLiteral("CountriesListBox")), countries);
-        QCOMPARE(domainsOfFrance(), offered);
-    } else {
-        QVERIFY(!domainsOfFrance().isEmpty());
-    }
-    if (!row.written.isNull())
-        return;
-    QCOMPARE(QDir(m_shown.appFolder.path()).entryList(QDir::Files), QStringList{"tiles.cfg"});
-
-    // Tried again later against a good catalogue, the update goes through.
-    m_shown.messages.clear();
-    m_shown.messages.answers.clear();
-    control->setBaseAddress(m_server.baseAddress());
-    m_server.respond(dated("20110420"));
-    clickLabel();
-    QCOMPARE(m_shown.messages.texts(), (QStringList{Question, NowUpToDate}));
-    QCOMPARE(TestFolders::readFile(m_shown.appFolder.filePath("tiles.cfg")), dated("20110420") + "\r\n");
-    QCOMPARE(c.text(QStringLiteral("ConfigDate")), QStringLiteral("20 April 2011"));
 }
 
 QTEST_MAIN(TestUpdateCheck)
