@@ -202,9 +202,8 @@ void TestConfigReader::reads()
 void TestConfigReader::aNamedPipeIsRefusedWithoutWaiting()
 {
 #ifdef Q_OS_UNIX
-    const QString path = m_folder.filePath("tiles.cfg");
-    QFile::remove(path);
-    QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    QFile::remove(m_folder.filePath("tiles.cfg"));
+    QCOMPARE(::mkfifo(QFile::encodeName(m_folder.filePath("tiles.cfg")).constData(), 0600), 0);
     QCOMPARE(ConfigReader(m_tables).ReadConfigFile(m_folder.path(), "tiles.cfg").complaints,
              QList<CatalogueComplaint>({{CatalogueComplaint::Box::Plain, Format}}));
 #else
