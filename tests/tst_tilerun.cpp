@@ -60,8 +60,7 @@ enum class Action { None, Cancel, CloseWindow };
 // One run of "Show tiles in domain" and what it leaves.
 struct RunRow
 {
-    int method;
-    Entries changes;   // to the method's typical entries
+    int method;        // entered with its typical entries
     QString engine;    // "crash": the stand-in, stopping after 300 bytes of its list
     QByteArray replay; // the list file the engine leaves (none when null), or a kind of file
     QString obstacle;  // a folder where the run writes a file, or a limit of the file system
@@ -123,8 +122,8 @@ private slots:
 private:
     // Installs the engine ("replay", "stand-in" or none) and opens the window
     // in the working folder: on the sample catalogue with region 7 of 2001
-    // (France) picked, or on a catalogue of one domain for Fiji, picked.
-    void open(const QString &engine, const QByteArray &fijiCatalogue = {});
+    // (France) picked, or on the catalogue given.
+    void open(const QString &engine, const QByteArray &catalogue = {});
     // Picks the method and types its typical entries with the changes.
     void enter(int method, const Entries &changes = {});
     void clickShow() { QTest::mouseClick(m_shown->controls().button("cmdShow"), Qt::LeftButton); }
@@ -158,21 +157,16 @@ void TestTileRun::cleanup()
         qunsetenv(name); // the stand-in engine's test switches
 }
 
-void TestTileRun::open(const QString &engine, const QByteArray &fijiCatalogue)
+void TestTileRun::open(const QString &engine, const QByteArray &catalogue)
 {
     const QString exe = engine == "replay" ? QStandardPaths::findExecutable("quorvantix-replay-engine",
                                                                             {QCoreApplication::applicationDirPath()})
                                            : TestFolders::buildAppFolder() + QStringLiteral("/Quorvantix.exe");
     QVERIFY(engine.isEmpty() || QFile::copy(exe, m_shown->appFolder.filePath("Quorvantix.exe")));
     QVERIFY(QDir::setCurrent(m_work->path()));
-    if (fijiCatalogue.isEmpty()) {
-        QVERIFY(m_shown->open());
+    QVERIFY(catalogue.isEmpty() ? m_shown->open() : m_shown->open(catalogue));
+    if (catalogue.isEmpty())
         m_shown->pickFranceDomain7();
-    } else {
-        QVERIFY(m_shown->open(fijiCatalogue));
-        m_shown->pickCountry(QStringLiteral("Fiji"));
-        m_shown->pickEntry(0);
-    }
     QCOMPARE(shown(), QStringList());
     m_shown->pointer.changes.clear();
 }
@@ -198,8 +192,8 @@ void TestTileRun::showTiles_data()
 
     const QByteArray table = crlf({Header, "1    5     a"});
     const QByteArray box = expectedFile("2", "-80,-70", "30,40");
-    const auto written = [&](const char *name, int method, const Entries &changes, const QByteArray &file) {
-        QTest::newRow(name) << RunRow{method, changes, "replay", table, "", file, 1, "", "", {"Tile number: 5"}};
+    const auto written = [&](const char *name, int method, const QByteArray &file) {
+        QTest::newRow(name) << RunRow{method, "replay", table, "", file, 1, "", "", {"Tile number: 5"}};
     };
     const auto failed = [&](const char *name, const QString &engine, const QByteArray &replay, const char *obstacle,
                             const QString &message, const QString &details = {},
@@ -211,11 +205,11 @@ void TestTileRun::showTiles_data()
                                                                          : box;
         const int runs = engine == "replay" && !*obstacle;
         const QString shown = QDir::toNativeSeparators(message);
-        QTest::newRow(name) << RunRow{1, {}, engine, replay, obstacle, file, runs, shown, details, tiles};
+        QTest::newRow(name) << RunRow{1, engine, replay, obstacle, file, runs, shown, details, tiles};
     };
 
-    written("indices", 2, {}, expectedFile("1", "10,40", "5,25"));
-    written("box typed north-east corner first", 1, {}, box);
+    written("indices", 2, expectedFile("1", "10,40", "5,25"));
+    written("box typed north-east corner first", 1, box);
 
     // The engine's reasons, its text before the header, come as details behind the usual message.
     failed("ERROR before the header", "replay",
@@ -235,12 +229,11 @@ void TestTileRun::showTiles_data()
            "Quorvantix GUI: The Quorvantix executable stopped unexpectedly, so its list file %1/quorvantix.lst is "
            "not used.",
            "Quorvantix: stopped on request after 300 bytes of quorvantix.lst");
-    failed("named pipe", "replay", "fifo", "",
-           "Quorvantix GUI: The list file %1/quorvantix.lst is not a regular file, so it is not read.");
-    failed("link to a file over 256 MB", "replay", "big", "",
-           "Quorvantix GUI: The list file %1/quorvantix.lst is larger than 256 MB, so it is not read.");
+    const QString listFile = QStringLiteral("Quorvantix GUI: The list file %1/quorvantix.lst ");
+    failed("named pipe", "replay", "fifo", "", listFile + "is not a regular file, so it is not read.");
+    failed("link to a file over 256 MB", "replay", "big", "", listFile + "is larger than 256 MB, so it is not read.");
     failed("earlier list file cannot be replaced", "replay", table, "quorvantix.lst",
-           "Quorvantix GUI: The list file %1/quorvantix.lst of an earlier run cannot be replaced.");
+           listFile + "of an earlier run cannot be replaced.");
     // The earlier control file stays byte for byte, and the message gives the system's reason.
     const QString notWritten = QStringLiteral("Error: Unable to write the control file %1/quorvantix.inp: ");
     failed("control file in the way", "replay", table, "quorvantix.inp", notWritten + "Filename refers to a directory");
@@ -252,7 +245,6 @@ void TestTileRun::showTiles_data()
 void TestTileRun::showTiles()
 {
     QFETCH(RunRow, row);
-    QString message = row.message;
     const QString work = m_work->path();
     const QString replayFile = m_shown->appFolder.filePath("replay.lst");
 #ifdef Q_OS_UNIX
@@ -275,7 +267,7 @@ void TestTileRun::showTiles()
         QVERIFY(QFile::remove(work + '/' + row.obstacle) && QDir(work).mkpath(row.obstacle + "/inside"));
     qputenv("QUORVANTIX_ENGINE_TEST_CRASH_AFTER", row.engine == "crash" ? "300" : "");
     open(row.engine == "crash" ? "stand-in" : row.engine);
-    enter(row.method, row.changes);
+    enter(row.method);
     const ui::Controls c = m_shown->controls();
     c.listWidget("TilesListBox")->addItem("Tile number: 99");
     c.setText("TilesCountLabel", "7");
@@ -293,8 +285,8 @@ void TestTileRun::showTiles()
     QCOMPARE(engineLog(), QStringList(row.runs, work + QStringLiteral("|0")));
     QCOMPARE(TestFolders::readFile(m_shown->appFolder.filePath("replay-seen.inp")),
              row.runs ? row.controlFile : QByteArray());
-    message.replace("%1", QDir::toNativeSeparators(work));
-    message.replace("%2", QDir::toNativeSeparators(m_shown->appFolder.path()));
+    const QString message = row.message.replace("%1", QDir::toNativeSeparators(work))
+                                .replace("%2", QDir::toNativeSeparators(m_shown->appFolder.path()));
     QCOMPARE(shown(), message.isEmpty() ? QStringList() : QStringList{message});
     for (const RecordingMessages::Shown &box : std::as_const(m_shown->messages.shown)) {
         QCOMPARE(box.icon, ui::MessageIcon::Critical);
@@ -305,8 +297,7 @@ void TestTileRun::showTiles()
     QCOMPARE(c.text("WarningLabel"), message.isEmpty() ? OrderText : QStringLiteral("earlier order text"));
     QCOMPARE(c.widget("ShowFileButton")->isEnabled(), message.isEmpty());
     const QList<RecordingPointer::Change> &pointer = m_shown->pointer.changes;
-    QCOMPARE(pointer.size(), 2);
-    QVERIFY(pointer[0].shape == ui::MousePointer::Shape::Hourglass
+    QVERIFY(pointer.size() == 2 && pointer[0].shape == ui::MousePointer::Shape::Hourglass
             && pointer[1].shape == ui::MousePointer::Shape::Default);
     QCOMPARE(pointer[1].over, m_shown->window.get());
 }
@@ -514,12 +505,13 @@ void TestTileRun::mapAndEngineAgree()
     CatalogueBuilder catalogue;
     catalogue.addDomain(QStringLiteral("12"), limits, QStringLiteral("2001"), QStringLiteral("Fiji"));
     open("stand-in", catalogue.bytes());
+    m_shown->pickCountry(QStringLiteral("Fiji"));
+    m_shown->pickEntry(0);
     enter(1, entries("txtLat1=17;cboLatLL1=S;txtLat2=20;cboLatLL2=S;" + longitudes));
     clickShow();
 
     QCOMPARE(shown(), QStringList());
-    const QList<QByteArray> control = TestFolders::readFile(m_work->filePath("quorvantix.inp")).split('\n');
-    QCOMPARE(control.value(6).left(control.value(6).indexOf(' ')), line7);
+    QCOMPARE(TestFolders::readFile(m_work->filePath("quorvantix.inp")).split('\n').value(6).split(' ').value(0), line7);
     QFETCH(QStringList, tiles);
     // Edit, Copy tiles: every tile of the run, one a line.
     QGuiApplication::clipboard()->setText(QStringLiteral("earlier"));
