@@ -21,11 +21,9 @@ private slots:
     void keysTypedIntoEachField_data();
     void keysTypedIntoEachField();
     void keysOtherThanCharacters();
-    void enteredNumbersRewriteTheCoordinate_data();
-    void enteredNumbersRewriteTheCoordinate();
+    void leavingAFieldRewritesOrChecksIt_data();
+    void leavingAFieldRewritesOrChecksIt();
     void onlyTheUserLeavingAFieldCounts();
-    void leavingAnIndexFieldChecksItsLimit_data();
-    void leavingAnIndexFieldChecksItsLimit();
     void twoFailingFieldsDoNotAlternate();
 
 private:
@@ -129,15 +127,18 @@ void TestEntryFields::keysOtherThanCharacters()
     QTRY_COMPARE(QApplication::focusWidget(), controls().widget(QStringLiteral("cboLonLL2")));
 }
 
-void TestEntryFields::enteredNumbersRewriteTheCoordinate_data()
+void TestEntryFields::leavingAFieldRewritesOrChecksIt_data()
 {
     QTest::addColumn<QString>("field");
-    QTest::addColumn<QStringList>("written"); // decimal, degrees... texts, once the typed field is emptied
-    QTest::addColumn<QString>("typed");       // at the end of the field's text, then Tab
-    QTest::addColumn<QStringList>("after");   // decimal, degrees, minutes, seconds
+    QTest::addColumn<QStringList>("written");  // decimal, degrees... texts, once the typed field is emptied
+    QTest::addColumn<QString>("typed");        // at the end of the field's text, then Tab
+    QTest::addColumn<QStringList>("after");    // decimal, degrees, minutes, seconds; or the index field's text
+    QTest::addColumn<QStringList>("messages"); // shown on leaving
 
     const auto row = [](const char *tag, const char *field, const QStringList &written, const char *typed,
-                        const QStringList &after) { QTest::newRow(tag) << field << written << typed << after; };
+                        const QStringList &after) {
+        QTest::newRow(tag) << field << written << typed << after << QStringList();
+    };
     // Decimal texts, rewritten into degrees, minutes and seconds as they are typed.
     row("45.5", "txtLat1", {}, "45.5", {"45.5", "45", "30", "0.00"});
     row("10.1, seconds carried", "txtLat1", {}, "10.1", {"10.1", "10", "6", "0.00"});
@@ -167,23 +168,53 @@ void TestEntryFields::enteredNumbersRewriteTheCoordinate_data()
     row("empty fields", "txtLonM2", {"", "", "", ""}, "", {"0.000000", "0", "0", "0.00"});
     row("lone point in seconds", "txtLatS1", {"", "45", "30"}, ".", {"", "45", "30", "."});
     row("letters in degrees", "txtLonM1", {"", "ab", "30"}, "", {"", "ab", "30", "0.00"});
+
+    // Grid indices, checked against the domain's limits; the text stays as typed.
+    const auto indexRow = [](const char *tag, const char *field, const char *typed, const char *fault = nullptr) {
+        const QStringList messages{QString::fromLatin1(fault) + QStringLiteral(", see domain limits")};
+        QTest::newRow(tag) << field << QStringList() << typed << QStringList{typed}
+                           << (fault ? messages : QStringList());
+    };
+    indexRow("start I at the limit", "TextIndexiStart", "7");
+    indexRow("start I with leading zeros", "TextIndexiStart", "007");
+    indexRow("start I below", "TextIndexiStart", "6", "Starting index for I must be greater than 7");
+    indexRow("start J at the limit 05", "TextIndexjStart", "5");
+    indexRow("start J below", "TextIndexjStart", "4", "Starting index for J must be greater than 05");
+    indexRow("end I at the limit", "TextIndexiEnd", "150");
+    indexRow("end I beyond", "TextIndexiEnd", "151", "Ending index for I must be smaller than 150");
+    indexRow("end J at the limit", "TextIndexjEnd", "120");
+    indexRow("end J beyond", "TextIndexjEnd", "121", "Ending index for J must be smaller than 120");
+    // Left to the control file's check, which names these faults.
+    indexRow("empty start", "TextIndexiStart", "");
+    indexRow("end beyond 16 bits", "TextIndexiEnd", "99999");
 }
 
-void TestEntryFields::enteredNumbersRewriteTheCoordinate()
+void TestEntryFields::leavingAFieldRewritesOrChecksIt()
 {
     QFETCH(QString, field);
     QFETCH(QStringList, written);
     QFETCH(QString, typed);
 
-    // The decimal, degrees, minutes and seconds fields of the coordinate that
-    // holds the field: "txtLatM1" belongs to txtLat1, txtLatD1, txtLatM1, txtLatS1.
+    // An index field is read alone, on a domain whose limits it is checked
+    // against. A coordinate field is read with the decimal, degrees, minutes
+    // and seconds fields of its coordinate: "txtLatM1" belongs to txtLat1,
+    // txtLatD1, txtLatM1, txtLatS1.
     const QString kind = field.left(6), point = field.right(1);
-    const QStringList coordinate{kind + point, kind + u'D' + point, kind + u'M' + point, kind + u'S' + point};
+    QStringList read{kind + point, kind + u'D' + point, kind + u'M' + point, kind + u'S' + point};
+    if (field.startsWith(QLatin1String("TextIndex"))) {
+        openOnTestland();
+        read = QStringList{field};
+    }
     edit(field)->clear();
     for (int i = 0; i < written.size(); ++i)
-        edit(coordinate.at(i))->setText(written.at(i));
+        edit(read.at(i))->setText(written.at(i));
     typeAndLeave(field, typed);
-    QTEST(controls().texts(coordinate), "after");
+    QTEST(controls().texts(read), "after");
+    QTEST(messages.texts(), "messages");
+    // After a message the focus comes back, to correct the text in place.
+    QCOMPARE(QApplication::focusWidget() == edit(field), !messages.shown.isEmpty());
+    for (const RecordingMessages::Shown &box : messages.shown)
+        QCOMPARE(box.icon, ui::MessageIcon::Critical);
 }
 
 void TestEntryFields::onlyTheUserLeavingAFieldCounts()
@@ -219,46 +250,6 @@ void TestEntryFields::openOnTestland()
     pickCountry(QStringLiteral("Testland"));
     pickEntry(0);
     pickMethod(1);
-}
-
-void TestEntryFields::leavingAnIndexFieldChecksItsLimit_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("message");
-
-    const auto row = [](const char *tag, const char *field, const char *typed, const char *message) {
-        QTest::newRow(tag) << field << typed << message;
-    };
-    row("start I at the limit", "TextIndexiStart", "7", "");
-    row("start I with leading zeros", "TextIndexiStart", "007", "");
-    row("start I below", "TextIndexiStart", "6", "Starting index for I must be greater than 7, see domain limits");
-    row("start J at the limit 05", "TextIndexjStart", "5", "");
-    row("start J below", "TextIndexjStart", "4", "Starting index for J must be greater than 05, see domain limits");
-    row("end I at the limit", "TextIndexiEnd", "150", "");
-    row("end I beyond", "TextIndexiEnd", "151", "Ending index for I must be smaller than 150, see domain limits");
-    row("end J at the limit", "TextIndexjEnd", "120", "");
-    row("end J beyond", "TextIndexjEnd", "121", "Ending index for J must be smaller than 120, see domain limits");
-    // Left to the control file's check, which names these faults.
-    row("empty start", "TextIndexiStart", "", "");
-    row("end beyond 16 bits", "TextIndexiEnd", "99999", "");
-}
-
-void TestEntryFields::leavingAnIndexFieldChecksItsLimit()
-{
-    QFETCH(QString, field);
-    QFETCH(QString, typed);
-    QFETCH(QString, message);
-    openOnTestland();
-    edit(field)->clear();
-    typeAndLeave(field, typed);
-
-    QCOMPARE(edit(field)->text(), typed);
-    QCOMPARE(messages.texts(), message.isEmpty() ? QStringList() : QStringList{message});
-    // After a message the focus comes back, to correct the text in place.
-    QCOMPARE(QApplication::focusWidget() == edit(field), !message.isEmpty());
-    if (!message.isEmpty())
-        QCOMPARE(messages.shown.first().icon, ui::MessageIcon::Critical);
 }
 
 void TestEntryFields::twoFailingFieldsDoNotAlternate()
