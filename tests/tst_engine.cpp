@@ -27,10 +27,9 @@ namespace {
 
 // Domain 7 of the sample catalogue: I 1-90, J 1-80, longitude -5.25 to 9.75,
 // latitude 41 to 51.5, years 2001 and 2005; five tiles per row, four rows.
-QByteArray request(CoordinateMethod selectionMethod, const LimitArray &limits,
-                   const QString &year = QStringLiteral("2005"))
+QByteArray request(CoordinateMethod selectionMethod, const LimitArray &limits)
 {
-    return ControlFileBytes(ControlFileLines(QStringLiteral("7"), year, selectionMethod, limits));
+    return ControlFileBytes(ControlFileLines(QStringLiteral("7"), QStringLiteral("2005"), selectionMethod, limits));
 }
 
 QByteArray replaced(QByteArray bytes, int line, const QByteArray &value)
@@ -66,7 +65,7 @@ void TestEngine::requests_data()
         "the control file holds 5 lines instead of 12");
     row("list file in a folder", replaced(indices, 2, "sub/list.lst"), {}, "line 2 of the control file");
     row("unknown region", replaced(indices, 4, "999"), {}, "region 999 is not in the catalogue");
-    row("year not offered", request(Indices, {0, 10, 40, 5, 25}, "1999"), {}, "region 7 has no data for the year 1999");
+    row("year not offered", replaced(indices, 5, "1999"), {}, "region 7 has no data for the year 1999");
     row("method 4", replaced(indices, 6, "4"), {}, "line 6 of the control file");
     row("index not whole", replaced(indices, 7, "10.5,40"), {}, "grid indices must be whole numbers");
     row("index beyond the grid", request(Indices, {0, 10, 91, 5, 25}), {}, "the I/J range 10-91 / 5-25 lies outside");
@@ -148,9 +147,8 @@ void TestEngine::listFiles_data()
 void TestEngine::listFiles()
 {
     QFETCH(QByteArray, bytes);
-    QFETCH(Outcome, outcome);
     const ListFileContent content = ReadListFile(bytes);
-    QCOMPARE(content.outcome, outcome);
+    QTEST(content.outcome, "outcome");
     QTEST(content.TileNumbers(), "tiles");
 }
 
