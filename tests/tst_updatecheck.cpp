@@ -134,81 +134,77 @@ void TestUpdateCheck::update_data()
     QTest::addColumn<UpdateRow>("first");
 
     const QByteArray newer = dated("20110420");
-    const QString april19 = QStringLiteral("19 April 2011");
-    const auto replaced = [&](const char *name, const char *serve, const QByteArray &body, const QString &date,
-                              bool local = true) {
+    const auto replaced = [&](const char *name, const QByteArray &body, const QString &date,
+                              const char *serve = "reply", bool local = true) {
         // The text ends with CR LF, so one empty line follows.
         const QString shown = date == "20110420" ? "20 April 2011" : "1 January 2099";
         QTest::newRow(name) << UpdateRow{
             serve, body, local, true, -1, {Question, NowUpToDate}, "", dated(date.toLatin1()) + "\r\n", shown};
     };
-    const auto kept = [&](const char *name, const char *serve, const QByteArray &body, const QStringList &messages,
-                          const QString &details = {}, int bar = -1) {
-        QTest::newRow(name) << UpdateRow{serve, body, true, true, bar, messages, details, {}, april19};
+    const auto kept = [&](const char *name, const QByteArray &body, const QStringList &messages,
+                          const QString &details = {}, const char *serve = "reply", int bar = -1) {
+        QTest::newRow(name) << UpdateRow{serve, body, true, true, bar, messages, details, {}, "19 April 2011"};
     };
-    replaced("newer, Yes", "reply", newer, "20110420");
-    replaced("blanks around lines", "reply", "  " + QByteArray(newer).replace("\r\n", " \r\n  "), "20110420");
-    replaced("no local catalogue", "reply", dated("20990101"), "20990101", false);
-    QTest::newRow("newer, No") << UpdateRow{"reply", newer, true, false, -1, {Question}, "", {}, april19};
-    kept("same date", "reply", dated("20110419"), {UpToDate});
-    kept("older", "reply", dated("20110418"), {UpToDate});
+    replaced("newer, Yes", newer, "20110420");
+    replaced("blanks around lines", "  " + QByteArray(newer).replace("\r\n", " \r\n  "), "20110420");
+    replaced("no local catalogue", dated("20990101"), "20990101", "reply", false);
+    QTest::newRow("newer, No") << UpdateRow{"reply", newer, true, false, -1, {Question}, "", {}, "19 April 2011"};
+    kept("same date", dated("20110419"), {UpToDate});
+    kept("older", dated("20110418"), {UpToDate});
 
     const QString from = "Error when downloading from " + m_server.baseAddress() + "/quorvantix/tiles_cfg.txt\n";
     const QString failed = from + "Download error. Status: ";
-    kept("empty body", "reply", {}, {from + "Download did not contain content"});
+    kept("empty body", {}, {from + "Download did not contain content"});
     // A failure is reported as one even when nothing came with it.
-    kept("HTTP 500, no body", "500", {}, {failed + "500 Internal Server Error"});
-    kept("refused", "refused", {},
-         {QString(failed).replace(m_server.baseAddress(), m_refusing) + "Connection refused"});
-    kept("no answer", "silent", {}, {failed + "Timed out: the download did not end within 300 milliseconds"});
-    kept("connection closed mid-body", "cut, close", newer, {failed + "Connection closed"});
-    kept("connection reset after the headers", "cut, reset", newer, {failed + "Connection closed"});
-    kept("redirect loop", "redirect loop", {}, {failed + "Too many redirects"});
-    kept("redirect to an address that fails", "redirect, refused", {}, {failed + "Connection refused"});
+    kept("HTTP 500, no body", {}, {failed + "500 Internal Server Error"}, {}, "500");
+    kept("refused", {}, {QString(failed).replace(m_server.baseAddress(), m_refusing) + "Connection refused"}, {},
+         "refused");
+    kept("no answer", {}, {failed + "Timed out: the download did not end within 300 milliseconds"}, {}, "silent");
+    kept("connection closed mid-body", newer, {failed + "Connection closed"}, {}, "cut, close");
+    kept("connection reset after the headers", newer, {failed + "Connection closed"}, {}, "cut, reset");
+    kept("redirect loop", {}, {failed + "Too many redirects"}, {}, "redirect loop");
+    kept("redirect to an address that fails", {}, {failed + "Connection refused"}, {}, "redirect, refused");
     const int kilobytes = int(newer.size() / 1024);
-    kept("slow, size known, cancelled", "slow, sized", {}, {from + "Download cancelled by the user"}, {}, kilobytes);
-    kept("slow, size unknown, cancelled", "slow, unsized", {}, {from + "Download cancelled by the user"}, {}, 0);
-    kept("endless", "endless", {}, {failed + "Stopped: the download passed the limit of 64 MB"}, {}, -2);
+    kept("slow, size known, cancelled", {}, {from + "Download cancelled by the user"}, {}, "slow, sized", kilobytes);
+    kept("slow, size unknown, cancelled", {}, {from + "Download cancelled by the user"}, {}, "slow, unsized", 0);
+    kept("endless", {}, {failed + "Stopped: the download passed the limit of 64 MB"}, {}, "endless", -2);
     // The server compresses the body; the network library unpacks it.
-    replaced("compressed", "compressed", newer, "20110420");
-    kept("compressed, unpacks past the limit", "compressed", QByteArray(80 * 1024 * 1024, ' '),
-         {failed + "Stopped: the compressed download could not be unpacked within the limit of 64 MB"});
+    replaced("compressed", newer, "20110420", "compressed");
+    kept("compressed, unpacks past the limit", QByteArray(80 * 1024 * 1024, ' '),
+         {failed + "Stopped: the compressed download could not be unpacked within the limit of 64 MB"}, {},
+         "compressed");
 
     const QString unchanged = QStringLiteral("\nYour configuration file was not changed.");
     const QString notADate = QStringLiteral("The date \"%1\" of the downloaded configuration file is not a "
                                             "calendar date (YYYYMMDD).")
                              + unchanged;
-    kept("no colon", "reply", "Catalogue date 20990101\r\n3\r\n",
-         {"The downloaded configuration file does not start with its date (a label, a colon and the date as "
-          "YYYYMMDD)."
+    kept("no colon", "Catalogue date 20990101\r\n3\r\n",
+         {"The downloaded configuration file does not start with its date (a label, a colon and the date as YYYYMMDD)."
           + unchanged});
-    kept("30 February", "reply", "Date: 20990230\r\n", {notADate.arg("20990230")});
+    kept("30 February", "Date: 20990230\r\n", {notADate.arg("20990230")});
     // LF-only line ends run the whole catalogue into its first line.
-    kept("LF line ends", "reply", sample().replace("\r\n", "\n"),
-         {notADate.arg("201104193QMT tiled MM5 data catalogue (s...")});
+    kept("LF line ends", sample().replace("\r\n", "\n"), {notADate.arg("201104193QMT tiled MM5 data catalogue (s...")});
 #ifdef Q_OS_UNIX
-    kept("folder cannot take the file", "disk full", dated("20990101"),
+    kept("folder cannot take the file", dated("20990101"),
          {Question, "The configuration file " + QDir::toNativeSeparators(m_shown.appFolder.filePath("tiles.cfg"))
-                        + " could not be written: File too large" + unchanged});
+                        + " could not be written: File too large" + unchanged},
+         {}, "disk full");
 #endif
 
     // Read before it replaces the one in use: the reason as details.
-    const QString stopped = QStringLiteral("Config file not valid, please use the hyperlink to downlaod the latest "
-                                           "config file on QMT website\nReading stopped at line %1.");
-    const QString format = QStringLiteral("Unable to read the config file properly, make sure tiles.cfg  exist in "
-                                          "your application folder or download the latest update fron the QMT "
-                                          "website\nInvalid config file format, please downlooad the latest update "
-                                          "from the website\nReading stopped at line %1.");
-    kept("skip count not a number", "reply", QByteArray(newer).replace("20110420\r\n3\r\n", "20110420\r\nthree\r\n"),
-         {Question, Kept}, stopped.arg("2 of 520"));
-    kept("body cut mid-section", "reply", newer.left(newer.indexOf("KEY MM5_D060")), {Question, Kept},
-         format.arg("193 of 193"));
+    kept("skip count not a number", QByteArray(newer).replace("20110420\r\n3\r\n", "20110420\r\nthree\r\n"),
+         {Question, Kept},
+         "Config file not valid, please use the hyperlink to downlaod the latest config file on QMT website\n"
+         "Reading stopped at line 2 of 520.");
+    kept("body cut mid-section", newer.left(newer.indexOf("KEY MM5_D060")), {Question, Kept},
+         "Unable to read the config file properly, make sure tiles.cfg  exist in your application folder or "
+         "download the latest update fron the QMT website\nInvalid config file format, please downlooad the "
+         "latest update from the website\nReading stopped at line 193 of 193.");
     // The newer catalogue without the lines of its country section.
     QByteArray noCountry = newer;
     const qsizetype from5 = noCountry.indexOf("\r\n", noCountry.indexOf("\r\nSection 5") + 2) + 2;
     noCountry.remove(from5, noCountry.indexOf("\r\n999", from5) + 2 - from5);
-    kept("empty country section", "reply", noCountry, {Question, Kept},
-         "It names no country: its country section is empty.");
+    kept("empty country section", noCountry, {Question, Kept}, "It names no country: its country section is empty.");
 }
 
 // Afterwards the catalogue file, its date and the countries; a failure
