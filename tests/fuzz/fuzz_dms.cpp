@@ -6,8 +6,6 @@
 
 #include "entry/dmsmath.h"
 
-#include <limits>
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     double value = 0.0;
@@ -24,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(dms.degrees >= 0 && dms.minutes >= 0 && dms.minutes < 60);
     FUZZ_CHECK(dms.seconds >= 0.0 && dms.seconds < 60.0);
     const double magnitude = std::fabs(value);
-    if (magnitude < double(std::numeric_limits<qint32>::max())) {
+    // Below the largest 32-bit whole.
+    if (magnitude < 2147483647.0) {
         FUZZ_CHECK(dms.degrees == qint32(std::trunc(magnitude)));
         // Back from the seconds as they are and as shown with two decimals:
         // within half a hundredth of a second.

@@ -27,18 +27,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(!field || (text.isEmpty() ? *field == 0.0 : value && *field == *value));
     const std::optional<qint32> degrees = LeadingWhole(text, 3);
     FUZZ_CHECK(!degrees || (*degrees >= -32768 && *degrees <= 32767));
-    const std::optional<double> seconds = LeadingSeconds(text);
-    FUZZ_CHECK(!seconds || std::isfinite(*seconds));
+    FUZZ_CHECK(std::isfinite(LeadingSeconds(text).value_or(0.0)));
 
     const std::optional<QString> message = IndexRange::message(QStringLiteral("Lowest I index allowed: "),
                                                                IndexRange::Bound::Lowest, text, QStringLiteral("10"));
     FUZZ_CHECK(!message || (whole && *whole < 10));
 
     // The catalogue date: a valid day whose parts are the text's digits.
-    const std::optional<QDate> date = DateFromText(text);
-    FUZZ_CHECK(!date
-               || (date->isValid() && date->year() == text.left(4).toInt() && date->month() == text.mid(4, 2).toInt()
-                   && date->day() == text.right(2).toInt()));
+    if (const std::optional<QDate> date = DateFromText(text))
+        FUZZ_CHECK(date->isValid() && date->year() == text.left(4).toInt() && date->month() == text.mid(4, 2).toInt()
+                   && date->day() == text.right(2).toInt());
     const std::optional<QString> dateText = CatalogueDateText(text);
     FUZZ_CHECK(CatalogueDate(text) == (dateText ? DateFromText(*dateText) : std::nullopt));
     return 0;

@@ -30,16 +30,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
     }
 
-    const ControlFileReading reading = ReadControlFile(bytes);
-    if (!reading.request)
+    const std::optional<ControlFileRequest> read = ReadControlFile(bytes).request;
+    if (!read)
         return 0;
-    const auto linesOf = [](const ControlFileRequest &r) {
-        return ControlFileLines(r.region, r.year, r.selectionMethod, r.limits);
-    };
-    const QStringList lines = linesOf(*reading.request);
+    const QStringList lines = ControlFileLines(read->region, read->year, read->selectionMethod, read->limits);
     FUZZ_CHECK(lines.size() == 12);
-    const ControlFileReading again = ReadControlFile(ControlFileBytes(lines));
-    FUZZ_CHECK(again.request && linesOf(*again.request) == lines);
-    FUZZ_CHECK(!TileRequests::entriesFromLimits(reading.request->selectionMethod, reading.request->limits).isEmpty());
+    const std::optional<ControlFileRequest> again = ReadControlFile(ControlFileBytes(lines)).request;
+    FUZZ_CHECK(again && ControlFileLines(again->region, again->year, again->selectionMethod, again->limits) == lines);
+    FUZZ_CHECK(!TileRequests::entriesFromLimits(read->selectionMethod, read->limits).isEmpty());
     return 0;
 }
