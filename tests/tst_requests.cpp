@@ -37,21 +37,18 @@ void TestRequests::areaExport_data()
     QTest::addColumn<IndexRange>("tile");  // the cells of tile 9; none when all zero
     QTest::addColumn<QString>("features"); // kind, then each piece: west east south north
 
+    const auto row = [](const char *tag, const QString &limits, QRectF subdomain, IndexRange tile,
+                        const char *features) { QTest::newRow(tag) << limits << subdomain << tile << features; };
     // Four cells a degree on both axes, from 165 E over the 180th meridian to 170 W.
     const QString across = QStringLiteral("1 1 101 41 0 0 165 -170 -25 -15");
-    QTest::newRow("box and tile west of 180")
-        << across << QRectF(166, -20, 3, 3) << IndexRange{1, 20, 1, 20}
-        << "domain 165 180 -25 -15 + -180 -170 -25 -15; sub-domain 166 169 -20 -17; "
-           "tile 9 165 169.875 -25 -20.125";
-    QTest::newRow("box and tile across 180")
-        << across << QRectF(175, -20, 10, 3) << IndexRange{61, 80, 1, 4}
-        << "domain 165 180 -25 -15 + -180 -170 -25 -15; sub-domain 175 180 -20 -17 + -180 -175 -20 -17; "
-           "tile 9 179.875 180 -25 -24.125 + -180 -175.125 -25 -24.125";
-    QTest::newRow("France alone") << QStringLiteral("1 1 90 80 0 0 -5.25 9.75 41 51.5") << QRectF() << IndexRange()
-                                  << "domain -5.25 9.75 41 51.5";
-    QTest::newRow("once round the globe from 180")
-        << QStringLiteral("1 1 361 41 0 0 180 -180 -25 -15") << QRectF(-10, -20, 15, 3) << IndexRange()
-        << "domain -180 180 -25 -15; sub-domain -10 5 -20 -17";
+    row("box and tile west of 180", across, QRectF(166, -20, 3, 3), {1, 20, 1, 20},
+        "domain 165 180 -25 -15 + -180 -170 -25 -15; sub-domain 166 169 -20 -17; tile 9 165 169.875 -25 -20.125");
+    row("box and tile across 180", across, QRectF(175, -20, 10, 3), {61, 80, 1, 4},
+        "domain 165 180 -25 -15 + -180 -170 -25 -15; sub-domain 175 180 -20 -17 + -180 -175 -20 -17; "
+        "tile 9 179.875 180 -25 -24.125 + -180 -175.125 -25 -24.125");
+    row("France alone", "1 1 90 80 0 0 -5.25 9.75 41 51.5", QRectF(), {}, "domain -5.25 9.75 41 51.5");
+    row("once round the globe from 180", "1 1 361 41 0 0 180 -180 -25 -15", QRectF(-10, -20, 15, 3), {},
+        "domain -180 180 -25 -15; sub-domain -10 5 -20 -17");
 }
 
 // The GeoJSON of a run read back: a FeatureCollection whose rings are
