@@ -9,17 +9,6 @@
 
 #include <algorithm>
 
-namespace {
-
-void checkPair(const QString &line, double first, double second)
-{
-    const QString values = line.section(u' ', 0, 0);
-    FUZZ_CHECK(readsBack(NumberText::toNumber(values.section(u',', 0, 0)), first));
-    FUZZ_CHECK(readsBack(NumberText::toNumber(values.section(u',', 1, 1)), second));
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     LimitArray limits{};
@@ -37,12 +26,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const auto selection = static_cast<CoordinateMethod>(method & 3);
     const QStringList lines = ControlFileLines(region, year, selection, limits);
-    if (selection == CoordinateMethod::None) {
-        FUZZ_CHECK(lines.isEmpty());
+    FUZZ_CHECK(lines.size() == (selection == CoordinateMethod::None ? 0 : 12));
+    if (lines.isEmpty())
         return 0;
-    }
-    FUZZ_CHECK(lines.size() == 12);
     FUZZ_CHECK(lines.at(3).startsWith(region) && lines.at(4).startsWith(year));
+    // The first two numbers of a line, read back as the limits written.
+    const auto checkPair = [](const QString &line, double first, double second) {
+        const QString values = line.section(u' ', 0, 0);
+        FUZZ_CHECK(readsBack(NumberText::toNumber(values.section(u',', 0, 0)), first));
+        FUZZ_CHECK(readsBack(NumberText::toNumber(values.section(u',', 1, 1)), second));
+    };
     // Lines 7 and 8 hold the limits in pairs: the box its longitudes first,
     // the indices their I range first; the centre its longitude, then its
     // latitude, on line 7 alone.
