@@ -49,14 +49,11 @@ void TestEntryFields::keysTypedIntoEachField_data()
         {"txtLatD1 txtLatM1 txtLatD2 txtLatM2", QStringLiteral("\u00ff1")},
         {"txtLonD1 txtLonM1 txtLonD2 txtLonM2 TextIndexiStart TextIndexjStart TextIndexiEnd TextIndexjEnd",
          QStringLiteral("\u00ff12")}};
-    for (const auto &[fields, after] : kinds) {
+    for (const auto &[fields, after] : kinds)
         for (const QString &field : QString::fromLatin1(fields).split(u' '))
             QTest::addRow("%s", qPrintable(field)) << field << "" << typed << after << "NNEENE" << field;
-    }
-    const auto row = [](const char *tag, const char *field, const char *before, const char *typed, const char *after,
-                        const char *hemispheres, const char *focus) {
-        QTest::newRow(tag) << field << before << typed << after << hemispheres << focus;
-    };
+    // Tag, then field, before, typed, after, hemispheres and focus.
+    const auto row = [](const char *tag, auto... texts) { (QTest::newRow(tag) << ... << texts); };
     row("minus, seconds", "txtLatS1", "", "-1.5", "-1.5", "NNEENE", "txtLatS1");
     row("minus, index", "TextIndexiStart", "", "-1-2", "12", "NNEENE", "TextIndexiStart");
     row("latitude seconds take 5", "txtLatS2", "", "12.3456", "12.34", "NNEENE", "txtLatS2");
