@@ -45,12 +45,9 @@ private slots:
     void antimeridian();
     void circleCover_data();
     void circleCover();
-    void tileCells_data();
     void tileCells();
-    void dragRounding_data();
     void dragRounding();
     void worldOutline();
-    void outsideWords_data();
     void outsideWords();
     void fitToDomain_data();
     void fitToDomain();
@@ -179,9 +176,8 @@ void TestMapGeometry::antimeridian()
     QVERIFY(!box.contains(span.outside.x(), span.outside.y()));
     // A box typed from corners a degree inside the domain's edges is one
     // piece inside it, whichever side of 180 each corner lies on.
-    const GeoBox typed = GeoBox::fromCorners(QPointF(Longitude::normalized(span.westEast.x() + 1), 5),
-                                             QPointF(Longitude::normalized(span.westEast.y() - 1), -5),
-                                             box.centre().x());
+    const GeoBox typed = GeoBox::fromCorners({Longitude::normalized(span.westEast.x() + 1), 5},
+                                             {Longitude::normalized(span.westEast.y() - 1), -5}, box.centre().x());
     QCOMPARE(typed.width(), box.width() - 2);
     QVERIFY(box.holds(typed));
     QVERIFY(!box.holds(GeoBox::fromCorners(span.outside, span.inside, box.centre().x())));
@@ -209,8 +205,7 @@ void TestMapGeometry::circleCover_data()
 void TestMapGeometry::circleCover()
 {
     QFETCH(Disc, disc);
-    const std::optional<SubdomainShape> shape = SubdomainShape::of(
-        {MapSubdomain::Kind::Circle, disc.centre, {}, disc.radiusKm}, std::nullopt);
+    const auto shape = SubdomainShape::of({MapSubdomain::Kind::Circle, disc.centre, {}, disc.radiusKm}, std::nullopt);
     QVERIFY(shape);
     QCOMPARE(shape->size, disc.size);
     // The map repeats every 360 degrees of longitude.
@@ -230,71 +225,59 @@ void TestMapGeometry::circleCover()
     QCOMPARE(points.size(), 73);
     QCOMPARE(points.first(), points.last());
     for (qsizetype k = 0; k < points.size(); ++k) {
-        const double distance = GreatCircle::distanceKm(disc.centre, points.at(k));
-        QVERIFY2(std::abs(distance - disc.radiusKm) <= disc.radiusKm * 0.001, qPrintable(QString::number(distance)));
+        const double km = GreatCircle::distanceKm(disc.centre, points.at(k));
+        QVERIFY2(std::abs(km - disc.radiusKm) <= disc.radiusKm * 0.001, qPrintable(QString::number(km)));
         if (k > 0)
             QVERIFY(std::abs(points.at(k).x() - points.at(k - 1).x()) < 90);
     }
 }
 
-void TestMapGeometry::tileCells_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QList<TileCells>>("tiles");
-
-    const QByteArray head = "Region 7\r\n\r\nNo.  Tile #     I/J Ranges on Tile     I/J Ranges Selected\r\n";
-    const QByteArray one = "1    3     I 41-60 J 1-20     I 45-60 J 10-20\r\n";
-    QTest::newRow("two tiles, then the end")
-        << head + one + "2    4     I 61-80 J 1-20     I 61-62 J 10-20\r\n\r\nEnd of tile list\r\n"
-        << QList<TileCells>{{"3", {41, 60, 1, 20}, {45, 60, 10, 20}}, {"4", {61, 80, 1, 20}, {61, 62, 10, 20}}};
-    QTest::newRow("more blanks") << head + "12    7   I 81-90 J 1-20  I 81-81 J 1-1  \r\n"
-                                 << QList<TileCells>{{"7", {81, 90, 1, 20}, {81, 81, 1, 1}}};
-    // One tile whose ranges do not read: none drawn, a partial set would mislead.
-    const auto noRead = [&](const char *name, const QByteArray &line) {
-        QTest::newRow(name) << head + one + line + "\r\n" << QList<TileCells>();
-    };
-    noRead("ranges of another form", "2    345     1- 40");
-    noRead("from after to", "2    345     I 20-1 J 21-40     I 5-20 J 30-40");
-    noRead("selection outside the tile", "2    345     I 1-20 J 21-40     I 5-21 J 30-40");
-    noRead("text after the ranges", "2    345     I 1-20 J 21-40     I 5-20 J 30-40 more");
-    noRead("index beyond int", "2    3     I 1-99999999999 J 1-2     I 1-2 J 1-2");
-}
-
 void TestMapGeometry::tileCells()
 {
-    QFETCH(QByteArray, file);
-    QTEST(TileCellsOf(ReadListFile(file).rows), "tiles");
-}
-
-void TestMapGeometry::dragRounding_data()
-{
-    QTest::addColumn<double>("pixelsPerDegree");
-    QTest::addColumn<double>("step");
-    QTest::addColumn<double>("km");
-    QTest::addColumn<double>("roundedKm");
-
-    QTest::newRow("world") << 3.5 << 0.5 << 1234.5 << 1230.0;
-    QTest::newRow("a country") << 60.0 << 0.02 << 152.6 << 153.0;
-    QTest::newRow("exactly 10 a degree") << 10.0 << 0.1 << 12.34 << 12.3;
-    QTest::newRow("a city") << 4000.0 << 0.0005 << 0.04 << 0.0;
+    const auto cells = [](const QByteArray &rows) {
+        return TileCellsOf(
+            ReadListFile("Region 7\r\n\r\nNo.  Tile #     I/J Ranges on Tile     I/J Ranges Selected\r\n" + rows).rows);
+    };
+    const QByteArray one = "1    3     I 41-60 J 1-20     I 45-60 J 10-20\r\n";
+    // Two tiles, then the end.
+    QCOMPARE(cells(one + "2    4     I 61-80 J 1-20     I 61-62 J 10-20\r\n\r\nEnd of tile list\r\n"),
+             QList<TileCells>({{"3", {41, 60, 1, 20}, {45, 60, 10, 20}}, {"4", {61, 80, 1, 20}, {61, 62, 10, 20}}}));
+    // More blanks.
+    QCOMPARE(cells("12    7   I 81-90 J 1-20  I 81-81 J 1-1  \r\n"),
+             QList<TileCells>({{"7", {81, 90, 1, 20}, {81, 81, 1, 1}}}));
+    // One tile whose ranges do not read: none drawn, a partial set would mislead.
+    for (const char *line : {
+             "2    345     1- 40",                                  // ranges of another form
+             "2    345     I 20-1 J 21-40     I 5-20 J 30-40",      // from after to
+             "2    345     I 1-20 J 21-40     I 5-21 J 30-40",      // selection outside the tile
+             "2    345     I 1-20 J 21-40     I 5-20 J 30-40 more", // text after the ranges
+             "2    3     I 1-99999999999 J 1-2     I 1-2 J 1-2",    // index beyond int
+         })
+        QVERIFY2(cells(one + line + "\r\n").isEmpty(), line);
 }
 
 void TestMapGeometry::dragRounding()
 {
-    QFETCH(double, pixelsPerDegree);
-    QFETCH(double, km);
-    QTEST(DragRounding::degreeStep(pixelsPerDegree), "step");
-    QTEST(DragRounding::radiusKm(km), "roundedKm");
-    QCOMPARE(DragRounding::roundTo(45.0 + 0.3 / pixelsPerDegree, DragRounding::degreeStep(pixelsPerDegree)), 45.0);
+    // The step of a drag: on the world, a country, exactly 10 pixels a degree
+    // and a city; a third of a pixel from a whole degree rounds to it.
+    QCOMPARE(DragRounding::degreeStep(3.5), 0.5);
+    QCOMPARE(DragRounding::degreeStep(60), 0.02);
+    QCOMPARE(DragRounding::degreeStep(10), 0.1);
+    QCOMPARE(DragRounding::degreeStep(4000), 0.0005);
+    for (double scale : {3.5, 60.0, 10.0, 4000.0})
+        QCOMPARE(DragRounding::roundTo(45.0 + 0.3 / scale, DragRounding::degreeStep(scale)), 45.0);
+    QCOMPARE(DragRounding::radiusKm(1234.5), 1230.0);
+    QCOMPARE(DragRounding::radiusKm(152.6), 153.0);
+    QCOMPARE(DragRounding::radiusKm(12.34), 12.3);
+    QCOMPARE(DragRounding::radiusKm(0.04), 0.0);
 }
 
 void TestMapGeometry::worldOutline()
 {
     const WorldOutline &world = WorldOutline::builtIn();
     QVERIFY(world.countries().size() > 200);
-    const int france = world.indexOf(QStringLiteral(" france "));
-    QVERIFY(france >= 0);
-    QVERIFY(world.countries().at(france).bounds.contains(QPointF(2.35, 48.85)));
+    // A name not found gives no country, whose empty bounds hold nothing.
+    QVERIFY(world.countries().value(world.indexOf(QStringLiteral(" france "))).bounds.contains(QPointF(2.35, 48.85)));
     QVERIFY(world.indexOf(QStringLiteral("United States")) >= 0);
     QCOMPARE(world.indexOf(QStringLiteral("Atlantis")), -1);
 
@@ -305,23 +288,15 @@ void TestMapGeometry::worldOutline()
     QVERIFY(!WorldOutline::read("QWO1"));
 }
 
-void TestMapGeometry::outsideWords_data()
-{
-    QTest::addColumn<GeoBox>("shape");
-    QTest::addColumn<QString>("words");
-
-    // Against a domain from 5.25 W to 9.75 E, 41 N to 51.5 N.
-    QTest::newRow("inside") << GeoBox{-1, 4, 44, 47} << QString();
-    QTest::newRow("north") << GeoBox{-1, 4, 44, 60} << "Outside the domain by 8.5\u00b0 north";
-    QTest::newRow("south-west") << GeoBox{-6.5, 4, 40.75, 47}
-                                << "Outside the domain by 0.25\u00b0 south, 1.25\u00b0 west";
-    QTest::newRow("east, a turn away") << GeoBox{355, 371, 44, 47} << "Outside the domain by 1.25\u00b0 east";
-}
-
 void TestMapGeometry::outsideWords()
 {
-    QFETCH(GeoBox, shape);
-    QTEST(SubdomainFit::outsideText(shape, GeoBox{-5.25, 9.75, 41, 51.5}), "words");
+    // Against a domain from 5.25 W to 9.75 E, 41 N to 51.5 N.
+    const auto words = [](GeoBox shape) { return SubdomainFit::outsideText(shape, GeoBox{-5.25, 9.75, 41, 51.5}); };
+    QCOMPARE(words({-1, 4, 44, 47}), QString());
+    QCOMPARE(words({-1, 4, 44, 60}), u"Outside the domain by 8.5\u00b0 north");
+    QCOMPARE(words({-6.5, 4, 40.75, 47}), u"Outside the domain by 0.25\u00b0 south, 1.25\u00b0 west");
+    // East, a turn away.
+    QCOMPARE(words({355, 371, 44, 47}), u"Outside the domain by 1.25\u00b0 east");
 }
 
 void TestMapGeometry::fitToDomain_data()
