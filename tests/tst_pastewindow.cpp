@@ -51,11 +51,10 @@ void TestPasteWindow::paste(const QString &gesture, QLineEdit *field, const QStr
         data.setText(text);
         const QPoint at = field->rect().center();
         QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(field, &enter);
         QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(field, &move);
         QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(field, &drop);
+        for (QEvent *event : std::initializer_list<QEvent *>{&enter, &move, &drop})
+            QApplication::sendEvent(field, event);
     } else {
         QTest::keySequence(field, QKeySequence(gesture));
     }

@@ -109,18 +109,17 @@ void TestWindow::fitsTheScreen()
     QFETCH(QSize, size);
     QFETCH(int, mapPercent);
     frmMain *window = m_shown.window.get();
-    const ui::Controls c = m_shown.controls();
     const QSize least = window->minimumSize().expandedTo(window->minimumSizeHint());
     QCOMPARE(least.boundedTo(QSize(1000, 700)), least);
     window->resize(size);
     QTRY_COMPARE(window->size(), size);
 
     // The map is the main area.
-    const int map = c.widget("DomainMap")->width();
+    const int map = m_shown.controls().widget("DomainMap")->width();
     QVERIFY2(map * 100 >= mapPercent * size.width(), qPrintable(QString::number(map)));
     // The method list is as wide as its longest entry needs, and not cut by
     // the form's edge.
-    QComboBox *choice = c.comboBox("cboChoice1");
+    QComboBox *choice = m_shown.controls().comboBox("cboChoice1");
     const QString longest = QStringLiteral("Center (Latitude/Longitude) with radius:");
     QVERIFY(choice->findText(longest) >= 0);
     QVERIFY(choice->sizeHint().width() > choice->fontMetrics().horizontalAdvance(longest));
@@ -299,7 +298,6 @@ void TestWindow::exitEndsTheProcess()
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedChannels);
     child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--exit-child")});
-    QVERIFY(child.waitForStarted());
     QVERIFY2(child.waitForFinished(60000), "Exit did not end the program");
     QCOMPARE(child.exitStatus(), QProcess::NormalExit);
     QCOMPARE(child.exitCode(), 0);
