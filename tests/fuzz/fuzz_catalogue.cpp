@@ -20,17 +20,13 @@ QStringList plainEntries(const QString &country, const QString &countryDomains, 
 {
     QStringList entries;
     for (const QString &number : countryDomains.split(u',', Qt::SkipEmptyParts)) {
-        // 0 when the number does not read.
-        const int domain = number.toInt();
-        if (domain < 1 || domain > tables.DomainLines.size() || domain > tables.DomainYears.size())
-            continue;
-        const QStringList items = SplitWords(tables.DomainLines.at(domain - 1));
+        // A number that does not read, or names no domain, finds no words.
+        const QStringList items = SplitWords(tables.DomainLines.value(number.toInt() - 1));
         if (items.size() < 22)
             continue;
-        const QStringList years = SplitWords(tables.DomainYears.at(domain - 1));
-        const bool hidden = country.contains(QLatin1String("Greenland"))
-                            && (items.at(8).contains(QLatin1String("1.333"))
-                                || items.at(8).contains(QLatin1String("4.00")));
+        const QStringList years = SplitWords(tables.DomainYears.value(number.toInt() - 1));
+        const bool hidden = country.contains(u"Greenland")
+                            && (items.at(8).contains(u"1.333") || items.at(8).contains(u"4.00"));
         for (qsizetype y = 1; y < years.size() && !hidden; ++y)
             entries << DomainEntries::entryText(number, items.at(8), years.at(y));
     }
@@ -49,9 +45,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(qMax(tables.DomainLines.size(), tables.DomainYears.size()) <= ConfigReader::MaxSectionLines);
     if (!tables.ConfigLoaded)
         return 0;
-    FUZZ_CHECK(!tables.DomainLines.isEmpty() && !tables.DomainYears.isEmpty());
+    // Domain lines follow: a name is an item of a country text, and each line has one.
+    FUZZ_CHECK(!tables.DomainYears.isEmpty() && !tables.CountryNames.isEmpty());
     FUZZ_CHECK(tables.DomainCountries.size() == tables.DomainLines.size());
-    FUZZ_CHECK(!tables.CountryNames.isEmpty());
     for (const QString &years : tables.DomainYears)
         FUZZ_CHECK(!years.contains(u','));
 

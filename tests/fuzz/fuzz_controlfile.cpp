@@ -30,21 +30,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (lines.isEmpty())
         return 0;
     FUZZ_CHECK(lines.at(3).startsWith(region) && lines.at(4).startsWith(year));
-    // The first two numbers of a line, read back as the limits written.
-    const auto checkPair = [](const QString &line, double first, double second) {
-        const QString values = line.section(u' ', 0, 0);
-        FUZZ_CHECK(readsBack(NumberText::toNumber(values.section(u',', 0, 0)), first));
-        FUZZ_CHECK(readsBack(NumberText::toNumber(values.section(u',', 1, 1)), second));
-    };
-    // Lines 7 and 8 hold the limits in pairs: the box its longitudes first,
-    // the indices their I range first; the centre its longitude, then its
-    // latitude, on line 7 alone.
-    if (finite && !region.contains(u' ') && selection == CoordinateMethod::CentreRadius) {
-        checkPair(lines.at(6), limits[2], limits[1]);
-    } else if (finite && !region.contains(u' ')) {
-        const int first = selection == CoordinateMethod::LatLonBox ? 3 : 1;
-        checkPair(lines.at(6), limits[first], limits[first + 1]);
-        checkPair(lines.at(7), limits[4 - first], limits[5 - first]);
+    // Lines 7 and 8 begin with the limits, two to a line joined by a comma,
+    // and read back as the values written: the box its longitudes, then its
+    // latitudes; the indices their I range, then their J range; the centre
+    // its longitude and latitude, then its radius alone.
+    const QList<int> order = selection == CoordinateMethod::CentreRadius ? QList{2, 1, 3}
+                             : selection == CoordinateMethod::LatLonBox  ? QList{3, 4, 1, 2}
+                                                                         : QList{1, 2, 3, 4};
+    for (qsizetype k = 0; finite && k < order.size(); ++k) {
+        const QString number = lines.at(6 + k / 2).section(u' ', 0, 0).section(u',', k % 2, k % 2);
+        FUZZ_CHECK(readsBack(NumberText::toNumber(number), limits[order.at(k)]));
     }
 
     const QByteArray bytes = ControlFileBytes(lines);

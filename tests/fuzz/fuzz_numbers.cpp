@@ -25,13 +25,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // Coordinates: an empty field is 0, anything else a plain decimal.
     const std::optional<double> field = DecimalFieldValue(text);
     FUZZ_CHECK(!field || (text.isEmpty() ? *field == 0.0 : value && *field == *value));
-    const std::optional<qint32> degrees = LeadingWhole(text, 3);
-    FUZZ_CHECK(!degrees || (*degrees >= -32768 && *degrees <= 32767));
+    FUZZ_CHECK(std::in_range<qint16>(LeadingWhole(text, 3).value_or(0)));
     FUZZ_CHECK(std::isfinite(LeadingSeconds(text).value_or(0.0)));
 
-    const std::optional<QString> message = IndexRange::message(QStringLiteral("Lowest I index allowed: "),
-                                                               IndexRange::Bound::Lowest, text, QStringLiteral("10"));
-    FUZZ_CHECK(!message || (whole && *whole < 10));
+    FUZZ_CHECK(!IndexRange::message({}, IndexRange::Bound::Lowest, text, "10") || (whole && *whole < 10));
 
     // The catalogue date: a valid day whose parts are the text's digits.
     if (const std::optional<QDate> date = DateFromText(text))
