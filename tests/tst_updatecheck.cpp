@@ -37,21 +37,20 @@ QByteArray dated(const QByteArray &date)
         .replace("(sample,", "(Qu\351bec sample,");
 }
 
-// One check for an update: how the server answers, what the user says, and
-// what it leaves.
+// One check for an update: what the server sends, what the user sees and
+// says. The catalogue is replaced, by the newer one written as the update
+// writes it, exactly when the messages end with the one saying so.
 struct UpdateRow
 {
-    QString serve; // how the server answers: "reply", "500", "silent", "cut, close"...
+    QString serve; // how the server answers: "reply", "500", "silent", "cut"...
     QByteArray body;
-    bool local; // a catalogue in use
-    bool yes;   // the answer to the question
+    QStringList messages;
+    QString details; // of the last message
     // The progress bar's maximum (0: busy), Cancel clicked once it shows; -1:
     // no progress dialog shows, -2: not looked at.
-    int bar;
-    QStringList messages;
-    QString details;    // of the last message
-    QByteArray written; // the catalogue afterwards; null: the one in use, unchanged
-    QString configDate;
+    int bar = -1;
+    bool local = true; // a catalogue in use
+    bool yes = true;   // the answer to the question
 };
 
 } // namespace
@@ -132,79 +131,71 @@ void TestUpdateCheck::linkCursor()
 void TestUpdateCheck::update_data()
 {
     QTest::addColumn<UpdateRow>("first");
+    const auto add = [](const char *name, const char *serve, const QByteArray &body, const QStringList &messages,
+                        const QString &details = {}, int bar = -1, bool local = true, bool yes = true) {
+        QTest::newRow(name) << UpdateRow{serve, body, messages, details, bar, local, yes};
+    };
 
     const QByteArray newer = dated("20110420");
-    const auto replaced = [&](const char *name, const QByteArray &body, const QString &date,
-                              const char *serve = "reply", bool local = true) {
-        // The text ends with CR LF, so one empty line follows.
-        const QString shown = date == "20110420" ? "20 April 2011" : "1 January 2099";
-        QTest::newRow(name) << UpdateRow{
-            serve, body, local, true, -1, {Question, NowUpToDate}, "", dated(date.toLatin1()) + "\r\n", shown};
-    };
-    const auto kept = [&](const char *name, const QByteArray &body, const QStringList &messages,
-                          const QString &details = {}, const char *serve = "reply", int bar = -1) {
-        QTest::newRow(name) << UpdateRow{serve, body, true, true, bar, messages, details, {}, "19 April 2011"};
-    };
-    replaced("newer, Yes", newer, "20110420");
-    replaced("blanks around lines", "  " + QByteArray(newer).replace("\r\n", " \r\n  "), "20110420");
-    replaced("no local catalogue", dated("20990101"), "20990101", "reply", false);
-    QTest::newRow("newer, No") << UpdateRow{"reply", newer, true, false, -1, {Question}, "", {}, "19 April 2011"};
-    kept("same date", dated("20110419"), {UpToDate});
-    kept("older", dated("20110418"), {UpToDate});
+    const QStringList replaced{Question, NowUpToDate};
+    add("newer, Yes", "reply", newer, replaced);
+    add("blanks around lines", "reply", "  " + QByteArray(newer).replace("\r\n", " \r\n  "), replaced);
+    add("no local catalogue", "reply", newer, replaced, {}, -1, false);
+    add("newer, No", "reply", newer, {Question}, {}, -1, true, false);
+    add("same date", "reply", dated("20110419"), {UpToDate});
+    add("older", "reply", dated("20110418"), {UpToDate});
 
     const QString from = "Error when downloading from " + m_server.baseAddress() + "/quorvantix/tiles_cfg.txt\n";
     const QString failed = from + "Download error. Status: ";
-    kept("empty body", {}, {from + "Download did not contain content"});
+    add("empty body", "reply", {}, {from + "Download did not contain content"});
     // A failure is reported as one even when nothing came with it.
-    kept("HTTP 500, no body", {}, {failed + "500 Internal Server Error"}, {}, "500");
-    kept("refused", {}, {QString(failed).replace(m_server.baseAddress(), m_refusing) + "Connection refused"}, {},
-         "refused");
-    kept("no answer", {}, {failed + "Timed out: the download did not end within 300 milliseconds"}, {}, "silent");
-    kept("connection closed mid-body", newer, {failed + "Connection closed"}, {}, "cut, close");
-    kept("connection reset after the headers", newer, {failed + "Connection closed"}, {}, "cut, reset");
-    kept("redirect loop", {}, {failed + "Too many redirects"}, {}, "redirect loop");
-    kept("redirect to an address that fails", {}, {failed + "Connection refused"}, {}, "redirect, refused");
-    const int kilobytes = int(newer.size() / 1024);
-    kept("slow, size known, cancelled", {}, {from + "Download cancelled by the user"}, {}, "slow, sized", kilobytes);
-    kept("slow, size unknown, cancelled", {}, {from + "Download cancelled by the user"}, {}, "slow, unsized", 0);
-    kept("endless", {}, {failed + "Stopped: the download passed the limit of 64 MB"}, {}, "endless", -2);
+    add("HTTP 500, no body", "500", {}, {failed + "500 Internal Server Error"});
+    add("refused", "refused", {}, {QString(failed).replace(m_server.baseAddress(), m_refusing) + "Connection refused"});
+    add("no answer", "silent", {}, {failed + "Timed out: the download did not end within 300 milliseconds"});
+    add("connection reset after the headers", "cut", newer, {failed + "Connection closed"});
+    add("redirect loop", "redirect loop", {}, {failed + "Too many redirects"});
+    add("redirect to an address that fails", "redirect, refused", {}, {failed + "Connection refused"});
+    const QStringList cancelled{from + "Download cancelled by the user"};
+    add("slow, size known, cancelled", "slow, sized", newer, cancelled, {}, int(newer.size() / 1024));
+    add("slow, size unknown, cancelled", "slow, unsized", newer, cancelled, {}, 0);
+    add("endless", "endless", {}, {failed + "Stopped: the download passed the limit of 64 MB"}, {}, -2);
     // The server compresses the body; the network library unpacks it.
-    replaced("compressed", newer, "20110420", "compressed");
-    kept("compressed, unpacks past the limit", QByteArray(80 * 1024 * 1024, ' '),
-         {failed + "Stopped: the compressed download could not be unpacked within the limit of 64 MB"}, {},
-         "compressed");
+    add("compressed", "compressed", newer, replaced);
+    add("compressed, unpacks past the limit", "compressed", QByteArray(80 * 1024 * 1024, ' '),
+        {failed + "Stopped: the compressed download could not be unpacked within the limit of 64 MB"});
 
     const QString unchanged = QStringLiteral("\nYour configuration file was not changed.");
     const QString notADate = QStringLiteral("The date \"%1\" of the downloaded configuration file is not a "
                                             "calendar date (YYYYMMDD).")
                              + unchanged;
-    kept("no colon", "Catalogue date 20990101\r\n3\r\n",
-         {"The downloaded configuration file does not start with its date (a label, a colon and the date as YYYYMMDD)."
-          + unchanged});
-    kept("30 February", "Date: 20990230\r\n", {notADate.arg("20990230")});
+    add("no colon", "reply", "Catalogue date 20990101\r\n3\r\n",
+        {"The downloaded configuration file does not start with its date (a label, a colon and the date as YYYYMMDD)."
+         + unchanged});
+    add("30 February", "reply", "Date: 20990230\r\n", {notADate.arg("20990230")});
     // LF-only line ends run the whole catalogue into its first line.
-    kept("LF line ends", sample().replace("\r\n", "\n"), {notADate.arg("201104193QMT tiled MM5 data catalogue (s...")});
+    add("LF line ends", "reply", sample().replace("\r\n", "\n"),
+        {notADate.arg("201104193QMT tiled MM5 data catalogue (s...")});
 #ifdef Q_OS_UNIX
-    kept("folder cannot take the file", dated("20990101"),
-         {Question, "The configuration file " + QDir::toNativeSeparators(m_shown.appFolder.filePath("tiles.cfg"))
-                        + " could not be written: File too large" + unchanged},
-         {}, "disk full");
+    add("folder cannot take the file", "disk full", dated("20990101"),
+        {Question, "The configuration file " + QDir::toNativeSeparators(m_shown.appFolder.filePath("tiles.cfg"))
+                       + " could not be written: File too large" + unchanged});
 #endif
 
     // Read before it replaces the one in use: the reason as details.
-    kept("skip count not a number", QByteArray(newer).replace("20110420\r\n3\r\n", "20110420\r\nthree\r\n"),
-         {Question, Kept},
-         "Config file not valid, please use the hyperlink to downlaod the latest config file on QMT website\n"
-         "Reading stopped at line 2 of 520.");
-    kept("body cut mid-section", newer.left(newer.indexOf("KEY MM5_D060")), {Question, Kept},
-         "Unable to read the config file properly, make sure tiles.cfg  exist in your application folder or "
-         "download the latest update fron the QMT website\nInvalid config file format, please downlooad the "
-         "latest update from the website\nReading stopped at line 193 of 193.");
+    add("skip count not a number", "reply", QByteArray(newer).replace("20110420\r\n3\r\n", "20110420\r\nthree\r\n"),
+        {Question, Kept},
+        "Config file not valid, please use the hyperlink to downlaod the latest config file on QMT website\n"
+        "Reading stopped at line 2 of 520.");
+    add("body cut mid-section", "reply", newer.left(newer.indexOf("KEY MM5_D060")), {Question, Kept},
+        "Unable to read the config file properly, make sure tiles.cfg  exist in your application folder or "
+        "download the latest update fron the QMT website\nInvalid config file format, please downlooad the "
+        "latest update from the website\nReading stopped at line 193 of 193.");
     // The newer catalogue without the lines of its country section.
     QByteArray noCountry = newer;
     const qsizetype from5 = noCountry.indexOf("\r\n", noCountry.indexOf("\r\nSection 5") + 2) + 2;
     noCountry.remove(from5, noCountry.indexOf("\r\n999", from5) + 2 - from5);
-    kept("empty country section", noCountry, {Question, Kept}, "It names no country: its country section is empty.");
+    add("empty country section", "reply", noCountry, {Question, Kept},
+        "It names no country: its country section is empty.");
 }
 
 // Afterwards the catalogue file, its date and the countries; a failure
@@ -233,8 +224,7 @@ void TestUpdateCheck::update()
             QCOMPARE(m_shown.pointer.current, ui::MousePointer::Shape::Hourglass);
     };
     // Tried again after a failure, against a good catalogue, the update goes through.
-    const QByteArray newer = dated("20110420");
-    const UpdateRow later{"reply", newer, true, true, -1, {Question, NowUpToDate}, "", newer + "\r\n", "20 April 2011"};
+    const UpdateRow later{"reply", dated("20110420"), {Question, NowUpToDate}, {}};
     for (const UpdateRow &row : {first, later}) {
         control->setBaseAddress(row.serve == "refused" ? m_refusing : m_server.baseAddress());
         // Far longer than a quick read, far shorter than a slow one (34 s): only
@@ -245,14 +235,13 @@ void TestUpdateCheck::update()
         m_shown.messages.answers = {row.yes ? ui::MessageAnswer::Yes : ui::MessageAnswer::No};
         if (row.serve == "silent")
             m_server.neverAnswer();
-        else if (row.serve.startsWith("cut"))
-            m_server.cutHalfway(row.body, row.serve == "cut, close" ? LoopbackHttpServer::Cut::Close
-                                                                    : LoopbackHttpServer::Cut::Reset);
+        else if (row.serve == "cut")
+            m_server.cutHalfway(row.body);
         else if (row.serve.startsWith("redirect"))
             m_server.redirect(row.serve == "redirect loop" ? m_server.baseAddress() + "/quorvantix/tiles_cfg.txt"
                                                            : m_refusing);
         else if (row.serve.startsWith("slow"))
-            m_server.trickle(newer, row.serve == "slow, sized");
+            m_server.trickle(row.body, row.serve == "slow, sized");
         else if (row.serve == "endless")
             m_server.endless();
         else if (row.serve == "compressed")
@@ -302,9 +291,11 @@ void TestUpdateCheck::update()
         if (row.bar != -2)
             QCOMPARE(barMaximum, row.bar);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        // The text ends with CR LF, so one empty line follows.
+        const bool replaced = row.messages.endsWith(NowUpToDate);
         QCOMPARE(TestFolders::readFile(m_shown.appFolder.filePath("tiles.cfg")),
-                 row.written.isNull() ? sample() : row.written);
-        QCOMPARE(c.text(QStringLiteral("ConfigDate")), row.configDate);
+                 replaced ? dated("20110420") + "\r\n" : sample());
+        QCOMPARE(c.text(QStringLiteral("ConfigDate")), replaced ? "20 April 2011" : "19 April 2011");
         QCOMPARE(QDir(m_shown.appFolder.path()).entryList(QDir::Files), QStringList{"tiles.cfg"});
         // The same countries and domains, whether the catalogue was read again or not.
         if (row.local) {
@@ -313,7 +304,7 @@ void TestUpdateCheck::update()
         } else {
             QVERIFY(!domainsOfFrance().isEmpty());
         }
-        if (!row.written.isNull())
+        if (replaced)
             break;
     }
 }

@@ -29,58 +29,12 @@ QString LoopbackHttpServer::refusingAddress()
     return QStringLiteral("http://127.0.0.1:%1").arg(probe.serverPort());
 }
 
-void LoopbackHttpServer::respond(const QByteArray &body, const QByteArray &status)
+void LoopbackHttpServer::script(Mode mode, const QByteArray &body, const QByteArray &status, const QByteArray &location)
 {
-    m_mode = Mode::Whole;
+    m_mode = mode;
     m_body = body;
     m_status = status;
-    m_location.clear();
-    m_encoding.clear();
-}
-
-void LoopbackHttpServer::respondCompressed(const QByteArray &body)
-{
-    // qCompress puts the length before the zlib stream.
-    respond(qCompress(body, 9).mid(4));
-    m_encoding = "deflate";
-}
-
-void LoopbackHttpServer::redirect(const QString &address)
-{
-    respond({}, "302 Found");
-    m_location = address.toLatin1();
-}
-
-void LoopbackHttpServer::cutHalfway(const QByteArray &body, Cut cut)
-{
-    respond(body);
-    m_mode = Mode::Cut;
-    m_cut = cut;
-}
-
-void LoopbackHttpServer::trickle(const QByteArray &body, bool sizeKnown)
-{
-    respond(body);
-    m_mode = Mode::Trickle;
-    m_sizeKnown = sizeKnown;
-}
-
-void LoopbackHttpServer::endless()
-{
-    respond(QByteArray(256 * 1024, 'x'));
-    m_mode = Mode::Endless;
-}
-
-void LoopbackHttpServer::sendHead(QTcpSocket *socket, bool sizeKnown)
-{
-    QByteArray head = "HTTP/1.1 " + m_status + "\r\nContent-Type: text/plain\r\n";
-    if (sizeKnown)
-        head += "Content-Length: " + QByteArray::number(m_body.size()) + "\r\n";
-    if (!m_location.isEmpty())
-        head += "Location: " + m_location + "\r\n";
-    if (!m_encoding.isEmpty())
-        head += "Content-Encoding: " + m_encoding + "\r\n";
-    socket->write(head + "Connection: close\r\n\r\n");
+    m_location = location;
 }
 
 void LoopbackHttpServer::serve(QTcpSocket *socket)
@@ -92,24 +46,29 @@ void LoopbackHttpServer::serve(QTcpSocket *socket)
     if (!requestEnded || m_mode == Mode::Silent)
         return;
 
-    sendHead(socket, m_mode == Mode::Whole || m_mode == Mode::Cut || (m_mode == Mode::Trickle && m_sizeKnown));
-    if (m_mode == Mode::Whole) {
+    QByteArray head = "HTTP/1.1 " + m_status + "\r\nContent-Type: text/plain\r\n";
+    if (m_mode != Mode::TrickleUnsized && m_mode != Mode::Endless)
+        head += "Content-Length: " + QByteArray::number(m_body.size()) + "\r\n";
+    if (!m_location.isEmpty())
+        head += "Location: " + m_location + "\r\n";
+    if (m_mode == Mode::Compressed)
+        head += "Content-Encoding: deflate\r\n";
+    socket->write(head + "Connection: close\r\n\r\n");
+    if (m_mode == Mode::Whole || m_mode == Mode::Compressed) {
         socket->write(m_body);
         socket->disconnectFromHost();
     } else if (m_mode == Mode::Cut) {
         socket->write(m_body.left(m_body.size() / 2));
         socket->flush();
         // Leave the bytes time to arrive before the connection ends.
-        QTimer::singleShot(50, socket, [socket, cut = m_cut] {
-            if (cut == Cut::Close)
-                return socket->disconnectFromHost();
+        QTimer::singleShot(50, socket, [socket] {
             // Closing with a zero linger time makes the system send a reset.
             linger hard{1, 0};
             ::setsockopt(socket->socketDescriptor(), SOL_SOCKET, SO_LINGER, reinterpret_cast<const char *>(&hard),
                          sizeof hard);
             socket->abort();
         });
-    } else if (m_mode == Mode::Trickle) {
+    } else if (m_mode == Mode::Trickle || m_mode == Mode::TrickleUnsized) {
         auto *timer = new QTimer(socket);
         QObject::connect(timer, &QTimer::timeout, socket, [socket, timer, body = m_body, offset = 0]() mutable {
             socket->write(body.mid(offset, 64));
