@@ -60,7 +60,6 @@ private:
         QTest::mouseClick(controls().button("DownloadMapButton"), Qt::LeftButton);
         return shell.urls.value(0);
     }
-    QString text(const char *name) { return controls().text(QLatin1String(name)); }
     Texts texts(const Texts &names) { return controls().texts(names); }
 };
 
@@ -123,15 +122,15 @@ void TestDomainSelection::entryFillsTheDisplay()
     QFETCH(QString, display);
     pickCountry(country);
     pickEntry(row);
-    QCOMPARE(text("DownloadMapButton"), "Show map for domain " + map);
+    QCOMPARE(controls().text("DownloadMapButton"), "Show map for domain " + map);
     QCOMPARE(mapped(), MapOfDomain.arg(map.toInt()));
     QCOMPARE((texts(Captions) + texts(BoxFields) << texts(Hemispheres).join("")).join('|'), display);
 
     // Picking the same entry again reloads what the user changed.
     QTest::keyClick(controls().lineEdit("txtLat1"), Qt::Key_Backspace);
-    QCOMPARE(text("txtLat1"), display.section('|', 4, 4).chopped(1));
+    QCOMPARE(controls().text("txtLat1"), display.section('|', 4, 4).chopped(1));
     pickEntry(row);
-    QCOMPARE(text("txtLat1"), display.section('|', 4, 4));
+    QCOMPARE(controls().text("txtLat1"), display.section('|', 4, 4));
 }
 
 void TestDomainSelection::methodsSwitchBackAndForth()
@@ -166,17 +165,16 @@ void TestDomainSelection::keyboardPickSurvivesCountryChange()
     QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Down);
     QCOMPARE(list->currentRow(), 1);
-    QCOMPARE(text("DownloadMapButton"), QStringLiteral("Show map for domain 001"));
-    QCOMPARE(text("txtLat1"), QStringLiteral("10"));
+    QCOMPARE(controls().text("txtLat1"), QStringLiteral("10"));
 
     pickCountry("Mismatch");
     QCOMPARE(mapped(), MapOfDomain.arg(1));
     QVERIFY(controls().widget("DownloadMapButton")->isEnabled() && controls().widget("cmdShow")->isEnabled());
     // A domain line whose number disagrees keeps the previous limits.
     pickEntry(0);
-    QCOMPARE(text("DownloadMapButton"), QStringLiteral("Show map for domain 008"));
+    QCOMPARE(controls().text("DownloadMapButton"), QStringLiteral("Show map for domain 008"));
     QCOMPARE(mapped(), MapOfDomain.arg(8));
-    QCOMPARE(text("txtLat1"), QString()); // emptied by the country pick, not refilled
+    QCOMPARE(controls().text("txtLat1"), QString()); // emptied by the country pick, not refilled
     pickMethod(1);
     QCOMPARE(texts(Captions), (Texts{"Index i from   1", "To       100", "Index j from    1", "To       80"}));
 }
