@@ -69,11 +69,9 @@ QString TestPasteWindow::requestAndMap() const
     controls().action(QStringLiteral("mnuCopyRequest"))->trigger();
     const QStringList lines = QApplication::clipboard()->text().split(u'\n');
     const MapSubdomain &drawn = controls().get<DomainMap>(QStringLiteral("DomainMap"))->scene().subdomain;
-    QStringList corners;
-    for (const double n : {drawn.a.x(), drawn.a.y(), drawn.b.x(), drawn.b.y()})
-        corners << QString::number(n);
     return QStringList{lines.value(3), lines.value(4), lines.value(12).section(u' ', 0, 0),
-                       lines.value(13).section(u' ', 0, 0), corners.join(u' ')}
+                       lines.value(13).section(u' ', 0, 0),
+                       QString::asprintf("%g %g %g %g", drawn.a.x(), drawn.a.y(), drawn.b.x(), drawn.b.y())}
         .join(QLatin1String("; "));
 }
 
@@ -139,8 +137,7 @@ void TestPasteWindow::pastes()
     if (field.startsWith(QLatin1String("txtL"))) {
         names = QStringList{"txtLat", "cboLatLL", "txtLatD", "txtLatM", "txtLatS",
                             "txtLon", "cboLonLL", "txtLonD", "txtLonM", "txtLonS"};
-        for (QString &name : names)
-            name += field.right(1);
+        names.replaceInStrings(QRegularExpression(QStringLiteral("$")), field.right(1)); // the corner's number
     }
     paste(QLatin1String(row.gesture), edit(field), QString::fromUtf8(row.text));
     QCOMPARE(controls().texts(names).join(u' '), QLatin1String(row.values));
