@@ -8,6 +8,7 @@
 #include "support/shownwindow.h"
 
 #include <QClipboard>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -292,7 +293,6 @@ void TestTileRun::focusChoosesNoDomain()
     TestFolders::writeFile(m_shown->appFolder.filePath("replay.lst"), crlf({Header, "1    5     a"}));
     open("replay");
     clickShow();
-    QCOMPARE(shown(), QStringList());
     m_shown->pickCountry("Chile");
     const ui::Controls c = m_shown->controls();
     enter(3); // the centre entries, which a new country leaves alone
@@ -420,12 +420,11 @@ void TestTileRun::longRun()
     if (ticks > 0)
         longestGap = std::max(longestGap, sinceTick.elapsed());
 
-    const bool stopped = row.action != Action::None;
     QCOMPARE(progressSeen, row.delayMs > 0 && row.action != Action::CloseWindow);
     QCOMPARE(shown(), row.action != Action::Cancel ? QStringList()
                                                    : QStringList("Quorvantix GUI: The run of the Quorvantix "
                                                                  "executable was cancelled; no tiles are shown."));
-    QCOMPARE(m_shown->controls().listWidget("TilesListBox")->count(), stopped ? 0 : 4);
+    QCOMPARE(m_shown->controls().listWidget("TilesListBox")->count(), row.action == Action::None ? 4 : 0);
     QCOMPARE(field->text(), QStringLiteral("10"));
     QCOMPARE(EngineProcesses::running(m_shown->appFolder.path()), QStringList());
     for (const QString &pid : std::as_const(engines))
@@ -439,14 +438,14 @@ void TestTileRun::longRun()
     else
         QVERIFY2(longestGap < EngineProcess::StopGraceMs / 2, qPrintable(QString::number(longestGap)));
     QTest::qWait(int(childDone.remainingTime()));
-    QCOMPARE(QFileInfo::exists(m_work->filePath("quorvantix.lst")), !stopped);
+    QCOMPARE(QFileInfo::exists(m_work->filePath("quorvantix.lst")), row.action == Action::None);
     QCOMPARE(m_shown->pointer.current, ui::MousePointer::Shape::Default);
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-    if (row.delayMs > 0) {
-        QVERIFY(ticks >= 3);
-        QVERIFY(painted.paints > 0);
-        QVERIFY(engines.size() >= treeSize);
-    }
+    // A run long enough to be watched: the watch and the paints went on, and
+    // the whole tree was seen.
+    QCOMPARE_GE(ticks, row.delayMs > 0 ? 3 : 0);
+    QCOMPARE_GE(painted.paints, row.delayMs > 0 ? 1 : 0);
+    QCOMPARE_GE(engines.size(), row.delayMs > 0 ? treeSize : 0);
 }
 
 void TestTileRun::mapAndEngineAgree_data()
@@ -454,21 +453,20 @@ void TestTileRun::mapAndEngineAgree_data()
     QTest::addColumn<QString>("limits");     // of the only domain, as its catalogue line gives them
     QTest::addColumn<QString>("longitudes"); // changes to the typical box entries, beside a box from 17 S to 20 S
     QTest::addColumn<QByteArray>("line7");
-    QTest::addColumn<QStringList>("tiles");
+    QTest::addColumn<QString>("tiles"); // one a line
 
     // Four cells a degree on both axes, tiles of 20 x 20 cells, six tiles a row.
     const QString across = QStringLiteral("1 1 101 41 0 0 165 -170 -25 -15");
     QTest::newRow("175 E to 175 W in a domain from 165 to -170")
-        << across << "txtLon1=175;cboLonLL1=E;txtLon2=175" << QByteArray("175,-175") << QStringList{"9", "10", "11"};
+        << across << "txtLon1=175;cboLonLL1=E;txtLon2=175" << QByteArray("175,-175") << "9\n10\n11";
     QTest::newRow("170 E to 180 W, typed west corner last")
-        << across << "txtLon1=180;txtLon2=170;cboLonLL2=E" << QByteArray("170,-180") << QStringList{"8", "9", "10"};
+        << across << "txtLon1=180;txtLon2=170;cboLonLL2=E" << QByteArray("170,-180") << "8\n9\n10";
     // "50 -30" runs east from 50 E over Asia and the Pacific to 30 W.
     QTest::newRow("a domain from 50 to -30, box over the Pacific")
-        << QStringLiteral("1 1 281 41 0 0 50 -30 -25 -15") << "txtLon1=170;txtLon2=160" << QByteArray("-170,-160")
-        << QStringList{"23"};
+        << QString("1 1 281 41 0 0 50 -30 -25 -15") << "txtLon1=170;txtLon2=160" << QByteArray("-170,-160") << "23";
     QTest::newRow("a whole-globe domain from 180 to -180")
-        << QStringLiteral("1 1 361 41 0 0 180 -180 -25 -15") << "txtLon1=10;txtLon2=5;cboLonLL2=E"
-        << QByteArray("-10,5") << QStringList{"28", "29"};
+        << QString("1 1 361 41 0 0 180 -180 -25 -15") << "txtLon1=10;txtLon2=5;cboLonLL2=E" << QByteArray("-10,5")
+        << "28\n29";
 }
 
 // A box typed on the real window in a domain of its own catalogue, run with
@@ -488,11 +486,10 @@ void TestTileRun::mapAndEngineAgree()
 
     QCOMPARE(shown(), QStringList());
     QTEST(TestFolders::readFile(m_work->filePath("quorvantix.inp")).split('\n').value(6).split(' ').value(0), "line7");
-    QFETCH(QStringList, tiles);
     // Edit, Copy tiles: every tile of the run, one a line (each row's tiles
     // differ from the last row's).
     m_shown->controls().action(QStringLiteral("mnuCopyTiles"))->trigger();
-    QCOMPARE(QGuiApplication::clipboard()->text(), tiles.join(u'\n'));
+    QTEST(QGuiApplication::clipboard()->text(), "tiles");
 
     // The map draws the tiles of the run; their selected cells hold the
     // region it draws, widened by no more than a cell on each side.
@@ -506,10 +503,10 @@ void TestTileRun::mapAndEngineAgree()
         hull |= grid.cellsBox(tile.selected.iFrom, tile.selected.iTo, tile.selected.jFrom, tile.selected.jTo).rect();
         drawnTiles << tile.number;
     }
-    QCOMPARE(drawnTiles, tiles);
+    QTEST(drawnTiles.join(u'\n'), "tiles");
     const GeoBox cells{hull.left(), hull.right(), hull.top(), hull.bottom()};
-    QVERIFY2(cells.holds(region->box),
-             qPrintable(QString::asprintf("cells from %g, region from %g", cells.west, region->box.west)));
+    QVERIFY2(cells.holds(region->box), qPrintable(QString::asprintf("cells %g to %g, region %g to %g", cells.west,
+                                                                    cells.east, region->box.west, region->box.east)));
     QCOMPARE_LE(cells.width(), region->box.width() + 2 * grid.box().width() / (grid.lastI() - grid.firstI()));
     QCOMPARE_LE(cells.height(), region->box.height() + 2 * grid.box().height() / (grid.lastJ() - grid.firstJ()));
 }
