@@ -29,29 +29,23 @@ void TestCoordinateText::readsCommonForms_data()
         QTest::newRow(text) << QString::fromUtf8(text) << kind << first << second << sexagesimal;
     };
 
-    row("9.5W", "lon", -9.5);
-    row("W 9.5", "lon", -9.5);
+    // Decimal values with a letter after or in front ("9.5W", "9.2E 48.5N"), a
+    // lone signed number, degrees with marks and a letter after, "48.5, 9.2"
+    // and "-33.9 151.2" are read by the paste table below.
     row("  9.5 e\n", "lon", 9.5);
-    row("-9.5", "any", -9.5);
     row("+120", "any", 120);
-    row("50°30'15.5\"N", "lat", 50 + 30 / 60.0 + 15.5 / 3600.0, 0, true);
     row("50 30 15.5 N", "lat", 50 + 30 / 60.0 + 15.5 / 3600.0, 0, true);
     row("50d30m15sS", "lat", -(50 + 30 / 60.0 + 15 / 3600.0), 0, true);
     row("S 50\u00B0 30\u2032 15\u2033", "lat", -(50 + 30 / 60.0 + 15 / 3600.0), 0, true);
     row("50º30''", "any", 50 + 30 / 3600.0, 0, true);
     row("50 30.25N", "lat", 50 + 30.25 / 60.0, 0, true);
     row("90N", "lat", 90);
-    row("-9.5e1", "any", -95);
-    row("\u200B1.5E1\uFEFF", "any", 15);
-    row("\u200E-9.5\u200F\u00A0", "any", -9.5);
+    // An exponent; zero-width spaces, byte order marks and direction marks
+    // dropped, a no-break space a blank.
+    row("\u200E\u200B-9.5e1\uFEFF\u200F\u00A0", "any", -95);
 
-    row("48.5, 9.2", "pair", 48.5, 9.2);
     row("48, 9", "pair", 48, 9);
-    row("48.5N 9.2E", "pair", 48.5, 9.2);
-    row("48°30'N 9°12'E", "pair", 48.5, 9.2, true);
     row("48°30' 9°12'", "pair", 48.5, 9.2, true);
-    row("-33.9 151.2", "pair", -33.9, 151.2);
-    row("9.2E 48.5N", "pair", 48.5, 9.2);
     row("N 48.5 W 9.2", "pair", 48.5, -9.2);
     row("48 30 N; 9 12 E", "pair", 48.5, 9.2, true);
     row("48.5N 9.2", "pair", 48.5, 9.2);
@@ -69,7 +63,6 @@ void TestCoordinateText::readsCommonForms()
 {
     QFETCH(QString, text);
     QFETCH(QString, kind);
-    QFETCH(bool, sexagesimal);
 
     const std::optional<CoordinateText::Reading> reading = CoordinateText::read(text);
     QCOMPARE(reading.has_value(), !kind.isEmpty());
@@ -79,10 +72,10 @@ void TestCoordinateText::readsCommonForms()
     const CoordinateText::Coordinate &value = reading->isPair ? reading->latitude : reading->single;
     QTEST(value.degrees, "first");
     QTEST(reading->isPair ? reading->longitude.degrees : 0.0, "second");
-    QCOMPARE(value.sexagesimal, sexagesimal);
+    QTEST(value.sexagesimal, "sexagesimal");
     QCOMPARE(value.axis, kind == u"lon" ? Axis::Longitude : kind == u"any" ? Axis::Unknown : Axis::Latitude);
     if (!reading->isPair)
-        QCOMPARE(value.plain, kind == u"any" && !sexagesimal);
+        QCOMPARE(value.plain, kind == u"any" && !value.sexagesimal);
 }
 
 void TestCoordinateText::pasteIntoAField_data()
