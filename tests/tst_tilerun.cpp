@@ -108,20 +108,8 @@ private slots:
     // The window keeps its size and the requests that ran in the user's
     // settings: here in a folder of the test's own.
     void initTestCase() { QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path()); }
-    void init()
-    {
-        m_shown = std::make_unique<ShownWindow>();
-        m_work = std::make_unique<QTemporaryDir>();
-    }
-    void cleanup()
-    {
-        m_shown.reset();
-        QDir::setCurrent(QDir::tempPath()); // the working folder is removed next
-        m_work.reset();
-        for (const char *name : {"QUORVANTIX_ENGINE_TEST_DELAY_MS", "QUORVANTIX_ENGINE_TEST_CRASH_AFTER",
-                                 "QUORVANTIX_ENGINE_TEST_CHILD_MS", "QUORVANTIX_ENGINE_TEST_IGNORE_TERM"})
-            qunsetenv(name); // the stand-in engine's test switches
-    }
+    void init();
+    void cleanup();
     void showTiles_data();
     void showTiles();
     void focusChoosesNoDomain();
@@ -135,39 +123,61 @@ private:
     // Installs the engine ("replay", "stand-in" or none) and opens the window
     // in the working folder: on the sample catalogue with region 7 of 2001
     // (France) picked, or on the catalogue given.
-    void open(const QString &engine, const QByteArray &catalogue = {})
-    {
-        const QString exe = engine == "replay" ? QStandardPaths::findExecutable(
-                                "quorvantix-replay-engine", {QCoreApplication::applicationDirPath()})
-                                               : TestFolders::buildAppFolder() + QStringLiteral("/Quorvantix.exe");
-        QVERIFY(engine.isEmpty() || QFile::copy(exe, m_shown->appFolder.filePath("Quorvantix.exe")));
-        QVERIFY(QDir::setCurrent(m_work->path()));
-        QVERIFY(catalogue.isEmpty() ? m_shown->open() : m_shown->open(catalogue));
-        if (catalogue.isEmpty())
-            m_shown->pickFranceDomain7();
-        m_shown->pointer.changes.clear();
-    }
+    void open(const QString &engine, const QByteArray &catalogue = {});
     // Picks the method and types its typical entries with the changes.
-    void enter(int method, const Entries &changes = {})
-    {
-        m_shown->pickMethod(method - 1);
-        for (const auto &[name, value] : Typical[method - 1] + changes)
-            m_shown->controls().setText(name, value);
-    }
+    void enter(int method, const Entries &changes = {});
     void clickShow() { QTest::mouseClick(m_shown->controls().button("cmdShow"), Qt::LeftButton); }
     // "title: text" of each box shown.
-    QStringList shown() const
-    {
-        QStringList result;
-        for (const RecordingMessages::Shown &box : m_shown->messages.shown)
-            result << box.title + QStringLiteral(": ") + box.text;
-        return result;
-    }
+    QStringList shown() const;
 
     QTemporaryDir m_settings;
     std::unique_ptr<ShownWindow> m_shown;
     std::unique_ptr<QTemporaryDir> m_work;
 };
+
+void TestTileRun::init()
+{
+    m_shown = std::make_unique<ShownWindow>();
+    m_work = std::make_unique<QTemporaryDir>();
+}
+
+void TestTileRun::cleanup()
+{
+    m_shown.reset();
+    QDir::setCurrent(QDir::tempPath()); // the working folder is removed next
+    m_work.reset();
+    for (const char *name : {"QUORVANTIX_ENGINE_TEST_DELAY_MS", "QUORVANTIX_ENGINE_TEST_CRASH_AFTER",
+                             "QUORVANTIX_ENGINE_TEST_CHILD_MS", "QUORVANTIX_ENGINE_TEST_IGNORE_TERM"})
+        qunsetenv(name); // the stand-in engine's test switches
+}
+
+void TestTileRun::open(const QString &engine, const QByteArray &catalogue)
+{
+    const QString exe = engine == "replay" ? QStandardPaths::findExecutable("quorvantix-replay-engine",
+                                                                            {QCoreApplication::applicationDirPath()})
+                                           : TestFolders::buildAppFolder() + QStringLiteral("/Quorvantix.exe");
+    QVERIFY(engine.isEmpty() || QFile::copy(exe, m_shown->appFolder.filePath("Quorvantix.exe")));
+    QVERIFY(QDir::setCurrent(m_work->path()));
+    QVERIFY(catalogue.isEmpty() ? m_shown->open() : m_shown->open(catalogue));
+    if (catalogue.isEmpty())
+        m_shown->pickFranceDomain7();
+    m_shown->pointer.changes.clear();
+}
+
+void TestTileRun::enter(int method, const Entries &changes)
+{
+    m_shown->pickMethod(method - 1);
+    for (const auto &[name, value] : Typical[method - 1] + changes)
+        m_shown->controls().setText(name, value);
+}
+
+QStringList TestTileRun::shown() const
+{
+    QStringList result;
+    for (const RecordingMessages::Shown &box : m_shown->messages.shown)
+        result << box.title + QStringLiteral(": ") + box.text;
+    return result;
+}
 
 void TestTileRun::showTiles_data()
 {
